@@ -1,0 +1,41 @@
+# Reelwork: every target that builds first installs what is missing (scripts/install-deps).
+BUILD ?= build
+FUZZ_BUILD ?= build-fuzz
+JOBS ?= $(shell nproc)
+MAKEFLAGS += --no-print-directory
+
+.PHONY: all deps build demo test run bench fuzz screenshots clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+build: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE= > $(BUILD).configure.log || (cat $(BUILD).configure.log; false)
+	@cmake --build $(BUILD) -j $(JOBS)
+
+demo: build
+	@scripts/demo $(BUILD)
+
+test: build
+	@scripts/run-tests $(BUILD)
+
+run: build
+	@scripts/run $(BUILD)
+
+bench: build
+	@scripts/bench $(BUILD)
+
+fuzz: deps
+	@cmake -S . -B $(FUZZ_BUILD) -DREELWORK_FUZZ=ON -DCMAKE_C_COMPILER=clang \
+		-DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE= > $(FUZZ_BUILD).configure.log \
+		|| (cat $(FUZZ_BUILD).configure.log; false)
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	@scripts/fuzz $(FUZZ_BUILD)
+
+screenshots: build
+	@scripts/screenshots $(BUILD)
+
+clean:
+	rm -rf $(BUILD) $(FUZZ_BUILD) $(BUILD).configure.log $(FUZZ_BUILD).configure.log demo

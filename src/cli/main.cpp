@@ -1,0 +1,27 @@
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
+#include <string>
+
+#include <CLI/CLI.hpp>
+
+#include "cli/Command.h"
+#include "project/Version.h"
+
+int main(int argc, char** argv) {
+    CLI::App app{"reelwork-cli: make short movies from pictures, text and sound, without a window"};
+    app.set_version_flag("--version", std::string("reelwork-cli ") + std::to_string(kVersionMajor) +
+                                          "." + std::to_string(kVersionMinor));
+    app.require_subcommand(1);
+    CommandRun run;
+    Cli::AddNewCommand(app, run);
+    Cli::AddInfoCommand(app, run);
+    Cli::AddToJsonCommand(app, run);
+    Cli::AddFromJsonCommand(app, run);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        return app.exit(e);
+    }
+    return run ? run() : Cli::kExitFailure;
+}

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "panelwick/Sys/Result.h"
+#include "project/IDocumentListener.h"
+#include "project/IDocumentPrompt.h"
+#include "project/MovieObject.h"
+#include "project/MovieProperties.h"
+#include "project/UndoHistory.h"
+
+// The open project: movie properties, the ordered objects (timeline rows, drawing order), the
+// saved flag, the project folder and file, the undo history and the selected rows.
+class Document {
+public:
+    MovieProperties properties;
+    std::vector<MovieObject> objects;
+
+    void SetListener(IDocumentListener* listener) { listener_ = listener; }
+
+    bool saved() const { return saved_; }
+    bool IsOpen() const { return !folder_.empty(); }
+    const std::string& folder() const { return folder_; }
+    const std::string& file() const { return file_; }
+    void SetFile(const std::string& file, const std::string& folder);
+
+    // Project file operations.
+    Sys::Result Save();
+    Sys::Result Load();
+    // When there are unsaved changes, asks whether to save them; then closes the project.
+    // False when the user cancelled or the save failed (its message shown).
+    bool AskToSave(IDocumentPrompt& prompt);
+    // Deletes the work folder and resets to an empty project with the values after "New".
+    void CloseProject();
+    // Opens the project file at path; messages go to the prompt. True when it loaded.
+    bool Open(const std::string& path, IDocumentPrompt& prompt);
+    // Creates a project folder named after the chosen file beside it, with the sample
+    // picture and sound and two sample objects, and saves it. True when it was saved.
+    bool New(const std::string& chosenPath, IDocumentPrompt& prompt);
+
+    // Selection: one contiguous range of rows, -1 when nothing is selected.
+    int first() const { return first_; }
+    int last() const { return last_; }
+    // The selected range bounded by the row count; false when nothing valid is selected.
+    bool SelectedRange(int& first, int& last) const;
+    void Select(int first, int last);
+    void ClearSelection();
+
+    // Undo: every project-changing edit first makes an undo point, which also clears the
+    // saved flag.
+    void MakeUndoPoint();
+    bool Undo();
+    bool Redo();
+    bool CanUndo() const { return history_.CanUndo(); }
+    bool CanRedo() const { return history_.CanRedo(); }
+
+    // Notifications for the view.
+    void NotifyObjectsChanged();
+    void NotifyRepaint();
+    void MarkChanged() { saved_ = false; }
+
+    // The timeline's width in pixels: 30 font heights plus 4 pixels per second of the latest end.
+    int HorizontalExtent(int fontHeight) const;
+
+private:
+    bool Restore(bool undo);
+
+    IDocumentListener* listener_ = nullptr;
+    bool saved_ = true;
+    std::string folder_, file_;
+    UndoHistory history_;
+    int first_ = -1, last_ = -1;
+};
