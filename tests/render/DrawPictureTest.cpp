@@ -168,9 +168,9 @@ TEST(DrawPicture, FastPathsGiveTheReferenceBytes) {
         for (size_t i = 0; i < picture.byteCount(); ++i) picture.pixels()[i] = byte();
         const int32_t fw = 1 + int32_t(random() % 90), fh = 1 + int32_t(random() % 50);
         FrameTransform t;
-        t.x = uniform(-60, 150);
-        t.y = uniform(-40, 90);
-        float scale = std::pow(10.0f, uniform(-3, 2));  // tiny to huge
+        t.x = uniform(-0.3f, 1.3f) * float(fw);
+        t.y = uniform(-0.3f, 1.3f) * float(fh);
+        float scale = std::pow(10.0f, uniform(-2, 1.5f));  // tiny to huge
         if (round % 10 == 0) {  // far off the frame, and big enough to reach back into it
             t.x = uniform(1e3f, 1e5f) * (random() % 2 ? -1 : 1);
             t.y = uniform(1e3f, 1e5f) * (random() % 2 ? -1 : 1);
@@ -202,5 +202,5 @@ TEST(DrawPicture, FastPathsGiveTheReferenceBytes) {
         }
     }
     EXPECT_EQ(compared, 800);
-    EXPECT_GT(drawn, 250);  // most placements reach the frame
+    EXPECT_GT(drawn, 200);  // most placements reach the frame
 }
