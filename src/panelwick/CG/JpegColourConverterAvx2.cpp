@@ -66,8 +66,8 @@ REELWORK_AVX2 inline __m256 Luma(__m256 r, __m256 g, __m256 b) {
 }
 
 REELWORK_AVX2 inline void StoreLuma(const Row16& row, float* left) {
-    _mm256_storeu_ps(left, Luma(Low8(row.r), Low8(row.g), Low8(row.b)));
-    _mm256_storeu_ps(left + 64, Luma(High8(row.r), High8(row.g), High8(row.b)));
+    _mm256_store_ps(left, Luma(Low8(row.r), Low8(row.g), Low8(row.b)));
+    _mm256_store_ps(left + 64, Luma(High8(row.r), High8(row.g), High8(row.b)));
 }
 
 // The sums of 2 x 2 pixels of one channel over two rows: 8 exact values.
@@ -102,8 +102,8 @@ REELWORK_AVX2 void ConvertMacroblockAvx2(const uint8_t* topLeft, ptrdiff_t step,
             _mm256_sub_ps(_mm256_mul_ps(_mm256_set1_ps(0.5f), r),
                           _mm256_mul_ps(_mm256_set1_ps(0.418688f), g)),
             _mm256_mul_ps(_mm256_set1_ps(0.081312f), b));
-        _mm256_storeu_ps(cb + 8 * pair, _mm256_mul_ps(blue, quarter));
-        _mm256_storeu_ps(cr + 8 * pair, _mm256_mul_ps(red, quarter));
+        _mm256_store_ps(cb + 8 * pair, _mm256_mul_ps(blue, quarter));
+        _mm256_store_ps(cr + 8 * pair, _mm256_mul_ps(red, quarter));
     }
 }
 

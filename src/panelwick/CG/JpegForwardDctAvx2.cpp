@@ -61,13 +61,23 @@ REELWORK_AVX2 inline void Butterflies(__m256* d) {
 // Rows become lanes for the row pass, then the block is turned back so that the column pass
 // runs across lanes and leaves the rows in place.
 REELWORK_AVX2 void TransformAvx2(float* block) {
-    __m256 v[8];
-    for (int i = 0; i < 8; ++i) v[i] = _mm256_loadu_ps(block + 8 * i);
+    // Loads and stores written out: as loops they become byte copies through the stack.
+    __m256 v[8] = {_mm256_load_ps(block), _mm256_load_ps(block + 8), _mm256_load_ps(block + 16),
+                   _mm256_load_ps(block + 24), _mm256_load_ps(block + 32),
+                   _mm256_load_ps(block + 40), _mm256_load_ps(block + 48),
+                   _mm256_load_ps(block + 56)};
     Transpose(v);
     Butterflies(v);
     Transpose(v);
     Butterflies(v);
-    for (int i = 0; i < 8; ++i) _mm256_storeu_ps(block + 8 * i, v[i]);
+    _mm256_store_ps(block, v[0]);
+    _mm256_store_ps(block + 8, v[1]);
+    _mm256_store_ps(block + 16, v[2]);
+    _mm256_store_ps(block + 24, v[3]);
+    _mm256_store_ps(block + 32, v[4]);
+    _mm256_store_ps(block + 40, v[5]);
+    _mm256_store_ps(block + 48, v[6]);
+    _mm256_store_ps(block + 56, v[7]);
 }
 
 }  // namespace CG::JpegForwardDct

@@ -10,7 +10,7 @@ class JpegHuffmanTable;
 
 // The encoder's per-block stages. Every set gives the same bytes; the plain one is the rule
 // written out, the others use what the processor offers. The choice is made once, when an
-// encoder first asks for the fastest set.
+// encoder first asks for the fastest set. Float blocks and divisors are 32-byte aligned.
 struct JpegKernels {
     void (*convertMacroblock)(const uint8_t* topLeft, ptrdiff_t step, bool bgr, float* blocks);
     void (*forwardDct)(float* block);

@@ -15,7 +15,7 @@ namespace {
 
 // One row of 8: times the divisors, plus 0.5 carrying the value's sign, truncated.
 REELWORK_AVX2 inline __m256i QuantizeRow(const float* block, const float* divisors) {
-    const __m256 v = _mm256_mul_ps(_mm256_loadu_ps(block), _mm256_loadu_ps(divisors));
+    const __m256 v = _mm256_mul_ps(_mm256_load_ps(block), _mm256_load_ps(divisors));
     const __m256 half = _mm256_or_ps(_mm256_and_ps(v, _mm256_set1_ps(-0.0f)),
                                      _mm256_set1_ps(0.5f));
     return _mm256_cvttps_epi32(_mm256_add_ps(v, half));

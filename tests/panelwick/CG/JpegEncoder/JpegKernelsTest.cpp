@@ -33,7 +33,7 @@ TEST(JpegKernels, ColourConversionIsBitExact) {
             for (uint8_t& b : pixels) b = uint8_t(round % 3 == 0 ? rng() : rng() % 4 + 126);
             const bool bgr = round % 2 == 1;
             const ptrdiff_t step = round % 4 < 2 ? 48 : 60;
-            float a[6][64], b[6][64];
+            alignas(32) float a[6][64], b[6][64];
             kPlain.convertMacroblock(pixels.data(), step, bgr, a[0]);
             set->convertMacroblock(pixels.data(), step, bgr, b[0]);
             ASSERT_EQ(std::memcmp(a, b, sizeof a), 0) << set->name << " round " << round;
@@ -46,7 +46,7 @@ TEST(JpegKernels, ForwardDctAndQuantisationAreBitExact) {
     std::uniform_real_distribution<float> sample(-128.0f, 128.0f);
     for (const CG::JpegKernels* set : FasterSets()) {
         for (int round = 0; round < 3000; ++round) {
-            float a[64], b[64];
+            alignas(32) float a[64], b[64];
             for (float& v : a) v = round % 5 == 0 ? float(int(sample(rng))) : sample(rng);
             std::memcpy(b, a, sizeof a);
             kPlain.forwardDct(a);
@@ -54,7 +54,7 @@ TEST(JpegKernels, ForwardDctAndQuantisationAreBitExact) {
             ASSERT_EQ(std::memcmp(a, b, sizeof a), 0) << set->name << " round " << round;
 
             uint8_t table[64];
-            float divisors[64];
+            alignas(32) float divisors[64];
             CG::JpegTables::ScaleQuantTable(CG::JpegTables::kLuminanceBase, round % 100 + 1, table);
             CG::JpegTables::ScaleDivisors(table, divisors);
             int16_t qa[64], qb[64];
@@ -66,8 +66,8 @@ TEST(JpegKernels, ForwardDctAndQuantisationAreBitExact) {
 }
 
 TEST(JpegKernels, QuantisationRoundsHalfAwayFromZero) {
-    float block[64] = {2.5f, -2.5f, 0.4999999f, -0.4999999f, -0.0f, 1.5f, -1.5f, 0.5f, -0.5f, 7.49f};
-    float ones[64];
+    alignas(32) float block[64] = {2.5f, -2.5f, 0.4999999f, -0.4999999f, -0.0f, 1.5f, -1.5f, 0.5f, -0.5f, 7.49f};
+    alignas(32) float ones[64];
     for (float& d : ones) d = 1.0f;
     const int16_t expected[10] = {3, -3, 0, 0, 0, 2, -2, 1, -1, 7};
     for (const CG::JpegKernels* set : FasterSets()) {
