@@ -23,7 +23,8 @@ void PutValue(JpegBitWriter& writer, const JpegHuffmanTable& table, int run, int
 }
 
 // The symbol's code and the extra bits in one append.
-inline void PutValueFast(JpegBitWriter& writer, const JpegHuffmanTable& table, int run, int v) {
+inline void PutValueFast(JpegBitWriter::State& writer, const JpegHuffmanTable& table, int run,
+                         int v) {
     const uint32_t magnitude = uint32_t(v < 0 ? -v : v);
     const int n = magnitude == 0 ? 0 : 32 - __builtin_clz(magnitude);
     const uint32_t extra = uint32_t(v < 0 ? v - 1 : v) & ((1u << n) - 1);
@@ -74,7 +75,8 @@ void EncodeBlock(const int16_t* zigzag, int& dc, const JpegHuffmanTable& dcTable
 }
 
 void EncodeBlockFast(const int16_t* zigzag, int& dc, const JpegHuffmanTable& dcTable,
-                     const JpegHuffmanTable& acTable, JpegBitWriter& writer) {
+                     const JpegHuffmanTable& acTable, JpegBitWriter& bitWriter) {
+    JpegBitWriter::State writer = bitWriter.state();
     PutValueFast(writer, dcTable, 0, int16_t(zigzag[0] - dc));
     dc = zigzag[0];
     uint64_t mask = NonZeroMask(zigzag) & ~uint64_t(1);
@@ -88,6 +90,7 @@ void EncodeBlockFast(const int16_t* zigzag, int& dc, const JpegHuffmanTable& dcT
         PutValueFast(writer, acTable, run, zigzag[k]);
     }
     if (last != 63) writer.Put(acTable.code[kEndOfBlock], acTable.length[kEndOfBlock]);
+    bitWriter.state() = writer;
 }
 
 }  // namespace CG::JpegHuffmanEncoder
