@@ -90,11 +90,9 @@ bool JpegEncoder::EncodeColour(const Picture& picture) {
     for (int y0 = 0; y0 < picture.height; y0 += 16) {
         for (int x0 = 0; x0 < picture.width; x0 += 16) {
             if (!writer_.MakeRoom()) return false;
-            const bool inside = x0 + 16 <= picture.width && y0 + 16 <= picture.height;
-            const uint8_t* pixels = inside ? picture.top + picture.step * y0 + 3 * x0
-                                           : EdgeTile(picture, x0, y0, 16);
-            kernels_.convertMacroblock(pixels, inside ? picture.step : kTileStep, picture.bgr,
-                                       blocks_[0]);
+            ptrdiff_t step = 0;
+            const uint8_t* pixels = Square(picture, x0, y0, 16, step);
+            kernels_.convertMacroblock(pixels, step, picture.bgr, blocks_[0]);
             for (int b = 0; b < 4; ++b) {
                 CodeBlock(blocks_[b], luminanceDivisors_, dc[0], dcLuminance_, acLuminance_);
             }
@@ -110,18 +108,22 @@ bool JpegEncoder::EncodeGrey(const Picture& picture) {
     for (int y0 = 0; y0 < picture.height; y0 += 8) {
         for (int x0 = 0; x0 < picture.width; x0 += 8) {
             if (!writer_.MakeRoom()) return false;
-            const bool inside = x0 + 8 <= picture.width && y0 + 8 <= picture.height;
-            const uint8_t* pixels = inside ? picture.top + picture.step * y0 + 3 * x0
-                                           : EdgeTile(picture, x0, y0, 8);
-            JpegColourConverter::ConvertGreyBlock(pixels, inside ? picture.step : kTileStep,
-                                                  picture.bgr, blocks_[0]);
+            ptrdiff_t step = 0;
+            const uint8_t* pixels = Square(picture, x0, y0, 8, step);
+            JpegColourConverter::ConvertGreyBlock(pixels, step, picture.bgr, blocks_[0]);
             CodeBlock(blocks_[0], luminanceDivisors_, dc, dcLuminance_, acLuminance_);
         }
     }
     return true;
 }
 
-const uint8_t* JpegEncoder::EdgeTile(const Picture& picture, int x0, int y0, int size) {
+const uint8_t* JpegEncoder::Square(const Picture& picture, int x0, int y0, int size,
+                                   ptrdiff_t& step) {
+    if (x0 + size <= picture.width && y0 + size <= picture.height) {
+        step = picture.step;
+        return picture.top + picture.step * y0 + 3 * x0;
+    }
+    step = kTileStep;
     for (int y = 0; y < size; ++y) {
         const uint8_t* row = picture.top + picture.step * std::min(y0 + y, picture.height - 1);
         uint8_t* out = tile_ + y * kTileStep;

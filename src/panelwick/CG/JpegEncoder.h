@@ -52,9 +52,9 @@ private:
     void PrepareTables(int quality);
     bool EncodeColour(const Picture& picture);
     bool EncodeGrey(const Picture& picture);
-    // The square at (x0, y0) with the last column and row repeated beyond the edges; its rows
-    // are kTileStep bytes apart.
-    const uint8_t* EdgeTile(const Picture& picture, int x0, int y0, int size);
+    // The square of pixels at (x0, y0): in the picture itself when it lies inside, else copied
+    // with the last column and row repeated beyond the edges. Sets the step between its rows.
+    const uint8_t* Square(const Picture& picture, int x0, int y0, int size, ptrdiff_t& step);
     void CodeBlock(float* block, const float* divisors, int& dc, const JpegHuffmanTable& dcTable,
                    const JpegHuffmanTable& acTable);
 
