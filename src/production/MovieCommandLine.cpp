@@ -2,9 +2,7 @@
 
 #include <cstdio>
 
-int ConstantRateFactor(int movieQuality) {
-    return static_cast<int>(51.0 - (movieQuality - 5) * 50.0 / 95.0);
-}
+#include "video/Encoder.h"
 
 std::string MovieCommandLine(const std::string& encoderFolder, const std::string& projectFolder,
                              bool withSoundtrack, int fps, int width, int height,
@@ -14,7 +12,7 @@ std::string MovieCommandLine(const std::string& encoderFolder, const std::string
     line += " -thread_queue_size 8192 -f image2 -framerate";
     char middle[128];
     std::snprintf(middle, sizeof middle, " %d -i %%08d.jpg -s %dx%d -crf %d -shortest ", fps,
-                  width, height, ConstantRateFactor(movieQuality));
+                  width, height, Encoder::ConstantRateFactor(movieQuality));
     line += middle;
     line += "\"" + projectFolder + "/movie.mp4\"";
     return line;

@@ -2,9 +2,6 @@
 
 #include <string>
 
-// The encoder's rate factor for a movie quality in percent: 5 gives 51, 100 gives 1.
-int ConstantRateFactor(int movieQuality);
-
 // The encoder command line that joins the frames P/tmp/%08d.jpg (named relative to the
 // encoder's working folder P/tmp) and, when withSoundtrack, P/tmp/movie.wav into P/movie.mp4.
 std::string MovieCommandLine(const std::string& encoderFolder, const std::string& projectFolder,

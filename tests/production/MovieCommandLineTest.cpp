@@ -10,9 +10,6 @@ TEST(MovieCommandLine, IsBuiltExactlyWithAndWithoutSoundtrack) {
     EXPECT_EQ(MovieCommandLine("/opt", "/m/My Trip", true, 24, 160, 90, 70),
               "/opt/ffmpeg -i \"/m/My Trip/tmp/movie.wav\" -thread_queue_size 8192 -f image2 "
               "-framerate 24 -i %08d.jpg -s 160x90 -crf 16 -shortest \"/m/My Trip/movie.mp4\"");
-    EXPECT_EQ(ConstantRateFactor(5), 51);
-    EXPECT_EQ(ConstantRateFactor(100), 1);
-    EXPECT_EQ(ConstantRateFactor(80), 11);
 }
 
 TEST(CommandLine, QuotesGroupAndAnUnclosedQuoteRunsToTheEnd) {
