@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QFrame>
 #include <string>
+
+#include <QFrame>
 
 // The area where the finished movie plays. Until the movie player is built in, nothing plays
 // here: CanPlay() is false and the window stays in its editing mode.

@@ -89,8 +89,8 @@ void Reelwork::BuildToolbar() {
             continue;
         }
         const CommandId id = button.id;
-        QAction* action = toolbar_->addAction(ToolbarIcons::Make(id, iconSize),
-                                              QString::fromLatin1(button.text));
+        QAction* action =
+            toolbar_->addAction(ToolbarIcons::Make(id, iconSize), QString::fromLatin1(button.text));
         action->setToolTip(QString::fromLatin1(button.text));
         connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
         actions_[id] = action;
@@ -104,19 +104,23 @@ void Reelwork::BuildToolbar() {
 void Reelwork::BuildHelpMenu() {
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     QAction* about = help->addAction(QStringLiteral("&About ..."));
-    about->setShortcuts({QKeySequence(Qt::ALT | Qt::Key_Question),
-                         QKeySequence(Qt::ALT | Qt::Key_Slash)});
+    about->setShortcuts(
+        {QKeySequence(Qt::ALT | Qt::Key_Question), QKeySequence(Qt::ALT | Qt::Key_Slash)});
     about->setShortcutContext(Qt::ApplicationShortcut);
     connect(about, &QAction::triggered, this, [this] { RunCommand(CommandId::Help); });
 }
 
-QWidget* Reelwork::currentPage() const { return pages_->currentWidget(); }
+QWidget* Reelwork::currentPage() const {
+    return pages_->currentWidget();
+}
 
 void Reelwork::SetMovieCreation(std::unique_ptr<IMovieCreation> creation) {
     creation_ = std::move(creation);
 }
 
-std::string Reelwork::MoviePath() const { return view_->document().folder() + "/movie.mp4"; }
+std::string Reelwork::MoviePath() const {
+    return view_->document().folder() + "/movie.mp4";
+}
 
 void Reelwork::RefreshCommands() {
     const CommandContext context =

@@ -1,11 +1,12 @@
 #pragma once
 
-#include <QMainWindow>
-#include <QTimer>
 #include <cstdint>
 #include <map>
 #include <memory>
 #include <string>
+
+#include <QMainWindow>
+#include <QTimer>
 
 #include "project/CommandTable.h"
 #include "project/MovieObject.h"

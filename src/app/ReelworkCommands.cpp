@@ -1,6 +1,7 @@
 // The commands of the main window's toolbar and menu.
-#include <QDesktopServices>
 #include <cstdio>
+
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QUrl>
@@ -26,21 +27,51 @@ void Reelwork::RunCommand(CommandId id) {
     if (id != CommandId::None && !actions_.at(id)->isEnabled()) return;
     TimelineEditor& editor = view_->editor();
     switch (id) {
-        case CommandId::Save: SaveProject(); break;
-        case CommandId::New: NewProject(); break;
-        case CommandId::Open: OpenProjectWithDialog(); break;
-        case CommandId::AddImage: AddVisualObject(MovieObjectType::Image); break;
-        case CommandId::AddAudio: AddAudioObject(); break;
-        case CommandId::AddText: AddVisualObject(MovieObjectType::Text); break;
-        case CommandId::AddRectangle: AddVisualObject(MovieObjectType::Rectangle); break;
-        case CommandId::AddCorelDrawPage: AddVisualObject(MovieObjectType::CorelDrawPage); break;
-        case CommandId::AddVideo: AddVisualObject(MovieObjectType::Video); break;
-        case CommandId::Delete: editor.Delete(&view_->prompt()); break;
-        case CommandId::Copy: view_->Copy(); break;
-        case CommandId::Paste: view_->Paste(); break;
-        case CommandId::Cut: view_->Cut(); break;
-        case CommandId::Undo: view_->Undo(); break;
-        case CommandId::Redo: view_->Redo(); break;
+        case CommandId::Save:
+            SaveProject();
+            break;
+        case CommandId::New:
+            NewProject();
+            break;
+        case CommandId::Open:
+            OpenProjectWithDialog();
+            break;
+        case CommandId::AddImage:
+            AddVisualObject(MovieObjectType::Image);
+            break;
+        case CommandId::AddAudio:
+            AddAudioObject();
+            break;
+        case CommandId::AddText:
+            AddVisualObject(MovieObjectType::Text);
+            break;
+        case CommandId::AddRectangle:
+            AddVisualObject(MovieObjectType::Rectangle);
+            break;
+        case CommandId::AddCorelDrawPage:
+            AddVisualObject(MovieObjectType::CorelDrawPage);
+            break;
+        case CommandId::AddVideo:
+            AddVisualObject(MovieObjectType::Video);
+            break;
+        case CommandId::Delete:
+            editor.Delete(&view_->prompt());
+            break;
+        case CommandId::Copy:
+            view_->Copy();
+            break;
+        case CommandId::Paste:
+            view_->Paste();
+            break;
+        case CommandId::Cut:
+            view_->Cut();
+            break;
+        case CommandId::Undo:
+            view_->Undo();
+            break;
+        case CommandId::Redo:
+            view_->Redo();
+            break;
         case CommandId::AlignTime: {
             Win::WaitCursor wait;
             editor.AlignTime();
@@ -56,14 +87,30 @@ void Reelwork::RunCommand(CommandId id) {
             editor.MoveAfter();
             break;
         }
-        case CommandId::CreateMovie: CreateMovie(0, 0); break;
-        case CommandId::Stop: Stop(); break;
-        case CommandId::PlayMovie: PlayMovie(); break;
-        case CommandId::PlayMovieExternal: OpenWithSystem(MoviePath()); break;
-        case CommandId::PlayMovieInPosition: PlayMovieInPosition(); break;
-        case CommandId::MovieProperties: EditMovieProperties(); break;
-        case CommandId::OpenFolder: OpenWithSystem(view_->document().folder()); break;
-        case CommandId::Help: ShowAbout(); break;
+        case CommandId::CreateMovie:
+            CreateMovie(0, 0);
+            break;
+        case CommandId::Stop:
+            Stop();
+            break;
+        case CommandId::PlayMovie:
+            PlayMovie();
+            break;
+        case CommandId::PlayMovieExternal:
+            OpenWithSystem(MoviePath());
+            break;
+        case CommandId::PlayMovieInPosition:
+            PlayMovieInPosition();
+            break;
+        case CommandId::MovieProperties:
+            EditMovieProperties();
+            break;
+        case CommandId::OpenFolder:
+            OpenWithSystem(view_->document().folder());
+            break;
+        case CommandId::Help:
+            ShowAbout();
+            break;
         default:
             // Recording, video import, the audio tools and the conversions open their own
             // dialogs, which are not part of this window.
@@ -81,8 +128,8 @@ void Reelwork::SaveProject() {
 void Reelwork::NewProject() {
     Document& document = view_->document();
     if (!document.AskToSave(view_->prompt())) return;
-    const QString path = QFileDialog::getSaveFileName(view_, QStringLiteral("Reelwork"),
-                                                      QString(), kFileFilter);
+    const QString path =
+        QFileDialog::getSaveFileName(view_, QStringLiteral("Reelwork"), QString(), kFileFilter);
     if (path.isEmpty()) return;
     (void)document.New(path.toStdString(), view_->prompt());
 }
@@ -90,8 +137,8 @@ void Reelwork::NewProject() {
 void Reelwork::OpenProjectWithDialog() {
     Document& document = view_->document();
     if (!document.AskToSave(view_->prompt())) return;
-    const QString path = QFileDialog::getOpenFileName(view_, QStringLiteral("Reelwork"),
-                                                      QString(), kFileFilter);
+    const QString path =
+        QFileDialog::getOpenFileName(view_, QStringLiteral("Reelwork"), QString(), kFileFilter);
     if (path.isEmpty()) return;
     Win::WaitCursor wait;
     (void)document.Open(path.toStdString(), view_->prompt());
@@ -116,8 +163,8 @@ void Reelwork::EditSelectedObject() {
     if (mode_ != kEditing || row < 0 || row >= static_cast<int>(document.objects.size())) return;
     MovieObject copy;
     copy.CopyPersistedFields(document.objects[row]);
-    const bool edited = copy.type == MovieObjectType::Audio ? RunAudioEditor(copy)
-                                                            : RunObjectEditor(copy);
+    const bool edited =
+        copy.type == MovieObjectType::Audio ? RunAudioEditor(copy) : RunObjectEditor(copy);
     if (!edited) return;
     document.MakeUndoPoint();
     document.objects[row].CopyPersistedFields(copy);
@@ -136,11 +183,17 @@ void Reelwork::EditMovieProperties() {
 
 // The movie object editor, the audio object editor and the movie properties dialog are
 // separate dialogs; until they are built in, every edit counts as cancelled.
-bool Reelwork::RunObjectEditor(MovieObject&) { return false; }
+bool Reelwork::RunObjectEditor(MovieObject&) {
+    return false;
+}
 
-bool Reelwork::RunAudioEditor(MovieObject&) { return false; }
+bool Reelwork::RunAudioEditor(MovieObject&) {
+    return false;
+}
 
-bool Reelwork::RunPropertiesDialog(MovieProperties&) { return false; }
+bool Reelwork::RunPropertiesDialog(MovieProperties&) {
+    return false;
+}
 
 // Makes movie.mp4 of the whole movie (window 0, 0) or of the given time window, showing the
 // progress of the work until the pipeline posts its end notice.
@@ -217,9 +270,14 @@ void Reelwork::Stop() {
         case kCreating:
             if (creation_) creation_->RequestStop();
             break;
-        case kPlaying: player_->Stop(); break;
-        case kRecording: EndRecording(); break;
-        default: break;
+        case kPlaying:
+            player_->Stop();
+            break;
+        case kRecording:
+            EndRecording();
+            break;
+        default:
+            break;
     }
 }
 
@@ -241,8 +299,8 @@ void Reelwork::ShowAbout() {
     std::snprintf(version, sizeof version, "%s Version %d.%d", kProgramName, kVersionMajor,
                   kVersionMinor);
     QMessageBox box(QMessageBox::Information, QString::fromLatin1(kProgramName),
-                    QStringLiteral("<b>%1</b>").arg(QString::fromLatin1(version)),
-                    QMessageBox::Ok, this);
+                    QStringLiteral("<b>%1</b>").arg(QString::fromLatin1(version)), QMessageBox::Ok,
+                    this);
     box.setInformativeText(QStringLiteral(
         "<p>Makes short movies from pictures, text, sound, screen recordings and video clips."
         "</p><p>Timeline keys: Space or L moves the selected objects 100 ms later, "

@@ -1,5 +1,11 @@
 #include "app/ScreenshotTour.h"
 
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <mutex>
+#include <thread>
+
 #include <QApplication>
 #include <QDir>
 #include <QKeyEvent>
@@ -7,11 +13,6 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QTimer>
-#include <atomic>
-#include <chrono>
-#include <cstdio>
-#include <mutex>
-#include <thread>
 
 #include "app/Reelwork.h"
 #include "production/IMovieCreation.h"
@@ -76,12 +77,14 @@ ScreenshotTour::ScreenshotTour(Reelwork& window, const QString& folder)
     : window_(window), folder_(folder) {
     QDir().mkpath(folder_);
     steps_ = {
-        {800, [this] {
+        {800,
+         [this] {
              ClickRow(0, Qt::NoModifier);
              ClickRow(1, Qt::ShiftModifier);
          }},
         {400, [this] { Save(QStringLiteral("main-window.png")); }},
-        {0, [this] {
+        {0,
+         [this] {
              Key(Qt::Key_C, Qt::ControlModifier);
              ClickRow(0, Qt::NoModifier);
              Key(Qt::Key_V, Qt::ControlModifier);
@@ -89,7 +92,8 @@ ScreenshotTour::ScreenshotTour(Reelwork& window, const QString& folder)
              Key(Qt::Key_F3);
          }},
         {400, [this] { Save(QStringLiteral("main-window-edited.png")); }},
-        {0, [this] {
+        {0,
+         [this] {
              window_.SetMovieCreation(std::make_unique<StageWalk>());
              window_.RunCommand(CommandId::CreateMovie);
          }},

@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QObject>
-#include <QString>
 #include <functional>
 #include <vector>
+
+#include <QObject>
+#include <QString>
 
 class Reelwork;
 

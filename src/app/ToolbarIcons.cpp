@@ -1,7 +1,8 @@
 #include "app/ToolbarIcons.h"
 
-#include <QPainterPath>
 #include <cmath>
+
+#include <QPainterPath>
 
 #include "panelwick/Win/IconPainter.h"
 
@@ -67,8 +68,8 @@ void Clapperboard(IconPainter& icon) {
     icon.Pen(kDark, 0);
     icon.Brush(Qt::white);
     for (double x = 1; x < 12; x += 4) {
-        p.drawPolygon(QPolygonF({QPointF(x, -2.6), QPointF(x + 2, -2.6), QPointF(x + 1, -0.4),
-                                 QPointF(x - 1, -0.4)}));
+        p.drawPolygon(QPolygonF(
+            {QPointF(x, -2.6), QPointF(x + 2, -2.6), QPointF(x + 1, -0.4), QPointF(x - 1, -0.4)}));
     }
     p.restore();
     icon.Pen(kDark, 0);
@@ -97,17 +98,23 @@ void RedDot(IconPainter& icon, QPointF c, double r) {
 }
 
 // A source picture, an arrow and a target picture, as the conversions show them.
-void ConversionArrow(IconPainter& icon) { icon.Arrow(QPointF(3.5, 9), QPointF(8, 13), kDark, 1.3); }
+void ConversionArrow(IconPainter& icon) {
+    icon.Arrow(QPointF(3.5, 9), QPointF(8, 13), kDark, 1.3);
+}
 
 void DrawCommand(IconPainter& icon, CommandId id) {
     QPainter& p = icon.painter();
     switch (id) {
-        case CommandId::Save: Floppy(icon); break;
+        case CommandId::Save:
+            Floppy(icon);
+            break;
         case CommandId::New:
             icon.Page(QRectF(3.5, 1.5, 10, 13), Qt::white);
             Star(icon, QPointF(4.5, 4.5), 3.8);
             break;
-        case CommandId::Open: icon.Folder(QRectF(1, 2.5, 13.5, 11), kYellow, true); break;
+        case CommandId::Open:
+            icon.Folder(QRectF(1, 2.5, 13.5, 11), kYellow, true);
+            break;
         case CommandId::AddImage:
             icon.Picture(QRectF(1, 1.5, 12, 9));
             icon.Badge(true, kGreen);
@@ -134,15 +141,25 @@ void DrawCommand(IconPainter& icon, CommandId id) {
             icon.Film(QRectF(0.5, 1.5, 12, 9), kSky);
             icon.Badge(true, kGreen);
             break;
-        case CommandId::Delete: icon.Cross(QRectF(3.5, 3.5, 9, 9), kRed); break;
+        case CommandId::Delete:
+            icon.Cross(QRectF(3.5, 3.5, 9, 9), kRed);
+            break;
         case CommandId::Copy:
             icon.Page(QRectF(1.5, 1.5, 8, 10), Qt::white);
             icon.Page(QRectF(6.5, 4.5, 8, 10), Qt::white);
             break;
-        case CommandId::Paste: Clipboard(icon); break;
-        case CommandId::Cut: icon.Scissors(QRectF(2, 1.5, 12, 13), kRed); break;
-        case CommandId::Undo: icon.CurvedArrow(true, kBlue); break;
-        case CommandId::Redo: icon.CurvedArrow(false, kBlue); break;
+        case CommandId::Paste:
+            Clipboard(icon);
+            break;
+        case CommandId::Cut:
+            icon.Scissors(QRectF(2, 1.5, 12, 13), kRed);
+            break;
+        case CommandId::Undo:
+            icon.CurvedArrow(true, kBlue);
+            break;
+        case CommandId::Redo:
+            icon.CurvedArrow(false, kBlue);
+            break;
         case CommandId::AlignTime:
             icon.Bar(QRectF(3, 2, 9, 3), kSky);
             icon.Bar(QRectF(3, 6.5, 5.5, 3), kSky);
@@ -162,7 +179,9 @@ void DrawCommand(IconPainter& icon, CommandId id) {
             icon.Bar(QRectF(9, 10.5, 6, 3.5), kSky);
             icon.Arrow(QPointF(3, 8.5), QPointF(8.5, 12.2), kRed, 1.3);
             break;
-        case CommandId::CreateMovie: Clapperboard(icon); break;
+        case CommandId::CreateMovie:
+            Clapperboard(icon);
+            break;
         case CommandId::Stop:
             icon.Pen(QColor(150, 20, 20), 0.8);
             icon.Brush(kRed);
@@ -188,7 +207,9 @@ void DrawCommand(IconPainter& icon, CommandId id) {
             icon.Brush(kRed);
             p.drawPolygon(QPolygonF({QPointF(0.5, 1), QPointF(5.5, 1), QPointF(3, 4)}));
             break;
-        case CommandId::MovieProperties: Sliders(icon); break;
+        case CommandId::MovieProperties:
+            Sliders(icon);
+            break;
         case CommandId::OpenFolder:
             icon.Folder(QRectF(1, 3.5, 12, 10.5), kYellow, false);
             icon.Arrow(QPointF(7, 10), QPointF(14.5, 2.5), kBlue, 1.5);
@@ -225,7 +246,9 @@ void DrawCommand(IconPainter& icon, CommandId id) {
             p.drawLine(QPointF(5, 1), QPointF(5, 15));
             p.drawLine(QPointF(11, 1), QPointF(11, 15));
             break;
-        case CommandId::SmoothAudioEnds: icon.Wave(QRectF(1, 3, 14, 10), kBlue, 0.4, 0.4); break;
+        case CommandId::SmoothAudioEnds:
+            icon.Wave(QRectF(1, 3, 14, 10), kBlue, 0.4, 0.4);
+            break;
         case CommandId::AddBackMusic:
             icon.Note(QPointF(3.5, 7.5), 6.5, kMagenta);
             icon.Note(QPointF(9.5, 6.5), 6, kMagenta);
@@ -256,7 +279,8 @@ void DrawCommand(IconPainter& icon, CommandId id) {
             p.drawEllipse(QPointF(8, 8), 6.8, 6.8);
             icon.Letter(QRectF(2, 1.5, 12, 13), QStringLiteral("?"), Qt::white);
             break;
-        case CommandId::None: break;
+        case CommandId::None:
+            break;
     }
 }
 

@@ -1,9 +1,10 @@
 // The desktop program: reelwork [PROJECT.rwk]
-#include <QApplication>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <string>
+
+#include <QApplication>
 
 #include "app/Reelwork.h"
 #include "app/ScreenshotTour.h"

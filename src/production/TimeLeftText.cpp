@@ -64,13 +64,12 @@ std::string TimeLeftText::Remaining(int32_t r) {
         return rounded == 1 ? "Time left: 1 minute" : Format("Time left: %d minutes", rounded);
     }
     if (r < 86400) {
-        static const char* const forms[4] = {
-            "Time left: %d hrs+%d mins", "Time left: %d hrs+%d min",
-            "Time left: %d hr+%d mins", "Time left: %d hr+%d min"};
+        static const char* const forms[4] = {"Time left: %d hrs+%d mins",
+                                             "Time left: %d hrs+%d min", "Time left: %d hr+%d mins",
+                                             "Time left: %d hr+%d min"};
         return Format(forms[(hours == 1) * 2 + (minutes == 1)], hours, minutes);
     }
-    static const char* const forms[4] = {
-        "Time left: %d days+%d hrs", "Time left: %d days+%d hr",
-        "Time left: %d day+%d hrs", "Time left: %d day+%d hr"};
+    static const char* const forms[4] = {"Time left: %d days+%d hrs", "Time left: %d days+%d hr",
+                                         "Time left: %d day+%d hrs", "Time left: %d day+%d hr"};
     return Format(forms[(days == 1) * 2 + (hoursOfDay == 1)], days, hoursOfDay);
 }

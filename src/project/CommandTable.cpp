@@ -71,8 +71,8 @@ CommandContext MakeCommandContext(const Document& document, int mode, bool paste
     c.busy = mode != 0;
     int first, last;
     c.selected = document.SelectedRange(first, last);
-    c.multipleSelected = document.first() >= 0 && document.last() >= 0 &&
-                         document.first() != document.last();
+    c.multipleSelected =
+        document.first() >= 0 && document.last() >= 0 && document.first() != document.last();
     c.movieExists = c.projectOpen && CanRead(document.folder() + "/movie.mp4");
     c.unsaved = !document.saved();
     c.pasteAvailable = pasteAvailable;
@@ -84,21 +84,30 @@ CommandContext MakeCommandContext(const Document& document, int mode, bool paste
 bool IsCommandEnabled(CommandId id, const CommandContext& c) {
     const bool editable = c.projectOpen && !c.busy;
     switch (id) {
-        case Save: return editable && c.unsaved;
+        case Save:
+            return editable && c.unsaved;
         case New:
-        case Open: return !c.busy;
+        case Open:
+            return !c.busy;
         case Delete:
         case Copy:
-        case Cut: return editable && c.selected;
-        case Paste: return editable && c.pasteAvailable;
-        case Undo: return editable && c.canUndo;
-        case Redo: return editable && c.canRedo;
+        case Cut:
+            return editable && c.selected;
+        case Paste:
+            return editable && c.pasteAvailable;
+        case Undo:
+            return editable && c.canUndo;
+        case Redo:
+            return editable && c.canRedo;
         case AlignTime:
         case MakeSameDuration:
-        case MoveAfter: return editable && c.multipleSelected;
-        case Stop: return c.projectOpen && c.busy;
+        case MoveAfter:
+            return editable && c.multipleSelected;
+        case Stop:
+            return c.projectOpen && c.busy;
         case PlayMovie:
-        case PlayMovieExternal: return editable && c.movieExists;
+        case PlayMovieExternal:
+            return editable && c.movieExists;
         case AppendAudio:
         case NormalizeAudio:
         case BoostBass:
@@ -108,9 +117,12 @@ bool IsCommandEnabled(CommandId id, const CommandContext& c) {
         case CombineAudioVideo:
         case Mp4ToWave:
         case Mp3ToWave:
-        case WaveToMp3: return !c.busy;
-        case Help: return true;
-        case None: return false;
+        case WaveToMp3:
+            return !c.busy;
+        case Help:
+            return true;
+        case None:
+            return false;
         default:  // the Add commands, Create Movie, Play movie in current position, Movie
                   // Properties, Open Folder, Record Audio, Record from Screen, Import Video
             return editable;

@@ -62,10 +62,10 @@ extern const std::array<ToolbarButton, kToolbarButtonCount> kToolbarButtons;
 // What decides which commands are enabled.
 struct CommandContext {
     bool projectOpen = false;
-    bool busy = false;            // playing, creating the movie or recording the screen
-    bool selected = false;        // at least one row
+    bool busy = false;      // playing, creating the movie or recording the screen
+    bool selected = false;  // at least one row
     bool multipleSelected = false;
-    bool movieExists = false;     // movie.mp4 in the project folder can be read
+    bool movieExists = false;  // movie.mp4 in the project folder can be read
     bool unsaved = false;
     bool pasteAvailable = false;  // the clipboard holds objects copied by this program
     bool canUndo = false;

@@ -1,10 +1,11 @@
+#include <set>
+
 #include <QAction>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QUrl>
-#include <set>
 
 #include "app/Reelwork.h"
 #include "panelwick/Sys/FileSystem.h"
@@ -41,11 +42,11 @@ public:
     double ProgressFraction() const override { return 0.5; }
 };
 
-const std::set<CommandId> kTools = {
-    CommandId::AppendAudio, CommandId::NormalizeAudio,    CommandId::BoostBass,
-    CommandId::CutAudio,    CommandId::SmoothAudioEnds,   CommandId::AddBackMusic,
-    CommandId::CombineAudioVideo, CommandId::Mp4ToWave,   CommandId::Mp3ToWave,
-    CommandId::WaveToMp3};
+const std::set<CommandId> kTools = {CommandId::AppendAudio,       CommandId::NormalizeAudio,
+                                    CommandId::BoostBass,         CommandId::CutAudio,
+                                    CommandId::SmoothAudioEnds,   CommandId::AddBackMusic,
+                                    CommandId::CombineAudioVideo, CommandId::Mp4ToWave,
+                                    CommandId::Mp3ToWave,         CommandId::WaveToMp3};
 
 }  // namespace
 

@@ -9,8 +9,8 @@ using Clock = TimeLeftText::Clock;
 const Clock::time_point kStart = Clock::time_point(std::chrono::hours(24 * 365 * 50));
 
 Clock::time_point After(double seconds) {
-    return kStart + std::chrono::duration_cast<Clock::duration>(
-                        std::chrono::duration<double>(seconds));
+    return kStart +
+           std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
 }
 
 // A text taken `seconds` after a stage started at `percent`.
@@ -57,7 +57,7 @@ TEST(TimeLeftText, SingularAndPluralForms) {
     EXPECT_EQ(TimeLeftText::Remaining(1), "Time left: 1 seconds");
     EXPECT_EQ(TimeLeftText::Remaining(59), "Time left: 59 seconds");
     EXPECT_EQ(TimeLeftText::Remaining(60), "Time left: 1 minute");
-    EXPECT_EQ(TimeLeftText::Remaining(65), "Time left: 1 minute");    // 5 s do not round up
+    EXPECT_EQ(TimeLeftText::Remaining(65), "Time left: 1 minute");  // 5 s do not round up
     EXPECT_EQ(TimeLeftText::Remaining(66), "Time left: 2 minutes");
     EXPECT_EQ(TimeLeftText::Remaining(3599), "Time left: 60 minutes");
     EXPECT_EQ(TimeLeftText::Remaining(3600), "Time left: 1 hr+0 mins");

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include <set>
+
+#include <gtest/gtest.h>
 
 #include "FakePrompt.h"
 #include "panelwick/Sys/FileSystem.h"
@@ -19,11 +19,11 @@ std::set<CommandId> Enabled(const CommandContext& c) {
     return ids;
 }
 
-const std::set<CommandId> kTools = {
-    CommandId::AppendAudio, CommandId::NormalizeAudio,    CommandId::BoostBass,
-    CommandId::CutAudio,    CommandId::SmoothAudioEnds,   CommandId::AddBackMusic,
-    CommandId::CombineAudioVideo, CommandId::Mp4ToWave,   CommandId::Mp3ToWave,
-    CommandId::WaveToMp3};
+const std::set<CommandId> kTools = {CommandId::AppendAudio,       CommandId::NormalizeAudio,
+                                    CommandId::BoostBass,         CommandId::CutAudio,
+                                    CommandId::SmoothAudioEnds,   CommandId::AddBackMusic,
+                                    CommandId::CombineAudioVideo, CommandId::Mp4ToWave,
+                                    CommandId::Mp3ToWave,         CommandId::WaveToMp3};
 
 }  // namespace
 

@@ -1,19 +1,20 @@
 #pragma once
 
+#include <cstdlib>
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <cstdlib>
 
 // main() of a QTest program: Qt's offscreen platform unless another one is asked for.
-#define REELWORK_QTEST_MAIN(TestClass)                                        \
-    int main(int argc, char** argv) {                                         \
+#define REELWORK_QTEST_MAIN(TestClass)                                                  \
+    int main(int argc, char** argv) {                                                   \
         if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1); \
-        QApplication application(argc, argv);                                 \
-        TestClass test;                                                       \
-        return QTest::qExec(&test, argc, argv);                               \
+        QApplication application(argc, argv);                                           \
+        TestClass test;                                                                 \
+        return QTest::qExec(&test, argc, argv);                                         \
     }
 
 // Presses a button of the message box that is shown next; its text goes to *text when given.

@@ -1,9 +1,10 @@
 #include "panelwick/Win/IconPainter.h"
 
-#include <QImage>
-#include <QPainterPath>
 #include <cmath>
 #include <numbers>
+
+#include <QImage>
+#include <QPainterPath>
 
 namespace Win {
 
@@ -44,9 +45,13 @@ void IconPainter::Pen(const QColor& color, double width) {
     }
 }
 
-void IconPainter::Brush(const QColor& color) { painter_.setBrush(color); }
+void IconPainter::Brush(const QColor& color) {
+    painter_.setBrush(color);
+}
 
-void IconPainter::NoBrush() { painter_.setBrush(Qt::NoBrush); }
+void IconPainter::NoBrush() {
+    painter_.setBrush(Qt::NoBrush);
+}
 
 void IconPainter::Page(const QRectF& r, const QColor& fill) {
     const double fold = r.width() * 0.35;
@@ -100,11 +105,12 @@ void IconPainter::Picture(const QRectF& r) {
     painter_.drawEllipse(QPointF(r.right() - r.width() * 0.28, r.top() + r.height() * 0.3), sun,
                          sun);
     painter_.setBrush(QColor(60, 160, 70));
-    QPolygonF hills({QPointF(r.left(), r.bottom()), QPointF(r.left(), r.bottom() - r.height() * 0.3),
-                     QPointF(r.left() + r.width() * 0.35, r.top() + r.height() * 0.35),
-                     QPointF(r.left() + r.width() * 0.6, r.bottom() - r.height() * 0.35),
-                     QPointF(r.left() + r.width() * 0.75, r.bottom() - r.height() * 0.5),
-                     QPointF(r.right(), r.bottom() - r.height() * 0.2), QPointF(r.right(), r.bottom())});
+    QPolygonF hills(
+        {QPointF(r.left(), r.bottom()), QPointF(r.left(), r.bottom() - r.height() * 0.3),
+         QPointF(r.left() + r.width() * 0.35, r.top() + r.height() * 0.35),
+         QPointF(r.left() + r.width() * 0.6, r.bottom() - r.height() * 0.35),
+         QPointF(r.left() + r.width() * 0.75, r.bottom() - r.height() * 0.5),
+         QPointF(r.right(), r.bottom() - r.height() * 0.2), QPointF(r.right(), r.bottom())});
     painter_.drawPolygon(hills);
     painter_.setPen(pen);
     painter_.setBrush(Qt::NoBrush);
@@ -161,8 +167,8 @@ void IconPainter::Film(const QRectF& r, const QColor& frame) {
         painter_.drawRect(QRectF(x, r.bottom() - hole * 1.5, hole, hole));
     }
     painter_.setBrush(frame);
-    painter_.drawRect(QRectF(r.left() + r.width() * 0.12, r.top() + hole * 2.3,
-                             r.width() * 0.76, r.height() - hole * 4.6));
+    painter_.drawRect(QRectF(r.left() + r.width() * 0.12, r.top() + hole * 2.3, r.width() * 0.76,
+                             r.height() - hole * 4.6));
     painter_.setPen(pen);
 }
 
@@ -177,8 +183,8 @@ void IconPainter::Arrow(const QPointF& from, const QPointF& to, const QColor& co
     painter_.drawLine(from, to - unit * (head * 0.5));
     painter_.setPen(Qt::NoPen);
     painter_.setBrush(color);
-    painter_.drawPolygon(QPolygonF({to, to - unit * head + normal * head * 0.65,
-                                    to - unit * head - normal * head * 0.65}));
+    painter_.drawPolygon(QPolygonF(
+        {to, to - unit * head + normal * head * 0.65, to - unit * head - normal * head * 0.65}));
     painter_.setPen(pen);
 }
 
@@ -202,8 +208,8 @@ void IconPainter::CurvedArrow(bool toLeft, const QColor& color) {
 
 void IconPainter::PlayTriangle(const QRectF& r, const QColor& color) {
     painter_.setBrush(color);
-    painter_.drawPolygon(QPolygonF({r.topLeft(), QPointF(r.right(), r.center().y()),
-                                    r.bottomLeft()}));
+    painter_.drawPolygon(
+        QPolygonF({r.topLeft(), QPointF(r.right(), r.center().y()), r.bottomLeft()}));
 }
 
 void IconPainter::Cross(const QRectF& r, const QColor& color, double width) {
@@ -251,11 +257,11 @@ void IconPainter::Monitor(const QRectF& r) {
     painter_.setBrush(QColor(70, 80, 100));
     painter_.drawRoundedRect(QRectF(r.left(), r.top(), r.width(), r.height() * 0.75), 1, 1);
     painter_.setBrush(QColor(170, 215, 255));
-    painter_.drawRect(QRectF(r.left() + 1.2, r.top() + 1.2, r.width() - 2.4,
-                             r.height() * 0.75 - 2.4));
+    painter_.drawRect(
+        QRectF(r.left() + 1.2, r.top() + 1.2, r.width() - 2.4, r.height() * 0.75 - 2.4));
     painter_.setBrush(QColor(70, 80, 100));
-    painter_.drawRect(QRectF(r.center().x() - r.width() * 0.2, r.bottom() - 1.2,
-                             r.width() * 0.4, 1.2));
+    painter_.drawRect(
+        QRectF(r.center().x() - r.width() * 0.2, r.bottom() - 1.2, r.width() * 0.4, 1.2));
 }
 
 void IconPainter::Microphone(const QRectF& r) {
@@ -272,7 +278,8 @@ void IconPainter::Microphone(const QRectF& r) {
     painter_.drawPath(cup);
     painter_.drawLine(QPointF(r.center().x(), r.top() + r.height() * 0.75),
                       QPointF(r.center().x(), r.bottom()));
-    painter_.drawLine(QPointF(r.left() + w * 0.3, r.bottom()), QPointF(r.right() - w * 0.3, r.bottom()));
+    painter_.drawLine(QPointF(r.left() + w * 0.3, r.bottom()),
+                      QPointF(r.right() - w * 0.3, r.bottom()));
 }
 
 void IconPainter::Scissors(const QRectF& r, const QColor& color) {

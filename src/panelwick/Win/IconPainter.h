@@ -26,19 +26,19 @@ public:
     void NoBrush();
 
     // Shapes; the colour arguments fill, the outline is the current pen.
-    void Page(const QRectF& r, const QColor& fill);                   // sheet, folded corner
+    void Page(const QRectF& r, const QColor& fill);  // sheet, folded corner
     void Folder(const QRectF& r, const QColor& fill, bool open);
-    void Picture(const QRectF& r);                                    // sky, sun, mountain
+    void Picture(const QRectF& r);                                       // sky, sun, mountain
     void Note(const QPointF& head, double height, const QColor& color);  // eighth note
     void Wave(const QRectF& r, const QColor& color, double fadeIn = 0, double fadeOut = 0);
-    void Film(const QRectF& r, const QColor& frame);                  // strip with holes
+    void Film(const QRectF& r, const QColor& frame);  // strip with holes
     void Arrow(const QPointF& from, const QPointF& to, const QColor& color, double width = 1.5);
-    void CurvedArrow(bool toLeft, const QColor& color);                // undo / redo
+    void CurvedArrow(bool toLeft, const QColor& color);  // undo / redo
     void PlayTriangle(const QRectF& r, const QColor& color);
     void Cross(const QRectF& r, const QColor& color, double width = 2.5);
     void Letter(const QRectF& r, const QString& text, const QColor& color, bool bold = true);
-    void Bar(const QRectF& r, const QColor& color);                   // timeline bar
-    void Badge(bool plus, const QColor& color);                       // round sign, lower right
+    void Bar(const QRectF& r, const QColor& color);  // timeline bar
+    void Badge(bool plus, const QColor& color);      // round sign, lower right
     void Monitor(const QRectF& r);
     void Microphone(const QRectF& r);
     void Scissors(const QRectF& r, const QColor& color);

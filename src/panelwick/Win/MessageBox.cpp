@@ -30,9 +30,12 @@ MessageBox::Answer MessageBox::AskYesNoCancel(QWidget* parent, const std::string
                                               const std::string& caption) {
     switch (Run(parent, QMessageBox::Question, text, caption,
                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel)) {
-        case QMessageBox::Yes: return Answer::Yes;
-        case QMessageBox::No: return Answer::No;
-        default: return Answer::Cancel;
+        case QMessageBox::Yes:
+            return Answer::Yes;
+        case QMessageBox::No:
+            return Answer::No;
+        default:
+            return Answer::Cancel;
     }
 }
 

@@ -1,8 +1,9 @@
 #include "panelwick/Win/Metrics.h"
 
+#include <cmath>
+
 #include <QGuiApplication>
 #include <QScreen>
-#include <cmath>
 
 namespace Win {
 
@@ -14,9 +15,13 @@ double ScreenDpi() {
     return dpi;
 }
 
-int CmToPixels(double cm, double dpi) { return static_cast<int>(cm * dpi / 2.54 + 0.5); }
+int CmToPixels(double cm, double dpi) {
+    return static_cast<int>(cm * dpi / 2.54 + 0.5);
+}
 
-int CmToPixels(double cm) { return CmToPixels(cm, ScreenDpi()); }
+int CmToPixels(double cm) {
+    return CmToPixels(cm, ScreenDpi());
+}
 
 int NearestIconSize(double pixels) {
     static constexpr int kSizes[] = {16, 20, 24, 32, 40, 48, 64, 96, 128, 256};

@@ -26,8 +26,8 @@ void ProgressCtrl::Reset() {
 void ProgressCtrl::Refresh(IPipelineState& pipeline) {
     const int stage = pipeline.CurrentStage();
     const bool restart = pipeline.TakeStageRestart();
-    Show(stage, QString::fromStdString(timeLeft_.Next(
-                    restart, pipeline.ProgressFraction() * 100, TimeLeftText::Clock::now())));
+    Show(stage, QString::fromStdString(timeLeft_.Next(restart, pipeline.ProgressFraction() * 100,
+                                                      TimeLeftText::Clock::now())));
 }
 
 void ProgressCtrl::Show(int stage, const QString& status) {

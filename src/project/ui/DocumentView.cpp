@@ -1,10 +1,11 @@
 #include "project/ui/DocumentView.h"
 
+#include <algorithm>
+
 #include <QFontInfo>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
-#include <algorithm>
 
 #include "panelwick/Sys/Utf.h"
 #include "panelwick/Win/Metrics.h"
@@ -37,13 +38,17 @@ DocumentView::DocumentView(QWidget* parent)
     UpdateMetrics();
 }
 
-DocumentView::~DocumentView() { document_.SetListener(nullptr); }
+DocumentView::~DocumentView() {
+    document_.SetListener(nullptr);
+}
 
 void DocumentView::SetPrompt(IDocumentPrompt* prompt) {
     prompt_ = prompt ? prompt : ownPrompt_.get();
 }
 
-int DocumentView::RowAt(int y) const { return y / rowHeight_ + verticalScrollBar()->value(); }
+int DocumentView::RowAt(int y) const {
+    return y / rowHeight_ + verticalScrollBar()->value();
+}
 
 // Row height, margin and icon size follow the font: the row is 120 % of the line height, the
 // icon the standard size nearest to 70 % of the row.
@@ -69,7 +74,9 @@ void DocumentView::UpdateScrollRanges() {
     horizontalScrollBar()->setSingleStep(std::max(1, fontHeight_));
 }
 
-void DocumentView::SelectionChanged() { emit selectionChanged(); }
+void DocumentView::SelectionChanged() {
+    emit selectionChanged();
+}
 
 void DocumentView::ObjectsChanged() {
     if (noticeReceiver_) Win::PostNotice(noticeReceiver_, Win::kAppMessage);
@@ -124,8 +131,8 @@ void DocumentView::paintEvent(QPaintEvent*) {
 
 void DocumentView::DrawRow(QPainter& painter, int x, int y, int row, int textHeight) {
     const MovieObject& object = document_.objects[row];
-    const bool selected = document_.first() >= 0 && row >= document_.first() &&
-                          row <= document_.last();
+    const bool selected =
+        document_.first() >= 0 && row >= document_.first() && row <= document_.last();
     const double b = object.begin / 1000.0;
     const double e = object.end / 1000.0;
 
@@ -158,15 +165,32 @@ bool DocumentView::ScrollKey(int key) {
     QScrollBar* rows = verticalScrollBar();
     QScrollBar* across = horizontalScrollBar();
     switch (key) {
-        case Qt::Key_PageUp: rows->setValue(rows->value() - rows->pageStep()); return true;
-        case Qt::Key_PageDown: rows->setValue(rows->value() + rows->pageStep()); return true;
-        case Qt::Key_Home: rows->setValue(rows->minimum()); return true;
-        case Qt::Key_End: rows->setValue(rows->maximum()); return true;
-        case Qt::Key_Up: rows->setValue(rows->value() - 1); return true;
-        case Qt::Key_Down: rows->setValue(rows->value() + 1); return true;
-        case Qt::Key_Left: across->setValue(across->value() - across->pageStep()); return true;
-        case Qt::Key_Right: across->setValue(across->value() + across->pageStep()); return true;
-        default: return false;
+        case Qt::Key_PageUp:
+            rows->setValue(rows->value() - rows->pageStep());
+            return true;
+        case Qt::Key_PageDown:
+            rows->setValue(rows->value() + rows->pageStep());
+            return true;
+        case Qt::Key_Home:
+            rows->setValue(rows->minimum());
+            return true;
+        case Qt::Key_End:
+            rows->setValue(rows->maximum());
+            return true;
+        case Qt::Key_Up:
+            rows->setValue(rows->value() - 1);
+            return true;
+        case Qt::Key_Down:
+            rows->setValue(rows->value() + 1);
+            return true;
+        case Qt::Key_Left:
+            across->setValue(across->value() - across->pageStep());
+            return true;
+        case Qt::Key_Right:
+            across->setValue(across->value() + across->pageStep());
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -174,20 +198,40 @@ void DocumentView::keyPressEvent(QKeyEvent* event) {
     const bool ctrl = event->modifiers() & Qt::ControlModifier;
     switch (event->key()) {
         case Qt::Key_Space:
-        case Qt::Key_L: editor_.ShiftTimes(ctrl ? -100 : 100); return;
-        case Qt::Key_F2: editor_.ChangeEndTimes(-100); return;
-        case Qt::Key_F3: editor_.ChangeEndTimes(100); return;
-        case Qt::Key_Delete: editor_.Delete(prompt_); return;
-        default: break;
+        case Qt::Key_L:
+            editor_.ShiftTimes(ctrl ? -100 : 100);
+            return;
+        case Qt::Key_F2:
+            editor_.ChangeEndTimes(-100);
+            return;
+        case Qt::Key_F3:
+            editor_.ChangeEndTimes(100);
+            return;
+        case Qt::Key_Delete:
+            editor_.Delete(prompt_);
+            return;
+        default:
+            break;
     }
     if (ctrl) {
         switch (event->key()) {
-            case Qt::Key_C: Copy(); return;
-            case Qt::Key_X: Cut(); return;
-            case Qt::Key_V: Paste(); return;
-            case Qt::Key_Z: Undo(); return;
-            case Qt::Key_Y: Redo(); return;
-            default: break;
+            case Qt::Key_C:
+                Copy();
+                return;
+            case Qt::Key_X:
+                Cut();
+                return;
+            case Qt::Key_V:
+                Paste();
+                return;
+            case Qt::Key_Z:
+                Undo();
+                return;
+            case Qt::Key_Y:
+                Redo();
+                return;
+            default:
+                break;
         }
     }
     if (!ScrollKey(event->key())) event->ignore();  // the window may want it

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QAbstractScrollArea>
 #include <memory>
+
+#include <QAbstractScrollArea>
 
 #include "project/Document.h"
 #include "project/IDocumentListener.h"

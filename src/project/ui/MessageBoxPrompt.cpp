@@ -4,9 +4,12 @@
 
 IDocumentPrompt::Answer MessageBoxPrompt::AskYesNoCancel(const std::string& question) {
     switch (Win::MessageBox::AskYesNoCancel(owner_, question)) {
-        case Win::MessageBox::Answer::Yes: return Answer::Yes;
-        case Win::MessageBox::Answer::No: return Answer::No;
-        default: return Answer::Cancel;
+        case Win::MessageBox::Answer::Yes:
+            return Answer::Yes;
+        case Win::MessageBox::Answer::No:
+            return Answer::No;
+        default:
+            return Answer::Cancel;
     }
 }
 

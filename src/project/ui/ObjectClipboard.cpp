@@ -1,9 +1,10 @@
 #include "project/ui/ObjectClipboard.h"
 
+#include <memory>
+
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
-#include <memory>
 
 bool ObjectClipboard::Put(const std::string& block) {
     QClipboard* clipboard = QGuiApplication::clipboard();

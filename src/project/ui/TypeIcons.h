@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QPixmap>
 #include <array>
+
+#include <QPixmap>
 
 #include "project/MovieObjectType.h"
 

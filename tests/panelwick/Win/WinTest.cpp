@@ -1,10 +1,10 @@
-#include <QToolTip>
 #include <QLineEdit>
+#include <QToolTip>
 
-#include "panelwick/Win/Metrics.h"
 #include "panelwick/Win/Balloon.h"
 #include "panelwick/Win/IconPainter.h"
 #include "panelwick/Win/MessageBox.h"
+#include "panelwick/Win/Metrics.h"
 #include "panelwick/Win/Notice.h"
 #include "support/QtTest.h"
 
