@@ -97,7 +97,7 @@ void Reelwork::RunCommand(CommandId id) {
             PlayMovie();
             break;
         case CommandId::PlayMovieExternal:
-            OpenWithSystem(MoviePath());
+            if (Sys::FileExists(MoviePath())) OpenWithSystem(MoviePath());
             break;
         case CommandId::PlayMovieInPosition:
             PlayMovieInPosition();

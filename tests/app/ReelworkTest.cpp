@@ -256,7 +256,12 @@ private slots:
         QVERIFY(Sys::WriteWholeFile(Path("notes.txt"), "text"));
         Drop(Path("notes.txt"));
         QCOMPARE(window->windowTitle(), QStringLiteral("Trip"));
+        ClickRow(0);
+        QTest::keyClick(&window->view(), Qt::Key_F3);
+        QString question;
+        AnswerNextMessageBox(QMessageBox::No, &question);
         Drop(other);
+        QCOMPARE(question, QStringLiteral("Do you want to save the changes?"));
         QCOMPARE(QString::fromStdString(doc().file()), QString::fromStdString(other));
         QCOMPARE(window->windowTitle(), QStringLiteral("Other"));
     }
