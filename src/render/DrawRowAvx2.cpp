@@ -74,6 +74,23 @@ REELWORK_AVX2 inline void AdjustColour(const DrawSetup& s, __m256i& redBlue, __m
     green = g;
 }
 
+// The texel pairs (x0, y0) and (x0 + 1, y0) of eight pixels whose pair starts at texel
+// at[i] + offset, each pair loaded as one 8-byte word: left and right neighbours in lane order.
+REELWORK_AVX2 inline void LoadPairs(const int* texels, const int32_t* at, int32_t offset,
+                                    __m256i& left, __m256i& right) {
+    auto pair = [&](int i) {
+        long long word;
+        std::memcpy(&word, texels + at[i] + offset, 8);
+        return word;
+    };
+    // Pairs 0, 1 | 4, 5 and 2, 3 | 6, 7, so that taking the even and the odd words of both
+    // gives the eight pixels in order.
+    const __m256 a = _mm256_castsi256_ps(_mm256_set_epi64x(pair(5), pair(4), pair(1), pair(0)));
+    const __m256 b = _mm256_castsi256_ps(_mm256_set_epi64x(pair(7), pair(6), pair(3), pair(2)));
+    left = _mm256_castps_si256(_mm256_shuffle_ps(a, b, 0x88));
+    right = _mm256_castps_si256(_mm256_shuffle_ps(a, b, 0xDD));
+}
+
 }  // namespace
 
 REELWORK_AVX2 void DrawRowAvx2(const DrawSetup& s, uint8_t* row, int32_t y, int32_t xBegin,
@@ -122,21 +139,33 @@ REELWORK_AVX2 void DrawRowAvx2(const DrawSetup& s, uint8_t* row, int32_t y, int3
         const __m256i fx = Twice(_mm256_cvttps_epi32(_mm256_mul_ps(_mm256_sub_ps(u, fu), k255)));
         const __m256i fy = Twice(_mm256_cvttps_epi32(_mm256_mul_ps(_mm256_sub_ps(v, fv), k255)));
         const __m256i x0 = _mm256_cvttps_epi32(fu), y0 = _mm256_cvttps_epi32(fv);
-        const __m256i left = _mm256_and_si256(inside, _mm256_cmpgt_epi32(x0, minusOneI));
-        const __m256i right = _mm256_and_si256(inside, _mm256_cmpgt_epi32(lastX, x0));
-        const __m256i top = _mm256_cmpgt_epi32(y0, minusOneI);
-        const __m256i bottom = _mm256_cmpgt_epi32(lastY, y0);
         const __m256i index = _mm256_add_epi32(_mm256_mullo_epi32(y0, width), x0);
-        const __m256i below = _mm256_add_epi32(index, width);
-        const __m256i one = _mm256_set1_epi32(1);
-        const __m256i p00 =
-            _mm256_mask_i32gather_epi32(white, texels, index, _mm256_and_si256(top, left), 4);
-        const __m256i p10 = _mm256_mask_i32gather_epi32(
-            white, texels, _mm256_add_epi32(index, one), _mm256_and_si256(top, right), 4);
-        const __m256i p01 =
-            _mm256_mask_i32gather_epi32(white, texels, below, _mm256_and_si256(bottom, left), 4);
-        const __m256i p11 = _mm256_mask_i32gather_epi32(
-            white, texels, _mm256_add_epi32(below, one), _mm256_and_si256(bottom, right), 4);
+        __m256i p00, p10, p01, p11;
+        const __m256i interior = _mm256_and_si256(
+            _mm256_and_si256(_mm256_cmpgt_epi32(x0, minusOneI), _mm256_cmpgt_epi32(lastX, x0)),
+            _mm256_and_si256(_mm256_cmpgt_epi32(y0, minusOneI), _mm256_cmpgt_epi32(lastY, y0)));
+        if (_mm256_movemask_epi8(_mm256_and_si256(inside, interior)) == -1) {
+            // All eight pixels sample inside the picture: each neighbour pair is 8 bytes.
+            alignas(32) int32_t at[8];
+            _mm256_store_si256(reinterpret_cast<__m256i*>(at), index);
+            const int32_t below = int32_t(s.pictureWidth);
+            LoadPairs(texels, at, 0, p00, p10);
+            LoadPairs(texels, at, below, p01, p11);
+        } else {
+            const __m256i left = _mm256_and_si256(inside, _mm256_cmpgt_epi32(x0, minusOneI));
+            const __m256i right = _mm256_and_si256(inside, _mm256_cmpgt_epi32(lastX, x0));
+            const __m256i top = _mm256_cmpgt_epi32(y0, minusOneI);
+            const __m256i bottom = _mm256_cmpgt_epi32(lastY, y0);
+            const __m256i below = _mm256_add_epi32(index, width);
+            const __m256i one = _mm256_set1_epi32(1);
+            p00 = _mm256_mask_i32gather_epi32(white, texels, index, _mm256_and_si256(top, left), 4);
+            p10 = _mm256_mask_i32gather_epi32(white, texels, _mm256_add_epi32(index, one),
+                                              _mm256_and_si256(top, right), 4);
+            p01 =
+                _mm256_mask_i32gather_epi32(white, texels, below, _mm256_and_si256(bottom, left), 4);
+            p11 = _mm256_mask_i32gather_epi32(white, texels, _mm256_add_epi32(below, one),
+                                              _mm256_and_si256(bottom, right), 4);
+        }
 
         // Bilinear mix, two channels per 32-bit lane: red with blue, green with alpha.
         const __m256i topRB = Mix16(_mm256_and_si256(p10, pairMask),
