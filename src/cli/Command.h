@@ -25,5 +25,6 @@ void AddNewCommand(CLI::App& app, CommandRun& run);
 void AddInfoCommand(CLI::App& app, CommandRun& run);
 void AddToJsonCommand(CLI::App& app, CommandRun& run);
 void AddFromJsonCommand(CLI::App& app, CommandRun& run);
+void AddExportPageCommand(CLI::App& app, CommandRun& run);
 
 }  // namespace Cli
