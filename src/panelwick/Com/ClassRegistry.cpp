@@ -21,6 +21,15 @@ std::vector<Registration>& Registry() {
     return registry;
 }
 
+// The first registration that matches; call with the mutex held.
+template <typename Match>
+const Registration* Find(Match match) {
+    for (const Registration& r : Registry()) {
+        if (match(r)) return &r;
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 void RegisterClass(const Clsid& clsid, const std::string& progId, ClassFactory factory) {
@@ -38,24 +47,18 @@ void UnregisterClass(const Clsid& clsid) {
 
 HRESULT CLSIDFromProgID(const std::string& progId, Clsid& clsid) {
     std::lock_guard lock(registryMutex);
-    for (const Registration& r : Registry()) {
-        if (r.progId == progId) {
-            clsid = r.clsid;
-            return S_OK;
-        }
-    }
-    return CO_E_CLASSSTRING;
+    const Registration* r = Find([&](const Registration& r) { return r.progId == progId; });
+    if (r == nullptr) return CO_E_CLASSSTRING;
+    clsid = r->clsid;
+    return S_OK;
 }
 
 HRESULT ProgIDFromCLSID(const Clsid& clsid, std::string& progId) {
     std::lock_guard lock(registryMutex);
-    for (const Registration& r : Registry()) {
-        if (r.clsid == clsid) {
-            progId = r.progId;
-            return S_OK;
-        }
-    }
-    return REGDB_E_CLASSNOTREG;
+    const Registration* r = Find([&](const Registration& r) { return r.clsid == clsid; });
+    if (r == nullptr) return REGDB_E_CLASSNOTREG;
+    progId = r->progId;
+    return S_OK;
 }
 
 HRESULT CreateInstance(const Clsid& clsid, std::shared_ptr<IDispatch>& object) {
@@ -64,9 +67,8 @@ HRESULT CreateInstance(const Clsid& clsid, std::shared_ptr<IDispatch>& object) {
     ClassFactory factory;
     {
         std::lock_guard lock(registryMutex);
-        for (const Registration& r : Registry()) {
-            if (r.clsid == clsid) factory = r.factory;
-        }
+        const Registration* r = Find([&](const Registration& r) { return r.clsid == clsid; });
+        if (r != nullptr) factory = r->factory;
     }
     if (!factory) return REGDB_E_CLASSNOTREG;
     object = factory();  // outside the lock: a server may look the table up itself

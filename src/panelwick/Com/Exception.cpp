@@ -8,7 +8,10 @@
 namespace Com {
 
 Exception::Exception(HRESULT hr, std::string context, ExcepInfo excepInfo, int32_t argIndex)
-    : hr_(hr), excepInfo_(std::move(excepInfo)), argIndex_(argIndex), context_(std::move(context)) {}
+    : hr_(hr),
+      excepInfo_(std::move(excepInfo)),
+      argIndex_(argIndex),
+      context_(std::move(context)) {}
 
 const std::string& Exception::Message() const {
     if (!built_) {

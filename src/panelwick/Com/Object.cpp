@@ -145,7 +145,8 @@ void Object::CheckArguments(const FuncDesc& desc, const std::string& member,
     // Arguments left out at the end of the parameter list count as not given.
     size_t given = 0;
     for (size_t i = args.size(); i-- > 0 && !args[i].IsMissing();) ++given;
-    const size_t required = desc.params.size() - std::min<size_t>(desc.optionalCount, desc.params.size());
+    const size_t optional = std::min<size_t>(desc.optionalCount, desc.params.size());
+    const size_t required = desc.params.size() - optional;
     if (given < required) {
         throw Exception(DISP_E_BADPARAMCOUNT,
                         name_ + "." + member + " takes " + std::to_string(desc.params.size()) +

@@ -152,7 +152,8 @@ HRESULT VariantChangeType(Variant& dest, const Variant& src, VarType type) {
     } else if (type == VT_BOOL || type == VT_R4 || type == VT_R8 || IntegerRange(type, low, high)) {
         if (HRESULT hr = ToNumber(out, value, type); Failed(hr)) return hr;
     } else if (type == VT_BSTR) {
-        if (value.vt != VT_EMPTY && !IsInteger(value.vt) && value.vt != VT_R4 && value.vt != VT_R8) {
+        const bool number = IsInteger(value.vt) || value.vt == VT_R4 || value.vt == VT_R8;
+        if (value.vt != VT_EMPTY && !number) {
             return DISP_E_TYPEMISMATCH;
         }
         out = Variant::Bstr(value.vt == VT_EMPTY ? std::u16string() : TextOf(value));

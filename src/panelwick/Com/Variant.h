@@ -24,7 +24,9 @@ struct Variant {
     static Variant Int(int32_t value) { return Integer(VT_INT, value); }
     static Variant I4(int32_t value) { return Integer(VT_I4, value); }
     static Variant UI1(uint8_t value) { return Integer(VT_UI1, value); }
-    static Variant Bool(bool value) { return Integer(VT_BOOL, value ? VARIANT_TRUE : VARIANT_FALSE); }
+    static Variant Bool(bool value) {
+        return Integer(VT_BOOL, value ? VARIANT_TRUE : VARIANT_FALSE);
+    }
     static Variant Bstr(std::u16string value);
     static Variant Dispatch(std::shared_ptr<IDispatch> value);
     static Variant DispatchRef(std::shared_ptr<IDispatch>* target);

@@ -22,13 +22,13 @@ std::shared_ptr<Com::TypeInfo> Members() {
 }  // namespace
 
 ApplicationObject::ApplicationObject()
-    : DispatchObject(Members()), session_(std::make_shared<Session>()) {
+    : ServerObject(Members(), std::make_shared<Session>(), nullptr) {
     ApplicationStarted();
 }
 
-Com::HRESULT ApplicationObject::Call(const Com::FuncDesc& member, std::vector<Com::Variant>& args,
-                                     Com::Variant& result, Com::ExcepInfo& excepInfo) {
-    if (Com::HRESULT hr = CheckRunning(*session_); Com::Failed(hr)) return hr;
+Com::HRESULT ApplicationObject::Answer(const Com::FuncDesc& member,
+                                       std::vector<Com::Variant>& args, Com::Variant& result,
+                                       Com::ExcepInfo& excepInfo) {
     switch (member.memberId) {
         case kOpenDocument:
             return OpenDocument(args[0].bstrVal, result, excepInfo);
@@ -46,10 +46,10 @@ Com::HRESULT ApplicationObject::OpenDocument(const std::u16string& path, Com::Va
     drawing->path = Sys::ToUtf8(path);
     std::string bytes;
     if (!Sys::ReadWholeFile(drawing->path, bytes)) {
-        return Raise(excepInfo, kExceptionSource, "Unable to open the file " + drawing->path);
+        return Raise(excepInfo, kSource, "Unable to open the file " + drawing->path);
     }
     if (!ReadDrawing(bytes, drawing->pages)) {
-        return Raise(excepInfo, kExceptionSource,
+        return Raise(excepInfo, kSource,
                      "The file is not a drawing this program can read: " + drawing->path);
     }
     result = Com::Variant::Dispatch(std::make_shared<DocumentObject>(session_, drawing));

@@ -38,12 +38,10 @@ int64_t IntegerOr(const Com::Variant& arg, int64_t fallback) {
 }  // namespace
 
 DocumentObject::DocumentObject(std::shared_ptr<Session> session, std::shared_ptr<Drawing> drawing)
-    : DispatchObject(Members()), session_(std::move(session)), drawing_(std::move(drawing)) {}
+    : ServerObject(Members(), std::move(session), std::move(drawing)) {}
 
-Com::HRESULT DocumentObject::Call(const Com::FuncDesc& member, std::vector<Com::Variant>& args,
-                                  Com::Variant& result, Com::ExcepInfo& excepInfo) {
-    if (Com::HRESULT hr = CheckRunning(*session_); Com::Failed(hr)) return hr;
-    if (drawing_->closed) return Raise(excepInfo, kExceptionSource, "The document is closed");
+Com::HRESULT DocumentObject::Answer(const Com::FuncDesc& member, std::vector<Com::Variant>& args,
+                                    Com::Variant& result, Com::ExcepInfo& excepInfo) {
     switch (member.memberId) {
         case kPages:
             result = Com::Variant::Dispatch(std::make_shared<PagesObject>(session_, drawing_));
@@ -60,13 +58,13 @@ Com::HRESULT DocumentObject::Call(const Com::FuncDesc& member, std::vector<Com::
 Com::HRESULT DocumentObject::ExportBitmap(const std::vector<Com::Variant>& args,
                                           Com::Variant& result, Com::ExcepInfo& excepInfo) {
     if (args[kFilter].intVal != kPngFilter) {
-        return Raise(excepInfo, kExceptionSource,
+        return Raise(excepInfo, kSource,
                      "Export filter " + std::to_string(args[kFilter].intVal) + " is not available");
     }
     const int64_t width = args[kWidth].intVal, height = args[kHeight].intVal;
     const int64_t dpiX = args[kResolutionX].intVal, dpiY = args[kResolutionY].intVal;
     if (width < 0 || height < 0 || dpiX <= 0 || dpiY <= 0) {
-        return Raise(excepInfo, kExceptionSource, "Invalid export size or resolution");
+        return Raise(excepInfo, kSource, "Invalid export size or resolution");
     }
     RasterOptions options;
     options.dpiX = double(dpiX);

@@ -17,18 +17,16 @@ std::shared_ptr<Com::TypeInfo> Members() {
 
 ExportFilterObject::ExportFilterObject(std::shared_ptr<Session> session, std::string svg,
                                        std::string path, const RasterOptions& options)
-    : DispatchObject(Members()),
-      session_(std::move(session)),
+    : ServerObject(Members(), std::move(session), nullptr),
       svg_(std::move(svg)),
       path_(std::move(path)),
       options_(options) {}
 
-Com::HRESULT ExportFilterObject::Call(const Com::FuncDesc& member, std::vector<Com::Variant>&,
-                                      Com::Variant&, Com::ExcepInfo& excepInfo) {
-    if (Com::HRESULT hr = CheckRunning(*session_); Com::Failed(hr)) return hr;
+Com::HRESULT ExportFilterObject::Answer(const Com::FuncDesc& member, std::vector<Com::Variant>&,
+                                        Com::Variant&, Com::ExcepInfo& excepInfo) {
     if (member.memberId != kFinish) return Com::DISP_E_MEMBERNOTFOUND;
     Sys::Result written = RasterizePage(svg_, options_, path_);
-    if (written.failed()) return Raise(excepInfo, kExceptionSource, written.message());
+    if (written.failed()) return Raise(excepInfo, kSource, written.message());
     return Com::S_OK;
 }
 

@@ -1,25 +1,22 @@
 #pragma once
 
-#include <cstddef>
 #include <memory>
+#include <string>
 
-#include "panelwick/Com/DispatchObject.h"
-#include "video/coreldraw/ServerState.h"
+#include "video/coreldraw/ServerObject.h"
 
 namespace CorelDraw {
 
 // One page of a document: "Activate" makes it the page that exports.
-class PageObject : public Com::DispatchObject {
+class PageObject : public ServerObject {
 public:
     PageObject(std::shared_ptr<Session> session, std::shared_ptr<Drawing> drawing, size_t index);
 
 protected:
-    Com::HRESULT Call(const Com::FuncDesc& member, std::vector<Com::Variant>& args,
-                      Com::Variant& result, Com::ExcepInfo& excepInfo) override;
+    Com::HRESULT Answer(const Com::FuncDesc& member, std::vector<Com::Variant>& args,
+                        Com::Variant& result, Com::ExcepInfo& excepInfo) override;
 
 private:
-    std::shared_ptr<Session> session_;
-    std::shared_ptr<Drawing> drawing_;
     size_t index_;
 };
 

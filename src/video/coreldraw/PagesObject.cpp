@@ -19,12 +19,10 @@ std::shared_ptr<Com::TypeInfo> Members() {
 }  // namespace
 
 PagesObject::PagesObject(std::shared_ptr<Session> session, std::shared_ptr<Drawing> drawing)
-    : DispatchObject(Members()), session_(std::move(session)), drawing_(std::move(drawing)) {}
+    : ServerObject(Members(), std::move(session), std::move(drawing)) {}
 
-Com::HRESULT PagesObject::Call(const Com::FuncDesc& member, std::vector<Com::Variant>& args,
-                               Com::Variant& result, Com::ExcepInfo& excepInfo) {
-    if (Com::HRESULT hr = CheckRunning(*session_); Com::Failed(hr)) return hr;
-    if (drawing_->closed) return Raise(excepInfo, kExceptionSource, "The document is closed");
+Com::HRESULT PagesObject::Answer(const Com::FuncDesc& member, std::vector<Com::Variant>& args,
+                                 Com::Variant& result, Com::ExcepInfo&) {
     switch (member.memberId) {
         case kCount:
             result = Com::Variant::I4(static_cast<int32_t>(drawing_->pages.size()));

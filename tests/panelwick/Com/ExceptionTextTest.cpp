@@ -24,6 +24,9 @@ TEST(ErrorTable, KeepsTheFixedTextsAndNamesEveryOtherCodeUnknown) {
                  "The RPC server is unavailable. Terminate all pending specific processes before "
                  "trying again. When using DCOM: an antivirus software or a firewall may be "
                  "producing the error.");
+    // Codes without a text of the program's own take the system's description.
+    EXPECT_STREQ(ErrorTableText(Code(0x80029C84)), "Circular dependency between types/modules.");
+    EXPECT_STREQ(ErrorTableText(E_ACCESSDENIED), "Access is denied.");
     EXPECT_STREQ(ErrorTableText(E_FAIL), "Unknown error");
     EXPECT_STREQ(ErrorTableText(Code(0x80020002)), "Unknown error");
     // Every listed range is complete: the seventeen codes from member-not-found on.

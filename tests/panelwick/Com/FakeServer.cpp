@@ -28,7 +28,8 @@ HRESULT FakeServer::Call(const FuncDesc& member, std::vector<Variant>& args, Var
     calls.push_back({member.name, member.kind, args});
     switch (member.memberId) {
         case kAdd:
-            result = Variant::I4(int32_t(args[0].intVal + (args[1].vt == VT_ERROR ? 0 : args[1].intVal)));
+            result = Variant::I4(
+                int32_t(args[0].intVal + (args[1].vt == VT_ERROR ? 0 : args[1].intVal)));
             return S_OK;
         case kLabel:
             if (member.kind == DISPATCH_PROPERTYPUT) {
