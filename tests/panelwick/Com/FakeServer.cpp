@@ -14,6 +14,7 @@ std::shared_ptr<TypeInfo> Members() {
         {"Label", kLabel, DISPATCH_PROPERTYGET, {}, 0, VT_BSTR},
         {"Label", kLabel, DISPATCH_PROPERTYPUT, {VT_BSTR}, 0, VT_VOID},
         {"Child", kChild, DISPATCH_PROPERTYGET, {}, 0, VT_DISPATCH},
+        {"Child", kChild, DISPATCH_PROPERTYPUTREF, {VT_DISPATCH}, 0, VT_VOID},
         {"Fail", kFail, DISPATCH_METHOD, {}, 0, VT_VOID},
     });
     return members;
@@ -39,7 +40,11 @@ HRESULT FakeServer::Call(const FuncDesc& member, std::vector<Variant>& args, Var
             }
             return S_OK;
         case kChild:
-            result = Variant::Dispatch(std::make_shared<FakeServer>());
+            if (member.kind == DISPATCH_PROPERTYPUTREF) {
+                child = args[0].dispVal;
+            } else {
+                result = Variant::Dispatch(child ? child : std::make_shared<FakeServer>());
+            }
             return S_OK;
         case kFail:
             excepInfo.source = "Fake";

@@ -7,8 +7,8 @@
 #include "panelwick/Com/DispatchObject.h"
 
 // A small automation object for the tests: "Add" (two VT_I4, the second optional) returns
-// their sum, "Label" can be read and written, "Child" returns another such object, "Fail"
-// raises an exception. It records every call that reaches it.
+// their sum, "Label" can be read and written, "Child" returns another such object or the one
+// set by reference, "Fail" raises an exception. It records every call that reaches it.
 class FakeServer : public Com::DispatchObject {
 public:
     FakeServer();
@@ -20,6 +20,7 @@ public:
     };
     std::vector<Received> calls;
     std::u16string label;
+    std::shared_ptr<Com::IDispatch> child;
 
 protected:
     Com::HRESULT Call(const Com::FuncDesc& member, std::vector<Com::Variant>& args,

@@ -66,6 +66,11 @@ TEST_F(ComObject, CallsMembersByNameWithArgumentsInReverseOrder) {
     EXPECT_FALSE(child.empty());
     EXPECT_EQ(child.name(), "Child");
 
+    std::array<Variant, 1> reference{Variant::Dispatch(child.dispatch())};
+    server.InvokeToValue("Child", reference, ignored, DISPATCH_PROPERTYPUTREF);
+    EXPECT_EQ(fake().child, child.dispatch());
+    EXPECT_EQ(fake().calls.back().kind, DISPATCH_PROPERTYPUTREF);
+
     server.Clear(true);
     EXPECT_TRUE(server.empty());
     EXPECT_EQ(server.name(), "");
@@ -87,7 +92,10 @@ TEST_F(ComObject, FailuresCarryTheContextSignatureAndServerTexts) {
               "Incorrect Parameter (counting from the end): 0");
     EXPECT_EQ(result.vt, VT_EMPTY);
 
-    Object nothing("Empty");
+    // Names are kept to 32 characters.
+    Object nothing("Empty678901234567890123456789012345");
+    EXPECT_EQ(nothing.name(), "Empty678901234567890123456789012");
+    nothing = Object("Empty");
     EXPECT_EQ(Thrown([&] { nothing.Call("Go"); }),
               "Empty.Go.IDispatch.GetIDsOfNames\r\nInvalid pointer.\r\n\r\nInvalid pointer");
 }
@@ -111,7 +119,7 @@ TEST_F(ComObject, CreatingFailsForUnregisteredClassesAndUninitialisedThreads) {
 TEST_F(ComObject, TypeInformationChecksArgumentsBeforeTheServerIsCalled) {
     server.LoadTypeInfo();
     EXPECT_TRUE(server.typeInfoLoaded());
-    EXPECT_EQ(server.memberCount(), 5u);
+    EXPECT_EQ(server.memberCount(), 6u);
 
     Variant result;
     std::array<Variant, 2> leftOut{Variant::Missing(), Variant::Missing()};
@@ -140,5 +148,5 @@ TEST_F(ComObject, TypeInformationChecksArgumentsBeforeTheServerIsCalled) {
     Object child;
     server.InvokeToObject("Child", {}, child, DISPATCH_PROPERTYGET);
     EXPECT_TRUE(child.typeInfoLoaded());
-    EXPECT_EQ(child.memberCount(), 5u);
+    EXPECT_EQ(child.memberCount(), 6u);
 }
