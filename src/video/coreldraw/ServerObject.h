@@ -32,7 +32,9 @@ private:
     Com::HRESULT Call(const Com::FuncDesc& member, std::vector<Com::Variant>& args,
                       Com::Variant& result, Com::ExcepInfo& excepInfo) final {
         if (session_->quit) return Com::RPC_S_SERVER_UNAVAILABLE;
-        if (drawing_ && drawing_->closed) return Raise(excepInfo, kSource, "The document is closed");
+        if (drawing_ && drawing_->closed) {
+            return Raise(excepInfo, kSource, "The document is closed");
+        }
         return Answer(member, args, result, excepInfo);
     }
 };
