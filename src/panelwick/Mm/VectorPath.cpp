@@ -1,29 +1,25 @@
 #include "panelwick/Mm/VectorPath.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
 namespace Mm {
-namespace {
 
-bool ForcedScalar() {
-    const char* value = std::getenv("REELWORK_FORCE_SCALAR");
-    return value != nullptr && std::strcmp(value, "1") == 0;
+VectorLevel BestVectorLevel() {
+    const char* forced = std::getenv("REELWORK_FORCE_SCALAR");
+    if (forced != nullptr && std::strcmp(forced, "1") == 0) return VectorLevel::Plain;
+#if defined(__x86_64__)
+    return __builtin_cpu_supports("avx2") ? VectorLevel::Avx2 : VectorLevel::Sse2;
+#else
+    return VectorLevel::Plain;
+#endif
 }
 
-}  // namespace
+std::atomic<VectorLevel> detail::vectorLevel{BestVectorLevel()};
 
-std::atomic<bool> detail::vectorPath{!ForcedScalar()};
-
-void SetVectorPath(bool enabled) { detail::vectorPath.store(enabled && !ForcedScalar()); }
-
-bool UseAvx2() {
-#if defined(__x86_64__) || defined(__i386__)
-    static const bool present = __builtin_cpu_supports("avx2");
-    return present && UseVectorPath();
-#else
-    return false;
-#endif
+void SetVectorLevel(VectorLevel level) {
+    detail::vectorLevel.store(std::min(level, BestVectorLevel()));
 }
 
 }  // namespace Mm
