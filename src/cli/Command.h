@@ -26,4 +26,14 @@ void AddInfoCommand(CLI::App& app, CommandRun& run);
 void AddToJsonCommand(CLI::App& app, CommandRun& run);
 void AddFromJsonCommand(CLI::App& app, CommandRun& run);
 
+// Audio tools.
+void AddDurationCommand(CLI::App& app, CommandRun& run);
+void AddNormalizeCommand(CLI::App& app, CommandRun& run);
+void AddBoostBassCommand(CLI::App& app, CommandRun& run);
+void AddSmoothEndsCommand(CLI::App& app, CommandRun& run);
+void AddCutCommand(CLI::App& app, CommandRun& run);
+void AddMixCommand(CLI::App& app, CommandRun& run);
+void AddAppendCommand(CLI::App& app, CommandRun& run);
+void AddMixAudioCommand(CLI::App& app, CommandRun& run);
+
 }  // namespace Cli
