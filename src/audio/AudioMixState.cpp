@@ -80,6 +80,46 @@ bool AudioMixState::ReadProcessedSample(const MovieObject& object, double second
     return fade_.Advance();
 }
 
+void AudioMixState::MixBlock(const MovieObject& object, const std::string& projectFolder,
+                             uint64_t first, size_t count, double* sums, double* scratch) {
+    const double begin = object.begin / 1000.0, end = object.end / 1000.0;
+    // The samples between the object's times: [from, to).
+    size_t from = 0;
+    while (from < count && begin > double(first + from) / 44100.0) ++from;
+    size_t to = from;
+    while (to < count && !(double(first + to) / 44100.0 > end)) ++to;
+    if (from < to && (reader_.IsOpen() || Open(object, projectFolder))) {
+        // Frames until the file ends; then the level ramp, both shelves and the fades, each
+        // over the whole run (every step depends only on its own state).
+        size_t frames = 0;
+        int16_t l, r;
+        while (from + frames < to && reader_.ReadFrame(l, r)) {
+            scratch[2 * frames] = l;
+            scratch[2 * frames + 1] = r;
+            ++frames;
+        }
+        for (size_t k = 0; k < frames; ++k) {
+            const double seconds = double(first + from + k) / 44100.0 - begin;
+            const double dbLeft = object.beginState.volumeLeft + leftSlope_ * seconds;
+            const double dbRight = object.beginState.volumeRight + rightSlope_ * seconds;
+            if (dbLeft != 0) scratch[2 * k] *= Factor(dbLeft);
+            if (dbRight != 0) scratch[2 * k + 1] *= Factor(dbRight);
+        }
+        if (!bass_.IsPassThrough()) bass_.FilterStereoFrames(scratch, frames);
+        if (!treble_.IsPassThrough()) treble_.FilterStereoFrames(scratch, frames);
+        double* out = sums + 2 * from;
+        for (size_t k = 0; k < frames; ++k) {
+            const double gain = fade_.gain();
+            const double left = scratch[2 * k] * gain, right = scratch[2 * k + 1] * gain;
+            if (fade_.Advance()) {
+                out[2 * k] += left;
+                out[2 * k + 1] += right;
+            }
+        }
+    }
+    if (to < count && reader_.IsOpen()) (void)reader_.FlushAndClose();
+}
+
 void AudioMixState::Close() {
     (void)reader_.FlushAndClose();
     reader_.FreeBuffer();

@@ -28,6 +28,12 @@ public:
     // is over.
     bool ReadProcessedSample(const MovieObject& object, double seconds, double& left,
                              double& right);
+    // Adds the object's contributions to `count` movie samples from `first` on into `sums`
+    // (left, right, left, ...): exactly what MixNextSample gives for each index, computed a
+    // block at a time (the filters keep their state in registers, vector code where the
+    // processor has it). `scratch` holds 2 x count doubles.
+    void MixBlock(const MovieObject& object, const std::string& projectFolder, uint64_t first,
+                  size_t count, double* sums, double* scratch);
     // Flushes, closes and frees the reader.
     void Close();
 

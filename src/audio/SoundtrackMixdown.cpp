@@ -8,11 +8,12 @@
 #include "panelwick/Mm/AutoLevel.h"
 #include "panelwick/Mm/BufferedWaveFile.h"
 #include "panelwick/Mm/RoutineControl.h"
+#include "panelwick/Mm/VectorPath.h"
 #include "panelwick/Sys/FileSystem.h"
 
 namespace {
 
-constexpr uint64_t kProgressStep = 4096;
+constexpr uint64_t kBlock = 4096;  // samples mixed at a time
 
 // Clamps to -32767..32767 (never -32768), rounds down and buffers the sample.
 void WriteClamped(Mm::BufferedWaveFile& out, double v) {
@@ -88,26 +89,35 @@ Sys::Result MixSoundtrack(const std::vector<MovieObject>& objects,
     auto closeAll = [&] {
         for (AudioMixState& s : states) s.Close();
     };
-    for (uint64_t i = 0; i < total; ++i) {
-        double sumLeft = 0.0, sumRight = 0.0;
+    const bool blocks = Mm::UseVectorPath();
+    std::vector<double> sums(2 * kBlock), scratch(2 * kBlock);
+    for (uint64_t first = 0; first < total; first += kBlock) {
+        const size_t count = size_t(std::min<uint64_t>(kBlock, total - first));
+        std::fill(sums.begin(), sums.end(), 0.0);
         for (size_t k = 0; k < objects.size(); ++k) {
             if (objects[k].type != MovieObjectType::Audio) continue;
-            double l, r;
-            if (states[k].MixNextSample(objects[k], projectFolder, i, l, r)) {
-                sumLeft += l;
-                sumRight += r;
+            if (blocks) {
+                states[k].MixBlock(objects[k], projectFolder, first, count, sums.data(),
+                                   scratch.data());
+                continue;
+            }
+            // The plain rule, one sample at a time.
+            for (size_t j = 0; j < count; ++j) {
+                double l, r;
+                if (states[k].MixNextSample(objects[k], projectFolder, first + j, l, r)) {
+                    sums[2 * j] += l;
+                    sums[2 * j + 1] += r;
+                }
             }
         }
-        emit(sumLeft / n, sumRight / n);
-        if ((i + 1) % kProgressStep == 0) {
-            progress.Set(double(i + 1) / double(total));
-            if (stop != nullptr && stop->load(std::memory_order_relaxed)) {
-                closeAll();
-                out.DiscardBuffered();
-                (void)out.FlushAndClose();
-                Sys::DeleteFile(output);
-                return Mm::kStoppedMessage;
-            }
+        for (size_t j = 0; j < count; ++j) emit(sums[2 * j] / n, sums[2 * j + 1] / n);
+        progress.Set(double(first + count) / double(total));
+        if (stop != nullptr && stop->load(std::memory_order_relaxed)) {
+            closeAll();
+            out.DiscardBuffered();
+            (void)out.FlushAndClose();
+            Sys::DeleteFile(output);
+            return Mm::kStoppedMessage;
         }
     }
     while (written < total) emit(0.0, 0.0);
