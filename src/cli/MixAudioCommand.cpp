@@ -7,6 +7,7 @@
 #include "cli/StopSignal.h"
 #include "cli/TerminalProgress.h"
 #include "panelwick/Mm/RoutineControl.h"
+#include "panelwick/Sys/FileSystem.h"
 #include "project/Document.h"
 
 namespace Cli {
@@ -28,6 +29,7 @@ void AddMixAudioCommand(CLI::App& app, CommandRun& run) {
             if (!document.Open(AbsolutePath(args->project), prompt)) return kExitFailure;
             const std::string out = AbsolutePath(args->output);
             if (!HasAudioObjects(document.objects)) {
+                Sys::DeleteFile(out);  // as movie creation leaves no soundtrack behind
                 std::printf("The project has no audio object; no soundtrack was written\n");
                 return kExitOk;
             }

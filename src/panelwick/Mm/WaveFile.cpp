@@ -162,12 +162,12 @@ Sys::Result WaveFile::OpenForWritting(uint32_t samplesPerSecond, uint16_t channe
     if (!file_.WriteAll(formatHeader, sizeof formatHeader)) {
         return "WaveFile::OpenForWritting - Unable to write fmt chunk";
     }
-    const uint16_t blockAlign = uint16_t(channels * bitsPerSample / 8);
+    const uint16_t blockAlign = uint16_t(uint32_t(channels) * bitsPerSample / 8);
     uint8_t record[16];
     PutU16(record, kPcm);
     PutU16(record + 2, channels);
     PutU32(record + 4, samplesPerSecond);
-    PutU32(record + 8, samplesPerSecond * channels * bitsPerSample / 8);
+    PutU32(record + 8, samplesPerSecond * uint32_t(channels) * bitsPerSample / 8);
     PutU16(record + 12, blockAlign);
     PutU16(record + 14, bitsPerSample);
     if (!file_.WriteAll(record, sizeof record)) {
