@@ -1,19 +1,18 @@
 // bench-links: reelwork_audio reelwork_project
 // The audio engine's speed: the soundtrack mixdown (x real time, peak memory for a 60 s and a
 // 600 s movie), boost-bass beside sox's bass filter on the same 10-minute file, and normalize.
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
+#include <spawn.h>
 #include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 #include "audio/SoundtrackMixdown.h"
@@ -111,8 +110,9 @@ std::vector<MovieObject> Objects(double movieSeconds) {
 }
 
 void Mixdown(const fs::path& dir, const std::string& cli) {
-    std::printf("Soundtrack mixdown: 10 overlapping stereo objects, shelves, ramps, fades, "
-                "normaliser\n");
+    std::printf(
+        "Soundtrack mixdown: 10 overlapping stereo objects, shelves, ramps, fades, "
+        "normaliser\n");
     for (int k = 0; k < 10; ++k) {
         WriteMusic((dir / ("music" + std::to_string(k) + ".wav")).string(), 66, uint32_t(k));
     }
@@ -133,12 +133,14 @@ void Mixdown(const fs::path& dir, const std::string& cli) {
         }
         const fs::path project = dir / ("movie" + std::to_string(int(movie)) + ".rwk");
         if (ProjectFile::Save(project, properties, objects).failed()) std::exit(1);
-        const Run run = RunProgram({cli, "mix-audio", project.string(), (dir / "cli.wav").string()});
+        const Run run =
+            RunProgram({cli, "mix-audio", project.string(), (dir / "cli.wav").string()});
         const double seconds = Median(times);
-        std::printf("  %3.0f s movie: %.3f s in process = %.1fx real time (target >= 50x: "
-                    "ratio %.2f); reelwork-cli mix-audio %.3f s, peak RSS %.1f MB\n",
-                    movie, seconds, movie / seconds, movie / seconds / 50, run.seconds,
-                    run.peakKb / 1024.0);
+        std::printf(
+            "  %3.0f s movie: %.3f s in process = %.1fx real time (target >= 50x: "
+            "ratio %.2f); reelwork-cli mix-audio %.3f s, peak RSS %.1f MB\n",
+            movie, seconds, movie / seconds, movie / seconds / 50, run.seconds,
+            run.peakKb / 1024.0);
     }
 }
 
@@ -157,9 +159,10 @@ void FileTools(const fs::path& dir, const std::string& cli) {
         ratios.push_back(a.seconds / b.seconds);
         normalize.push_back(RunProgram({cli, "normalize", in}).seconds);
     }
-    std::printf("  boost-bass 120 Hz 6 dB: %.3f s; sox bass +6 120: %.3f s; ratio %.2f (target "
-                "<= 1.0)\n",
-                Median(ours), Median(sox), Median(ratios));
+    std::printf(
+        "  boost-bass 120 Hz 6 dB: %.3f s; sox bass +6 120: %.3f s; ratio %.2f (target "
+        "<= 1.0)\n",
+        Median(ours), Median(sox), Median(ratios));
     std::printf("  normalize: %.3f s = %.0fx real time\n", Median(normalize),
                 600 / Median(normalize));
 }
@@ -167,7 +170,8 @@ void FileTools(const fs::path& dir, const std::string& cli) {
 }  // namespace
 
 int main() {
-    const fs::path dir = fs::temp_directory_path() / ("reelwork-bench-audio-" + std::to_string(getpid()));
+    const fs::path dir =
+        fs::temp_directory_path() / ("reelwork-bench-audio-" + std::to_string(getpid()));
     fs::create_directories(dir);
     const std::string cli = std::string(REELWORK_BIN_DIR) + "/reelwork-cli";
     Mixdown(dir, cli);

@@ -1,13 +1,12 @@
 // fuzz-links: reelwork_audio
 // Any bytes as a WAVE file: the reader, the buffered strict reader, the whole-file routines
 // and the mixdown's per-object reader must neither crash nor loop.
-#include <sys/mman.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <sys/mman.h>
+#include <unistd.h>
 
 #include "audio/AudioMixState.h"
 #include "panelwick/Mm/Assistant.h"
@@ -52,14 +51,15 @@ void ReadEverything(const std::string& path) {
 // record, a 4-byte data size and sample bytes wrapped in a RIFF form (so that the fuzzer
 // reaches the sample code quickly), with the format tag kept at PCM or not.
 std::string FileBytes(const uint8_t* data, size_t size) {
-    if (size == 0 || data[0] % 3 == 0) return std::string(reinterpret_cast<const char*>(data), size);
+    if (size == 0 || data[0] % 3 == 0)
+        return std::string(reinterpret_cast<const char*>(data), size);
     std::string rest(reinterpret_cast<const char*>(data + 1), size - 1);
     rest.resize(std::max<size_t>(rest.size(), 20), '\0');
     if (data[0] % 3 == 1) rest[0] = 1, rest[1] = 0;
     const std::string format = rest.substr(0, 16), dataSize = rest.substr(16, 4);
     const std::string samples = rest.substr(20);
-    std::string chunks = std::string("fmt ") + std::string("\x10\0\0\0", 4) + format + "data" +
-                         dataSize + samples;
+    std::string chunks =
+        std::string("fmt ") + std::string("\x10\0\0\0", 4) + format + "data" + dataSize + samples;
     const uint32_t riffSize = uint32_t(chunks.size() + 4);
     std::string riff = "RIFF";
     for (int i = 0; i < 4; ++i) riff += char(riffSize >> (8 * i));

@@ -7,9 +7,8 @@ void AudioMixState::Prepare(const MovieObject& object) {
     if (object.type != MovieObjectType::Audio) return;
     const double duration = object.end / 1000.0 - object.begin / 1000.0;
     // Objects that end before they begin (only a damaged file holds them) get no ramp.
-    leftSlope_ = duration > 0
-                     ? (object.endState.volumeLeft - object.beginState.volumeLeft) / duration
-                     : 0.0;
+    leftSlope_ =
+        duration > 0 ? (object.endState.volumeLeft - object.beginState.volumeLeft) / duration : 0.0;
     rightSlope_ = duration > 0
                       ? (object.endState.volumeRight - object.beginState.volumeRight) / duration
                       : 0.0;
@@ -55,8 +54,8 @@ bool AudioMixState::MixNextSample(const MovieObject& object, const std::string& 
     return ReadProcessedSample(object, t - object.begin / 1000.0, left, right);
 }
 
-bool AudioMixState::ReadProcessedSample(const MovieObject& object, double seconds,
-                                        double& left, double& right) {
+bool AudioMixState::ReadProcessedSample(const MovieObject& object, double seconds, double& left,
+                                        double& right) {
     int16_t l, r;
     if (!reader_.ReadFrame(l, r)) return false;
     left = l;

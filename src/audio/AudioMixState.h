@@ -21,8 +21,8 @@ public:
     // contributes nothing. Opens the object's file at its begin time (skipping `skip` ms)
     // and closes it after its end. A file that cannot be opened strictly (16 bits, 44100 Hz,
     // mono or stereo) gives silence without a message and is not tried again.
-    bool MixNextSample(const MovieObject& object, const std::string& projectFolder,
-                       uint64_t index, double& left, double& right);
+    bool MixNextSample(const MovieObject& object, const std::string& projectFolder, uint64_t index,
+                       double& left, double& right);
     // Reads the next frame and processes it for `seconds` after the object's start: level
     // ramp, bass shelf, treble shelf, fade. False when the file gives no frame or the object
     // is over.

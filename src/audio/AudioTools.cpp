@@ -28,7 +28,8 @@ Sys::Result CheckAppendInputs(const std::vector<std::string>& inputs) {
         if (file.samplesPerSecond() != rate) {
             return "All the files must have the same number of samples per second";
         }
-        if (file.channels() != channels) return "All the files must have the same number of channels";
+        if (file.channels() != channels)
+            return "All the files must have the same number of channels";
         if (file.bitsPerSample() != bits) return "All the files must have the same bit resolution";
     }
     return {};

@@ -8,7 +8,9 @@ const double kStartGain = std::pow(10.0, -2.25);  // -45 dB
 
 }  // namespace
 
-FadeEnvelope::FadeEnvelope() : gain_(kStartGain) { ComputeFactors(); }
+FadeEnvelope::FadeEnvelope() : gain_(kStartGain) {
+    ComputeFactors();
+}
 
 void FadeEnvelope::ComputeFactors() {
     inFactor_ = std::pow(10.0, fadeInRate_ / (sampleRate_ * 20));

@@ -34,8 +34,7 @@ uint32_t MovieFrameCount(const std::vector<MovieObject>& objects, uint8_t fps) {
     return uint32_t(double(fps) * latest / 1000.0);
 }
 
-uint32_t MaxConcurrentAudio(const std::vector<MovieObject>& objects, uint8_t fps,
-                            uint32_t frames) {
+uint32_t MaxConcurrentAudio(const std::vector<MovieObject>& objects, uint8_t fps, uint32_t frames) {
     uint32_t most = 0;
     if (fps == 0) return 0;
     for (uint64_t f = 0; f < frames; ++f) {

@@ -38,5 +38,4 @@ bool HasAudioObjects(const std::vector<MovieObject>& objects);
 uint32_t MovieFrameCount(const std::vector<MovieObject>& objects, uint8_t fps);
 // The largest number of audio objects with begin <= frame time < end over the movie's frame
 // times (frame f at f x 1000 / fps ms); 0 when none sounds at any frame time.
-uint32_t MaxConcurrentAudio(const std::vector<MovieObject>& objects, uint8_t fps,
-                            uint32_t frames);
+uint32_t MaxConcurrentAudio(const std::vector<MovieObject>& objects, uint8_t fps, uint32_t frames);

@@ -16,13 +16,16 @@ void AddBoostBassCommand(CLI::App& app, CommandRun& run) {
     };
     auto args = std::make_shared<Args>();
     auto* cmd = app.add_subcommand(
-        "boost-bass", "Make the bass stand out: the frequencies above FREQ are lowered by GAIN "
-                      "dB; writes IN_bass.wav beside the input");
+        "boost-bass",
+        "Make the bass stand out: the frequencies above FREQ are lowered by GAIN "
+        "dB; writes IN_bass.wav beside the input");
     cmd->add_option("IN.wav", args->input, "Mono or stereo 16-bit WAVE file")->required();
     cmd->add_option("FREQ", args->frequency, "Cut frequency in Hz, 30 to 150")
         ->required()
         ->check(CLI::Range(30.0, 150.0));
-    cmd->add_option("GAIN", args->gain, "Gain in dB, 1 to 20")->required()->check(CLI::Range(1.0, 20.0));
+    cmd->add_option("GAIN", args->gain, "Gain in dB, 1 to 20")
+        ->required()
+        ->check(CLI::Range(1.0, 20.0));
     cmd->callback([&run, args] {
         run = [args] {
             const std::string in = AbsolutePath(args->input);

@@ -36,8 +36,9 @@ void AddCutCommand(CLI::App& app, CommandRun& run) {
     };
     auto args = std::make_shared<Args>();
     auto* cmd = app.add_subcommand(
-        "cut", "Copy the part of a WAVE file between two times (seconds, or M:SS); writes "
-               "IN_cut.wav beside it");
+        "cut",
+        "Copy the part of a WAVE file between two times (seconds, or M:SS); writes "
+        "IN_cut.wav beside it");
     cmd->add_option("IN.wav", args->input, "WAVE file")->required();
     cmd->add_option("T1", args->start, "Start time")->required();
     cmd->add_option("T2", args->end, "End time")->required();

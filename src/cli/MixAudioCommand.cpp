@@ -18,8 +18,9 @@ void AddMixAudioCommand(CLI::App& app, CommandRun& run) {
     };
     auto args = std::make_shared<Args>();
     auto* cmd = app.add_subcommand(
-        "mix-audio", "Mix the audio objects of a project into one soundtrack (44100 Hz, 16-bit "
-                     "stereo), as movie creation does");
+        "mix-audio",
+        "Mix the audio objects of a project into one soundtrack (44100 Hz, 16-bit "
+        "stereo), as movie creation does");
     cmd->add_option("PROJECT", args->project, "Project file (.rwk)")->required();
     cmd->add_option("OUT.wav", args->output, "Output file")->required();
     cmd->callback([&run, args] {

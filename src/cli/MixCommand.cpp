@@ -14,8 +14,8 @@ void AddMixCommand(CLI::App& app, CommandRun& run) {
         bool loop = false, autoLevel = false;
     };
     auto args = std::make_shared<Args>();
-    auto* cmd = app.add_subcommand(
-        "mix", "Mix two WAVE files (IN1 the voice, IN2 the music) into OUT.wav");
+    auto* cmd =
+        app.add_subcommand("mix", "Mix two WAVE files (IN1 the voice, IN2 the music) into OUT.wav");
     cmd->add_option("IN1.wav", args->first, "First input (voice)")->required();
     cmd->add_option("IN2.wav", args->second, "Second input (music)")->required();
     cmd->add_option("OUT.wav", args->output, "Output file")->required();
@@ -40,7 +40,8 @@ void AddMixCommand(CLI::App& app, CommandRun& run) {
                 if (args->autoLevel) {
                     return Mm::Assistant::MixVoiceMusicAutoLevel(first, second, out, control);
                 }
-                if (args->loop) return Mm::Assistant::MixVoiceMusic(first, second, other, out, control);
+                if (args->loop)
+                    return Mm::Assistant::MixVoiceMusic(first, second, other, out, control);
                 return Mm::Assistant::MixWaveFile(first, second, other, out, control);
             });
         };

@@ -11,8 +11,8 @@ namespace Cli {
 
 void AddNormalizeCommand(CLI::App& app, CommandRun& run) {
     auto input = std::make_shared<std::string>();
-    auto* cmd = app.add_subcommand(
-        "normalize", "Level the volume of a WAVE file; writes IN_norm.wav beside it");
+    auto* cmd = app.add_subcommand("normalize",
+                                   "Level the volume of a WAVE file; writes IN_norm.wav beside it");
     cmd->add_option("IN.wav", *input, "Mono or stereo 16-bit WAVE file")->required();
     cmd->callback([&run, input] {
         run = [input] {

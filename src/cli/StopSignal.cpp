@@ -49,8 +49,12 @@ void StopSignal::AlsoSet(std::atomic<uint32_t>& word, uint32_t bit) {
     if (gStop.load()) word.fetch_or(bit);
 }
 
-bool StopSignal::requested() const { return gStop.load(); }
+bool StopSignal::requested() const {
+    return gStop.load();
+}
 
-const std::atomic<bool>& StopSignal::flag() const { return gStop; }
+const std::atomic<bool>& StopSignal::flag() const {
+    return gStop;
+}
 
 }  // namespace Cli

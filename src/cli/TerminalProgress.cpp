@@ -1,8 +1,7 @@
 #include "cli/TerminalProgress.h"
 
-#include <unistd.h>
-
 #include <chrono>
+#include <unistd.h>
 #include <utility>
 
 namespace Cli {
@@ -18,8 +17,7 @@ TerminalProgress::TerminalProgress(Sampler sampler, std::FILE* out)
     thread_ = std::jthread([this](std::stop_token stop) { Run(stop); });
 }
 
-TerminalProgress::TerminalProgress(const Mt::Progress& progress, std::string label,
-                                   std::FILE* out)
+TerminalProgress::TerminalProgress(const Mt::Progress& progress, std::string label, std::FILE* out)
     : TerminalProgress(Percent(progress, std::move(label)), out) {}
 
 TerminalProgress::Sampler TerminalProgress::Percent(const Mt::Progress& progress,

@@ -1,7 +1,7 @@
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cmath>
+
+#include <gtest/gtest.h>
 
 #include "audio/SoundtrackMixdown.h"
 #include "panelwick/Mm/VectorPath.h"
@@ -41,8 +41,12 @@ protected:
     MovieProperties properties;
 };
 
-int Left(const std::vector<int16_t>& s, size_t frame) { return s.at(2 * frame); }
-int Right(const std::vector<int16_t>& s, size_t frame) { return s.at(2 * frame + 1); }
+int Left(const std::vector<int16_t>& s, size_t frame) {
+    return s.at(2 * frame);
+}
+int Right(const std::vector<int16_t>& s, size_t frame) {
+    return s.at(2 * frame + 1);
+}
 
 }  // namespace
 
@@ -157,14 +161,17 @@ TEST_F(Mixdown, VectorAndPlainCodeWriteTheSameFile) {
 TEST_F(Mixdown, WritesNothingWithoutAudioAndReportsAnOutputItCannotCreate) {
     Mt::Progress progress;
     ASSERT_TRUE(Sys::WriteWholeFile(dir / "movie.wav", "old"));
-    EXPECT_TRUE(MixSoundtrack({MovieObject()}, properties, dir.path().string(), dir / "movie.wav",
-                              progress).ok());
+    EXPECT_TRUE(
+        MixSoundtrack({MovieObject()}, properties, dir.path().string(), dir / "movie.wav", progress)
+            .ok());
     EXPECT_FALSE(Sys::FileExists(dir / "movie.wav"));
     WriteWave(dir / "c.wav", Constant(100, 2, 1), 2);
     EXPECT_TRUE(MixSoundtrack({Audio(u"c.wav", 0, 1000)}, properties, dir.path().string(),
-                              dir / "movie.wav", progress, 500).ok());
+                              dir / "movie.wav", progress, 500)
+                    .ok());
     EXPECT_FALSE(Sys::FileExists(dir / "movie.wav"));
     EXPECT_EQ(MixSoundtrack({Audio(u"c.wav", 0, 1000)}, properties, dir.path().string(),
-                            dir / "tmp/movie.wav", progress).message(),
+                            dir / "tmp/movie.wav", progress)
+                  .message(),
               "WaveFile::OpenForWritting - Unable to write file");
 }

@@ -1,13 +1,12 @@
-#include <gtest/gtest.h>
-
+#include <chrono>
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
-#include <chrono>
-#include <thread>
+#include <gtest/gtest.h>
 
 #include "panelwick/Sys/FileSystem.h"
 #include "project/ProjectFile.h"
@@ -19,7 +18,9 @@ extern char** environ;
 
 namespace {
 
-std::string Cli() { return std::string(REELWORK_BIN_DIR) + "/reelwork-cli"; }
+std::string Cli() {
+    return std::string(REELWORK_BIN_DIR) + "/reelwork-cli";
+}
 
 void ExpectFailure(const CommandResult& result, const std::string& message) {
     EXPECT_EQ(result.status, 1);
@@ -58,7 +59,8 @@ TEST(AudioCommands, OneFileToolsWriteBesideTheInput) {
     WaveFormat bits8;
     bits8.bits = 8;
     Sys::WriteWholeFile(dir / "8.wav", WaveBytes(bits8, std::string(400, '\1')));
-    ExpectFailure(RunCli({"boost-bass", dir / "8.wav", "100", "6"}), "The resolution must be 16 bits");
+    ExpectFailure(RunCli({"boost-bass", dir / "8.wav", "100", "6"}),
+                  "The resolution must be 16 bits");
     EXPECT_FALSE(Sys::FileExists(dir / "8_bass.wav"));
     WaveFormat floating;
     floating.tag = 3;
@@ -106,7 +108,8 @@ TEST(AudioCommands, AppendRefusesUnlikeFiles) {
     ExpectFailure(RunCli({"append", dir / "out.wav", dir / "22k.wav", dir / "a.wav"}),
                   "All the files must have the same number of samples per second");
     EXPECT_FALSE(Sys::FileExists(dir / "out.wav"));
-    ASSERT_EQ(RunCli({"append", dir / "out.wav", dir / "a.wav", dir / "b.wav", dir / "a.wav"}).status, 0);
+    ASSERT_EQ(
+        RunCli({"append", dir / "out.wav", dir / "a.wav", dir / "b.wav", dir / "a.wav"}).status, 0);
     EXPECT_EQ(ReadWaveSamples(dir / "out.wav").size(), 250u);
 }
 
@@ -116,9 +119,9 @@ TEST(AudioCommands, MixAudioWritesTheSoundtrackAndStopsOnCtrlC) {
     const std::string project = dir / "P/P.rwk";
     const CommandResult mixed = RunCli({"mix-audio", project, dir / "sound.wav"});
     ASSERT_EQ(mixed.status, 0) << mixed.err;
-    const CommandResult probe = RunCommand({"ffprobe", "-v", "error", "-show_entries",
-                                            "stream=duration,channels,sample_rate", "-of", "csv=p=0",
-                                            dir / "sound.wav"});
+    const CommandResult probe =
+        RunCommand({"ffprobe", "-v", "error", "-show_entries",
+                    "stream=duration,channels,sample_rate", "-of", "csv=p=0", dir / "sound.wav"});
     EXPECT_EQ(probe.out, "44100,2,3.000000\n");
 
     // A ten-minute movie takes long enough to be stopped.
@@ -149,8 +152,8 @@ TEST(AudioCommands, ProgressRedrawsOneLineOnATerminal) {
     TempDir dir;
     WriteWave(dir / "talk.wav", Sine(441000, 2, 3000, 220), 2);
     // script gives the command a terminal; without one every line ends with a line break.
-    const CommandResult terminal = RunCommand(
-        {"script", "-qec", Cli() + " normalize " + dir / "talk.wav", "/dev/null"});
+    const CommandResult terminal =
+        RunCommand({"script", "-qec", Cli() + " normalize " + dir / "talk.wav", "/dev/null"});
     EXPECT_NE(terminal.out.find("\rNormalizing  100%\x1b[K"), std::string::npos) << terminal.out;
     const CommandResult plain = RunCli({"normalize", dir / "talk.wav"});
     EXPECT_EQ(plain.out.find('\r'), std::string::npos);

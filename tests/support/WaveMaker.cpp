@@ -11,7 +11,9 @@ namespace {
 std::string U32(uint32_t v) {
     return {char(v), char(v >> 8), char(v >> 16), char(v >> 24)};
 }
-std::string U16(uint16_t v) { return {char(v), char(v >> 8)}; }
+std::string U16(uint16_t v) {
+    return {char(v), char(v >> 8)};
+}
 uint32_t ReadU32(const std::string& s, size_t at) {
     return uint8_t(s[at]) | uint8_t(s[at + 1]) << 8 | uint8_t(s[at + 2]) << 16 |
            uint32_t(uint8_t(s[at + 3])) << 24;
@@ -31,8 +33,8 @@ std::string RiffBytes(const std::string& chunks) {
 
 std::string FmtChunk(const WaveFormat& f) {
     const uint16_t align = uint16_t(f.channels * f.bits / 8);
-    std::string record = U16(f.tag) + U16(f.channels) + U32(f.rate) + U32(f.rate * align) +
-                         U16(align) + U16(f.bits);
+    std::string record =
+        U16(f.tag) + U16(f.channels) + U32(f.rate) + U32(f.rate * align) + U16(align) + U16(f.bits);
     record.resize(f.fmtSize, '\0');
     return ChunkBytes("fmt ", record);
 }
@@ -44,8 +46,8 @@ std::string SampleBytes(const std::vector<int16_t>& samples) {
     return bytes;
 }
 
-std::string WaveBytes(const WaveFormat& format, const std::string& data,
-                      const std::string& between, const std::string& after) {
+std::string WaveBytes(const WaveFormat& format, const std::string& data, const std::string& between,
+                      const std::string& after) {
     return RiffBytes(FmtChunk(format) + between + ChunkBytes("data", data) + after);
 }
 

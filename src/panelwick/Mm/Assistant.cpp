@@ -28,7 +28,9 @@ double BitsPerSecond(const WaveFile& file) {
     return double(file.samplesPerSecond()) * file.bitsPerSample() * file.channels();
 }
 
-int16_t Sample(const uint8_t* p) { return int16_t(p[0] | p[1] << 8); }
+int16_t Sample(const uint8_t* p) {
+    return int16_t(p[0] | p[1] << 8);
+}
 void PutSample(uint8_t* p, int32_t v) {
     p[0] = uint8_t(v);
     p[1] = uint8_t(uint32_t(v) >> 8);
@@ -73,7 +75,8 @@ Sys::Result Assistant::SmoothEndsFile(const Path& in, const Path& out,
     const double up = std::pow(1 / g0, 1.0 / double(n));
     const double down = std::pow(g0, 1.0 / double(n));
     const uint32_t bitsPerFrame = uint32_t(input.bitsPerSample()) * uint32_t(channels);
-    const int64_t frames = bitsPerFrame > 0 ? int64_t(uint64_t(input.dataBytes()) * 8 / bitsPerFrame) : 0;
+    const int64_t frames =
+        bitsPerFrame > 0 ? int64_t(uint64_t(input.dataBytes()) * 8 / bitsPerFrame) : 0;
     const int64_t fadeOutStart = frames > n ? frames - n : 0;
     double g = g0;
     int64_t k = 0;
@@ -81,8 +84,8 @@ Sys::Result Assistant::SmoothEndsFile(const Path& in, const Path& out,
     std::vector<uint8_t> block(16384);
     while (remaining > 0) {
         if (control.Stopped()) return kStoppedMessage;
-        const int32_t got =
-            input.Read(block.data(), int32_t(std::min<uint32_t>(uint32_t(block.size()), remaining)));
+        const int32_t got = input.Read(
+            block.data(), int32_t(std::min<uint32_t>(uint32_t(block.size()), remaining)));
         if (got <= 0) break;
         remaining -= uint32_t(got);
         const int32_t frameBytes = 2 * channels;

@@ -27,15 +27,14 @@ public:
     static Sys::Result NormalizeVolume(const Path& in, const Path& out,
                                        const RoutineControl& control = {});
     // B x (100 - balance)% + A x balance%, balance clamped to 0..100; as long as the longer.
-    static Sys::Result MixWaveFile(const Path& a, const Path& b, int32_t balance,
-                                   const Path& out, const RoutineControl& control = {});
+    static Sys::Result MixWaveFile(const Path& a, const Path& b, int32_t balance, const Path& out,
+                                   const RoutineControl& control = {});
     // voice x percent% + music x (100 - percent)%, the music repeating under the voice;
     // percent clamped to 0..100.
     static Sys::Result MixVoiceMusic(const Path& voice, const Path& music, int32_t voicePercent,
                                      const Path& out, const RoutineControl& control = {});
     // The voice over repeating music whose weight falls while the voice is loud.
-    static Sys::Result MixVoiceMusicAutoLevel(const Path& voice, const Path& music,
-                                              const Path& out,
+    static Sys::Result MixVoiceMusicAutoLevel(const Path& voice, const Path& music, const Path& out,
                                               const RoutineControl& control = {});
 
     // The music weight in thousandths for a voice level (0..32767): 953 in silence, 31 once

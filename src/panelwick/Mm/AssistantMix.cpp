@@ -35,7 +35,9 @@ Sys::Result CheckVoiceAndMusic(const WaveFile& voice, const WaveFile& music) {
 class VoiceMusicReader {
 public:
     VoiceMusicReader(WaveFile& voice, WaveFile& music)
-        : voice_(voice), music_(music), remaining_(voice.dataBytes()),
+        : voice_(voice),
+          music_(music),
+          remaining_(voice.dataBytes()),
           channels_(std::max(voice.channels(), music.channels())) {
         // A mono voice under stereo music reads half a block, so that both give the same
         // number of output samples.
@@ -102,35 +104,38 @@ Sys::Result OpenInputs(const Assistant::Path& first, WaveFile& a, const Assistan
 
 }  // namespace
 
-Sys::Result Assistant::MixWaveFile(const Path& a, const Path& b, int32_t balance,
-                                   const Path& out, const RoutineControl& control) {
+Sys::Result Assistant::MixWaveFile(const Path& a, const Path& b, int32_t balance, const Path& out,
+                                   const RoutineControl& control) {
     balance = std::clamp(balance, 0, 100);
     WaveFile inA, inB, output;
-    Sys::Result result = OpenInputs(a, inA, b, inB, out, [](const WaveFile& fa, const WaveFile& fb) {
-        if (fa.samplesPerSecond() != 44100) {
-            return Sys::Result("Mm::Assistant::MixWaveFile The input file A must be 44100 Hz");
-        }
-        if (fa.bitsPerSample() != 16) {
-            return Sys::Result(
-                "Mm::Assistant::MixWaveFile The input file A must have a resolution of 16 bits");
-        }
-        if (fa.channels() != 1 && fa.channels() != 2) {
-            return Sys::Result(
-                "Mm::Assistant::MixWaveFile The input file A must have one or two channels");
-        }
-        if (fb.samplesPerSecond() != 44100) {
-            return Sys::Result("Mm::Assistant::MixWaveFile The input file B must be 44100 Hz");
-        }
-        if (fb.bitsPerSample() != 16) {
-            return Sys::Result(
-                "Mm::Assistant::MixWaveFile The input file B must have a resolution of 16 bits");
-        }
-        if (fb.channels() != fa.channels()) {
-            return Sys::Result(
-                "Mm::Assistant::MixWaveFile Both file must have the same number of channels");
-        }
-        return Sys::Result();
-    });
+    Sys::Result result =
+        OpenInputs(a, inA, b, inB, out, [](const WaveFile& fa, const WaveFile& fb) {
+            if (fa.samplesPerSecond() != 44100) {
+                return Sys::Result("Mm::Assistant::MixWaveFile The input file A must be 44100 Hz");
+            }
+            if (fa.bitsPerSample() != 16) {
+                return Sys::Result(
+                    "Mm::Assistant::MixWaveFile The input file A must have a resolution of 16 "
+                    "bits");
+            }
+            if (fa.channels() != 1 && fa.channels() != 2) {
+                return Sys::Result(
+                    "Mm::Assistant::MixWaveFile The input file A must have one or two channels");
+            }
+            if (fb.samplesPerSecond() != 44100) {
+                return Sys::Result("Mm::Assistant::MixWaveFile The input file B must be 44100 Hz");
+            }
+            if (fb.bitsPerSample() != 16) {
+                return Sys::Result(
+                    "Mm::Assistant::MixWaveFile The input file B must have a resolution of 16 "
+                    "bits");
+            }
+            if (fb.channels() != fa.channels()) {
+                return Sys::Result(
+                    "Mm::Assistant::MixWaveFile Both file must have the same number of channels");
+            }
+            return Sys::Result();
+        });
     if (result.ok()) result = output.OpenForWritting(44100, inA.channels(), 16, out);
     if (result.failed()) return result;
     OutputGuard guard(output, out);
@@ -189,8 +194,8 @@ Sys::Result Assistant::MixVoiceMusic(const Path& voice, const Path& music, int32
     return guard.Finish();
 }
 
-Sys::Result Assistant::MixVoiceMusicAutoLevel(const Path& voice, const Path& music,
-                                              const Path& out, const RoutineControl& control) {
+Sys::Result Assistant::MixVoiceMusicAutoLevel(const Path& voice, const Path& music, const Path& out,
+                                              const RoutineControl& control) {
     WaveFile inVoice, inMusic, output;
     Sys::Result result = OpenInputs(voice, inVoice, music, inMusic, out, CheckVoiceAndMusic);
     if (result.failed()) return result;
@@ -214,7 +219,8 @@ Sys::Result Assistant::MixVoiceMusicAutoLevel(const Path& voice, const Path& mus
             const int32_t level = tracker->TrackEnvelope(v[at], stereoVoice ? v[at + 1] : 0);
             const int32_t w = MusicWeight(level);
             for (int c = 0; c < channels; ++c) {
-                mixed[size_t(at + c)] = int16_t(m[at + c] * w / 1000 + v[at + c] * (1000 - w) / 1000);
+                mixed[size_t(at + c)] =
+                    int16_t(m[at + c] * w / 1000 + v[at + c] * (1000 - w) / 1000);
             }
         }
         (void)output.Write(mixed.data(), int32_t(frames * channels * 2));

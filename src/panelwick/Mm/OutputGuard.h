@@ -12,8 +12,7 @@ namespace Mm {
 // closed and deleted, so a failed or stopped routine leaves no half-written output.
 class OutputGuard {
 public:
-    OutputGuard(WaveFile& file, std::filesystem::path path)
-        : file_(file), path_(std::move(path)) {}
+    OutputGuard(WaveFile& file, std::filesystem::path path) : file_(file), path_(std::move(path)) {}
     OutputGuard(const OutputGuard&) = delete;
     OutputGuard& operator=(const OutputGuard&) = delete;
     ~OutputGuard() {

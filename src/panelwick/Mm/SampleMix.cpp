@@ -57,8 +57,7 @@ size_t MixSse2(const int16_t* a, int32_t weightA, const int16_t* b, int32_t weig
     return i;
 }
 
-__attribute__((target("avx2"))) __m256i ScaleAvx2(__m256i values, __m256d weight,
-                                                   __m256d divisor) {
+__attribute__((target("avx2"))) __m256i ScaleAvx2(__m256i values, __m256d weight, __m256d divisor) {
     const __m256d low = _mm256_mul_pd(_mm256_cvtepi32_pd(_mm256_castsi256_si128(values)), weight);
     const __m256d high =
         _mm256_mul_pd(_mm256_cvtepi32_pd(_mm256_extracti128_si256(values, 1)), weight);
@@ -67,9 +66,9 @@ __attribute__((target("avx2"))) __m256i ScaleAvx2(__m256i values, __m256d weight
     return _mm256_inserti128_si256(_mm256_castsi128_si256(ql), qh, 1);
 }
 
-__attribute__((target("avx2"))) size_t MixAvx2(const int16_t* a, int32_t weightA,
-                                               const int16_t* b, int32_t weightB, int32_t divisor,
-                                               int16_t* out, size_t count) {
+__attribute__((target("avx2"))) size_t MixAvx2(const int16_t* a, int32_t weightA, const int16_t* b,
+                                               int32_t weightB, int32_t divisor, int16_t* out,
+                                               size_t count) {
     const __m256d wa = _mm256_set1_pd(weightA), wb = _mm256_set1_pd(weightB);
     const __m256d d = _mm256_set1_pd(divisor);
     size_t i = 0;

@@ -80,9 +80,9 @@ void ShelfFilter::FilterStereo(double& left, double& right) {
         const __m128d w2 = _mm_set_pd(right_.w2, left_.w2);
         const __m128d w = _mm_sub_pd(_mm_sub_pd(x, _mm_mul_pd(_mm_set1_pd(a1_), w1)),
                                      _mm_mul_pd(_mm_set1_pd(a2_), w2));
-        const __m128d y = _mm_add_pd(_mm_add_pd(_mm_mul_pd(_mm_set1_pd(b0_), w),
-                                                _mm_mul_pd(_mm_set1_pd(b1_), w1)),
-                                     _mm_mul_pd(_mm_set1_pd(b2_), w2));
+        const __m128d y = _mm_add_pd(
+            _mm_add_pd(_mm_mul_pd(_mm_set1_pd(b0_), w), _mm_mul_pd(_mm_set1_pd(b1_), w1)),
+            _mm_mul_pd(_mm_set1_pd(b2_), w2));
         _mm_storel_pd(&left_.w2, w1);
         _mm_storeh_pd(&right_.w2, w1);
         _mm_storel_pd(&left_.w1, w);

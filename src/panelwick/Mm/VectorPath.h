@@ -16,8 +16,12 @@ extern std::atomic<VectorLevel> vectorLevel;
 inline VectorLevel CurrentVectorLevel() {
     return detail::vectorLevel.load(std::memory_order_relaxed);
 }
-inline bool UseVectorPath() { return CurrentVectorLevel() != VectorLevel::Plain; }
-inline bool UseAvx2() { return CurrentVectorLevel() == VectorLevel::Avx2; }
+inline bool UseVectorPath() {
+    return CurrentVectorLevel() != VectorLevel::Plain;
+}
+inline bool UseAvx2() {
+    return CurrentVectorLevel() == VectorLevel::Avx2;
+}
 // The best level this processor offers (Plain when forced by the environment).
 VectorLevel BestVectorLevel();
 // Selects a level, at most the best one.

@@ -21,8 +21,12 @@ constexpr uint32_t kFmt = FourCC("fmt ");
 constexpr uint32_t kData = FourCC("data");
 constexpr uint16_t kPcm = 1;
 
-uint32_t U32(const uint8_t* p) { return p[0] | p[1] << 8 | p[2] << 16 | uint32_t(p[3]) << 24; }
-uint16_t U16(const uint8_t* p) { return uint16_t(p[0] | p[1] << 8); }
+uint32_t U32(const uint8_t* p) {
+    return p[0] | p[1] << 8 | p[2] << 16 | uint32_t(p[3]) << 24;
+}
+uint16_t U16(const uint8_t* p) {
+    return uint16_t(p[0] | p[1] << 8);
+}
 void PutU32(uint8_t* p, uint32_t v) {
     for (int i = 0; i < 4; ++i) p[i] = uint8_t(v >> (8 * i));
 }
@@ -136,7 +140,8 @@ Sys::Result WaveFile::OpenForReading(const std::filesystem::path& path) {
     dataBytes_ = uint32_t(std::min<uint64_t>(data_.size, available));
     if (dataBytes_ == 0) return fail("WaveFile::OpenForReading - The file is empty");
     dataEnd_ = data_.dataOffset + dataBytes_;
-    if (!file_.Seek(data_.dataOffset)) return fail("WaveFile::OpenForReading - The file is corrupted");
+    if (!file_.Seek(data_.dataOffset))
+        return fail("WaveFile::OpenForReading - The file is corrupted");
     position_ = data_.dataOffset;
     return {};
 }
@@ -173,7 +178,8 @@ Sys::Result WaveFile::OpenForWritting(uint32_t samplesPerSecond, uint16_t channe
     if (!file_.WriteAll(record, sizeof record)) {
         return "WaveFile::OpenForWritting - Unable to write PCMWAVEFORMAT";
     }
-    if (!file_.Seek(36)) return "WaveFile::OpenForWritting - Cannot ascend out fo the format subchunk";
+    if (!file_.Seek(36))
+        return "WaveFile::OpenForWritting - Cannot ascend out fo the format subchunk";
     uint8_t dataHeader[8];
     PutU32(dataHeader, kData);
     PutU32(dataHeader + 4, 0);

@@ -1,7 +1,7 @@
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cmath>
+
+#include <gtest/gtest.h>
 
 #include "panelwick/Mm/AppendWorker.h"
 #include "panelwick/Mm/Assistant.h"
@@ -140,8 +140,8 @@ TEST(Assistant, MixVoiceMusicRepeatsTheMusicUnderALongerVoice) {
     WriteWave(dir / "voice.wav", Constant(441000, 1, 1000), 1);  // 10 s mono
     const std::vector<int16_t> music = Ramp(132300, 2);          // 3 s stereo
     WriteWave(dir / "music.wav", music, 2);
-    ASSERT_TRUE(Assistant::MixVoiceMusic(dir / "voice.wav", dir / "music.wav", 50,
-                                         dir / "o.wav").ok());
+    ASSERT_TRUE(
+        Assistant::MixVoiceMusic(dir / "voice.wav", dir / "music.wav", 50, dir / "o.wav").ok());
     uint16_t channels = 0;
     const std::vector<int16_t> out = ReadWaveSamples(dir / "o.wav", &channels);
     EXPECT_EQ(channels, 2);
@@ -155,10 +155,12 @@ TEST(Assistant, MixVoiceMusicRepeatsTheMusicUnderALongerVoice) {
     WaveFormat bits8;
     bits8.bits = 8;
     Sys::WriteWholeFile(dir / "8.wav", WaveBytes(bits8, std::string(400, '\1')));
-    EXPECT_EQ(Assistant::MixVoiceMusic(dir / "voice.wav", dir / "8.wav", 50, dir / "o.wav").message(),
-              "The music file must have a resolution of 16 bits");
-    EXPECT_EQ(Assistant::MixVoiceMusicAutoLevel(dir / "8.wav", dir / "8.wav", dir / "o.wav").message(),
-              "The voice file must have a resolution of 16 bits");
+    EXPECT_EQ(
+        Assistant::MixVoiceMusic(dir / "voice.wav", dir / "8.wav", 50, dir / "o.wav").message(),
+        "The music file must have a resolution of 16 bits");
+    EXPECT_EQ(
+        Assistant::MixVoiceMusicAutoLevel(dir / "8.wav", dir / "8.wav", dir / "o.wav").message(),
+        "The voice file must have a resolution of 16 bits");
 }
 
 TEST(Assistant, AutoLevelMixDucksTheMusicOnBothChannels) {
@@ -172,8 +174,9 @@ TEST(Assistant, AutoLevelMixDucksTheMusicOnBothChannels) {
         music[2 * f + 1] = -1000;
     }
     WriteWave(dir / "music.wav", music, 2);
-    ASSERT_TRUE(Assistant::MixVoiceMusicAutoLevel(dir / "voice.wav", dir / "music.wav",
-                                                  dir / "o.wav").ok());
+    ASSERT_TRUE(
+        Assistant::MixVoiceMusicAutoLevel(dir / "voice.wav", dir / "music.wav", dir / "o.wav")
+            .ok());
     const std::vector<int16_t> out = ReadWaveSamples(dir / "o.wav");
     ASSERT_EQ(out.size(), voice.size());
     // The level follows the voice one ring length late; the ring starts at half scale.
@@ -227,8 +230,9 @@ TEST(Assistant, AppendJoinsTheFilesInOrder) {
     WriteWave(dir / "3.wav", Constant(3, 1, 3), 1);
     Mt::Progress progress;
     Mm::RoutineControl control{&progress, nullptr};
-    ASSERT_TRUE(Mm::AppendWaveFiles({dir / "1.wav", dir / "2.wav", dir / "3.wav"}, dir / "all.wav",
-                                    control).ok());
+    ASSERT_TRUE(
+        Mm::AppendWaveFiles({dir / "1.wav", dir / "2.wav", dir / "3.wav"}, dir / "all.wav", control)
+            .ok());
     std::vector<int16_t> expected = Constant(1000, 1, 1);
     expected.resize(6001, 2);
     expected.resize(6004, 3);

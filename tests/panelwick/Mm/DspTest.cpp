@@ -1,10 +1,10 @@
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <cstring>
 #include <memory>
 #include <random>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "panelwick/Mm/Assistant.h"
 #include "panelwick/Mm/AutoLevel.h"
@@ -131,7 +131,8 @@ TEST(AutoLevel, EnvelopeTrackingStartsAtHalfScale) {
     tracker.SetReleaseRate(-6.0);
     EXPECT_DOUBLE_EQ(tracker.releaseFactor(), std::pow(10.0, -6.0 / 882000));
     int32_t level = 0;
-    for (int i = 0; i < AutoLevel::kLength; ++i) level = tracker.TrackEnvelope(i < 10 ? 5000 : 0, 0);
+    for (int i = 0; i < AutoLevel::kLength; ++i)
+        level = tracker.TrackEnvelope(i < 10 ? 5000 : 0, 0);
     EXPECT_EQ(level, 16383);
     EXPECT_EQ(tracker.TrackEnvelope(0, 0), 5000);  // the first frame, raised to the peak
 }

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include <cstring>
+
+#include <gtest/gtest.h>
 
 #include "panelwick/Mm/BufferedWaveFile.h"
 #include "panelwick/Mm/WaveFile.h"
@@ -38,8 +38,10 @@ TEST(WaveFile, ThreeDataBytesArePaddedAndTheSizesFixedOnClose) {
 
     std::string bytes;
     ASSERT_TRUE(Sys::ReadWholeFile(dir / "three.wav", bytes));
-    const std::string header("RIFF\x28\0\0\0WAVEfmt \x10\0\0\0\x01\0\x02\0\x44\xac\0\0"
-                             "\x10\xb1\x02\0\x04\0\x10\0data\x03\0\0\0abc\0", 48);
+    const std::string header(
+        "RIFF\x28\0\0\0WAVEfmt \x10\0\0\0\x01\0\x02\0\x44\xac\0\0"
+        "\x10\xb1\x02\0\x04\0\x10\0data\x03\0\0\0abc\0",
+        48);
     EXPECT_EQ(bytes, header);
 }
 
@@ -78,19 +80,26 @@ TEST(WaveFile, ReadsWhatFfmpegAndSoxWrite) {
     // the data chunk claims more than the file holds. sox writes 8-bit data of odd size.
     const std::string tone = "sine=f=440:d=0.5";
     ASSERT_EQ(RunCommand({"ffmpeg", "-v", "error", "-f", "lavfi", "-i", tone, "-ac", "2", "-ar",
-                          "44100", "-c:a", "pcm_s16le", dir / "ff.wav"}).status, 0);
-    ASSERT_EQ(RunCommand({"sh", "-c", "ffmpeg -v error -f lavfi -i " + tone +
-                                          " -ar 44100 -c:a pcm_s16le -f wav - > " +
-                                          dir / "pipe.wav"}).status, 0);
+                          "44100", "-c:a", "pcm_s16le", dir / "ff.wav"})
+                  .status,
+              0);
+    ASSERT_EQ(RunCommand({"sh", "-c",
+                          "ffmpeg -v error -f lavfi -i " + tone +
+                              " -ar 44100 -c:a pcm_s16le -f wav - > " + dir / "pipe.wav"})
+                  .status,
+              0);
     ASSERT_EQ(RunCommand({"sox", "-n", "-r", "22050", "-b", "8", "-c", "1", dir / "odd.wav",
-                          "synth", "0.1", "sine", "440"}).status, 0);
+                          "synth", "0.1", "sine", "440"})
+                  .status,
+              0);
     double seconds = 0;
     ASSERT_TRUE(WaveFile::GetDuration(dir / "ff.wav", seconds).ok());
     EXPECT_DOUBLE_EQ(seconds, 0.5);
     ASSERT_TRUE(WaveFile::GetDuration(dir / "pipe.wav", seconds).ok());
     EXPECT_DOUBLE_EQ(seconds, 0.5);
     BufferedWaveFile odd;
-    EXPECT_EQ(odd.OpenForReadingStrict(dir / "odd.wav").message(), "The resolution must be 16 bits");
+    EXPECT_EQ(odd.OpenForReadingStrict(dir / "odd.wav").message(),
+              "The resolution must be 16 bits");
     EXPECT_EQ(odd.dataBytes(), 2205u);
     EXPECT_EQ(odd.samplesPerSecond(), 22050u);
 }
@@ -185,7 +194,7 @@ TEST(WaveFile, ReadLoopingRepeatsAShortFile) {
     WaveFile file;
     ASSERT_TRUE(file.OpenForReading(dir / "ten.wav").ok());
     int16_t got[25] = {};
-    EXPECT_EQ(file.ReadLooping(got, 16), 16);  // 8 samples
+    EXPECT_EQ(file.ReadLooping(got, 16), 16);      // 8 samples
     EXPECT_EQ(file.ReadLooping(got + 8, 16), 16);  // 2 then 6 from the start
     EXPECT_EQ(got[9], 10);
     EXPECT_EQ(got[10], 1);
