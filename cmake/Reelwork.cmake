@@ -14,3 +14,15 @@ function(reelwork_test name)
     target_link_libraries(${name} PRIVATE ${ARGN} reelwork_testsupport GTest::gtest GTest::gmock)
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 600)
 endfunction()
+
+# reelwork_qt_test(NAME [deps...]): one QTest program of every .cpp in the current folder, run
+# on Qt's offscreen platform so that it needs no display.
+function(reelwork_qt_test name)
+    file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+    add_executable(${name} ${sources})
+    set_target_properties(${name} PROPERTIES AUTOMOC ON)
+    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
+    target_link_libraries(${name} PRIVATE ${ARGN} Qt6::Test)
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 120)
+endfunction()

@@ -18,6 +18,8 @@ int main(int argc, char** argv) {
     Cli::AddInfoCommand(app, run);
     Cli::AddToJsonCommand(app, run);
     Cli::AddFromJsonCommand(app, run);
+    Cli::AddConversionCommands(app, run);
+    Cli::AddExportPageCommand(app, run);
     Cli::AddMixAudioCommand(app, run);
     Cli::AddDurationCommand(app, run);
     Cli::AddNormalizeCommand(app, run);

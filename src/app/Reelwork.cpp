@@ -1,0 +1,195 @@
+#include "app/Reelwork.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QStackedWidget>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "app/PlayerCtrl.h"
+#include "app/ToolbarIcons.h"
+#include "panelwick/Sys/FileSystem.h"
+#include "panelwick/Win/Metrics.h"
+#include "panelwick/Win/Notice.h"
+#include "production/IMovieCreation.h"
+#include "production/ui/ProgressCtrl.h"
+#include "project/MainWindowRules.h"
+#include "project/ui/DocumentView.h"
+#include "project/ui/ObjectClipboard.h"
+
+namespace {
+
+QFont ArialFont(double heightCm) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(Win::CmToPixels(heightCm));
+    return font;
+}
+
+}  // namespace
+
+Reelwork::Reelwork(QWidget* parent)
+    : QMainWindow(parent),
+      view_(new DocumentView),
+      player_(new PlayerCtrl),
+      progress_(new ProgressCtrl),
+      blank_(new QWidget),
+      pages_(new QStackedWidget) {
+    setObjectName(QStringLiteral("Reelwork"));
+    setWindowIcon(ToolbarIcons::ProgramIcon());
+    // The pages sit in one place; the mode decides which one shows (their index is the mode).
+    for (QWidget* page : {static_cast<QWidget*>(view_), static_cast<QWidget*>(player_),
+                          static_cast<QWidget*>(progress_), blank_}) {
+        pages_->addWidget(page);
+    }
+    setCentralWidget(pages_);
+    view_->setFont(ArialFont(0.3175));
+    player_->setFont(ArialFont(0.3175));
+    progress_->setFont(ArialFont(0.493889));
+    view_->SetNoticeReceiver(this);
+    connect(view_, &DocumentView::selectionChanged, this, &Reelwork::RefreshCommands);
+    connect(view_, &DocumentView::editRequested, this, &Reelwork::EditSelectedObject);
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
+            &Reelwork::RefreshCommands);
+    creationTimer_.setInterval(1000);
+    connect(&creationTimer_, &QTimer::timeout, this, &Reelwork::CreationTick);
+    setAcceptDrops(true);
+    BuildToolbar();
+    BuildHelpMenu();
+    RefreshCommands();
+    ApplyLayout();
+    resize(Win::CmToPixels(26), Win::CmToPixels(14));
+    view_->setFocus();
+}
+
+Reelwork::~Reelwork() {
+    creationTimer_.stop();
+    if (creation_ && mode_ == kCreating) {
+        creation_->RequestStop();
+        creation_->Wait();
+    }
+}
+
+// Icons are the standard size nearest to 0.42333 cm; buttons are 0.1 cm larger.
+void Reelwork::BuildToolbar() {
+    const int iconSize = Win::NearestIconSize(0.42333 * Win::ScreenDpi() / 2.54);
+    const int buttonSize = iconSize + Win::CmToPixels(0.1);
+    toolbar_ = addToolBar(QStringLiteral("Commands"));
+    toolbar_->setObjectName(QStringLiteral("toolbar"));
+    toolbar_->setMovable(false);
+    toolbar_->setFloatable(false);
+    toolbar_->setIconSize(QSize(iconSize, iconSize));
+    toolbar_->setContextMenuPolicy(Qt::PreventContextMenu);
+    for (const ToolbarButton& button : kToolbarButtons) {
+        if (button.id == CommandId::None) {
+            toolbar_->addSeparator();
+            continue;
+        }
+        const CommandId id = button.id;
+        QAction* action =
+            toolbar_->addAction(ToolbarIcons::Make(id, iconSize), QString::fromLatin1(button.text));
+        action->setToolTip(QString::fromLatin1(button.text));
+        connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
+        actions_[id] = action;
+        if (QWidget* widget = toolbar_->widgetForAction(action)) {
+            widget->setFixedSize(buttonSize, buttonSize);
+        }
+    }
+}
+
+// The only menu: "&Help" with "&About ...", which Alt+? and Alt+/ reach too.
+void Reelwork::BuildHelpMenu() {
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QAction* about = help->addAction(QStringLiteral("&About ..."));
+    about->setShortcuts(
+        {QKeySequence(Qt::ALT | Qt::Key_Question), QKeySequence(Qt::ALT | Qt::Key_Slash)});
+    about->setShortcutContext(Qt::ApplicationShortcut);
+    connect(about, &QAction::triggered, this, [this] { RunCommand(CommandId::Help); });
+}
+
+QWidget* Reelwork::currentPage() const {
+    return pages_->currentWidget();
+}
+
+void Reelwork::SetMovieCreation(std::unique_ptr<IMovieCreation> creation) {
+    creation_ = std::move(creation);
+}
+
+std::string Reelwork::MoviePath() const {
+    return view_->document().folder() + "/movie.mp4";
+}
+
+void Reelwork::RefreshCommands() {
+    const CommandContext context =
+        MakeCommandContext(view_->document(), mode_, ObjectClipboard::Available());
+    for (const auto& [id, action] : actions_) action->setEnabled(IsCommandEnabled(id, context));
+    setWindowTitle(QString::fromStdString(WindowTitle(mode_, view_->document())));
+}
+
+// While work runs the window's close button is taken away and closing is refused.
+void Reelwork::SetMode(int mode) {
+    const bool wasBusy = mode_ != kEditing;
+    mode_ = mode;
+    const bool busy = mode_ != kEditing;
+    if (busy == wasBusy) return;
+    const bool visible = isVisible();
+    const Qt::WindowFlags busyFlags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                      Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint;
+    setWindowFlags(busy ? busyFlags : Qt::WindowFlags(Qt::Window));
+    if (visible) show();
+}
+
+void Reelwork::ApplyLayout() {
+    pages_->setCurrentIndex(mode_);
+    if (mode_ == kEditing) view_->viewport()->update();
+}
+
+void Reelwork::OpenProject(const std::string& path) {
+    (void)view_->document().Open(path, view_->prompt());
+    RefreshCommands();
+}
+
+bool Reelwork::event(QEvent* event) {
+    if (const Win::NoticeEvent* notice = Win::AsNotice(event)) {
+        if (notice->Is(kEditNotice)) RefreshCommands();
+        if (notice->Is(kCreationEndNotice)) CreationEnded();
+        if (notice->Is(kPlaybackEndNotice)) PlaybackEnded();
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+void Reelwork::closeEvent(QCloseEvent* event) {
+    if (mode_ != kEditing || !view_->document().AskToSave(view_->prompt())) {
+        event->ignore();
+        RefreshCommands();
+        return;
+    }
+    event->accept();
+}
+
+// Restoring the window ends a screen recording.
+void Reelwork::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && mode_ == kRecording &&
+        !(windowState() & Qt::WindowMinimized)) {
+        EndRecording();
+    }
+}
+
+void Reelwork::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+// Of a drop only the first file counts, and only a project file opens.
+void Reelwork::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.isEmpty() || mode_ != kEditing) return;
+    const std::string path = urls.front().toLocalFile().toStdString();
+    if (Sys::LowerExtension(path, 31) != "rwk") return;
+    event->acceptProposedAction();
+    OpenProject(path);
+}

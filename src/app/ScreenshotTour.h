@@ -1,0 +1,30 @@
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include <QObject>
+#include <QString>
+
+class Reelwork;
+
+// Walks the window through a few typical moments (rows selected, rows pasted and moved, a
+// movie being made) and saves a picture of each into a folder, then quits the program. Run
+// when the environment variable REELWORK_SCREENSHOTS names that folder.
+class ScreenshotTour : public QObject {
+    Q_OBJECT
+
+public:
+    ScreenshotTour(Reelwork& window, const QString& folder);
+
+private:
+    void Next();
+    void Save(const QString& name);
+    void ClickRow(int row, Qt::KeyboardModifiers modifiers);
+    void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+
+    Reelwork& window_;
+    QString folder_;
+    std::vector<std::pair<int, std::function<void()>>> steps_;  // delay in ms, then the step
+    size_t next_ = 0;
+};

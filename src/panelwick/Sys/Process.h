@@ -1,0 +1,56 @@
+#pragma once
+
+#include <sys/types.h>
+
+#include <cstddef>
+#include <string>
+
+namespace Sys {
+
+// How to start a child program.
+struct ProcessOptions {
+    // One command line, split into arguments with SplitCommandLine; the first names the
+    // program (a path, or a name looked up in PATH).
+    std::string commandLine;
+    // The child's working folder; empty keeps ours.
+    std::string workingDirectory;
+    // Where the child's standard output and standard error go. Standard input is empty.
+    enum class Output {
+        Inherit,         // both go where ours go
+        Pipe,            // standard output to a pipe the caller reads; errors go where ours go
+        PipeWithErrors,  // both to the pipe
+    } output = Output::Inherit;
+};
+
+// A child program. Destruction closes the pipe and waits for the child.
+class Process {
+public:
+    Process() = default;
+    Process(const Process&) = delete;
+    Process& operator=(const Process&) = delete;
+    ~Process();
+
+    // Starts the child; false when the command line is empty or the program cannot be started.
+    // An earlier child of this object is waited for first.
+    bool Start(const ProcessOptions& options);
+    // Up to count bytes of the child's output; 0 once it closed its end (or without a pipe).
+    size_t Read(char* buffer, size_t count);
+    // Waits for the child to end; its exit status (128 + signal when killed), -1 when none ran.
+    int Wait();
+    bool started() const { return pid_ > 0; }
+
+    // Starts the command line in the working folder and waits for it; false when it could not be
+    // started. Its output goes to `output` when given (standard output and errors together),
+    // else where ours goes.
+    static bool RunAndWait(const std::string& commandLine, const std::string& workingDirectory,
+                           std::string* output = nullptr);
+
+private:
+    void ClosePipe();
+
+    pid_t pid_ = -1;
+    int pipe_ = -1;
+    int status_ = -1;
+};
+
+}  // namespace Sys

@@ -1,0 +1,23 @@
+#include "video/MediaConversion.h"
+
+#include "panelwick/Sys/FileSystem.h"
+
+Sys::Result MediaConversion::Plan(Kind kind, const std::string& chosenPath,
+                                  const std::string& encoderFolder) {
+    std::string title;
+    if (!Sys::FileTitle(chosenPath, title)) return "Invalid filename";
+    const size_t slash = chosenPath.rfind('/');
+    const std::string base =
+        (slash == std::string::npos ? std::string() : chosenPath.substr(0, slash)) + "/" + title;
+    const char* in = kind == Kind::Mp3ToWave ? ".mp3" : kind == Kind::Mp4ToWave ? ".mp4" : ".wav";
+    const char* out = kind == Kind::WaveToMp3 ? ".mp3" : ".wav";
+    input_ = base + in;
+    if (!Sys::FileExists(input_) && Sys::FileExists(chosenPath) &&
+        Sys::ToLowerAscii(chosenPath) == Sys::ToLowerAscii(input_)) {
+        input_ = chosenPath;
+    }
+    output_ = base + out;
+    const char* options = kind == Kind::WaveToMp3 ? "\" -vn -q:a 1 \"" : "\" \"";
+    commandLine_ = "\"" + encoderFolder + "/ffmpeg\" -i \"" + input_ + options + output_ + "\"";
+    return {};
+}

@@ -1,0 +1,271 @@
+#include <set>
+
+#include <QAction>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <QUrl>
+
+#include "app/Reelwork.h"
+#include "panelwick/Sys/FileSystem.h"
+#include "panelwick/Win/Metrics.h"
+#include "panelwick/Win/Notice.h"
+#include "production/IMovieCreation.h"
+#include "production/ui/ProgressCtrl.h"
+#include "project/FakePrompt.h"
+#include "project/ui/DocumentView.h"
+#include "support/QtTest.h"
+
+namespace {
+
+// Records how it was started and ends when asked to stop.
+class FakeCreation : public IMovieCreation {
+public:
+    int starts = 0;
+    uint32_t windowBegin = 0, windowEnd = 0;
+    std::string error;
+    EndNotice onEnd;
+
+    bool Start(Document&, uint32_t begin, uint32_t end, EndNotice notice) override {
+        ++starts;
+        windowBegin = begin;
+        windowEnd = end;
+        onEnd = std::move(notice);
+        return true;
+    }
+    void RequestStop() override { onEnd(); }
+    void Wait() override {}
+    std::string ErrorText() const override { return error; }
+    int CurrentStage() const override { return 3; }
+    bool TakeStageRestart() override { return false; }
+    double ProgressFraction() const override { return 0.5; }
+};
+
+const std::set<CommandId> kTools = {CommandId::AppendAudio,       CommandId::NormalizeAudio,
+                                    CommandId::BoostBass,         CommandId::CutAudio,
+                                    CommandId::SmoothAudioEnds,   CommandId::AddBackMusic,
+                                    CommandId::CombineAudioVideo, CommandId::Mp4ToWave,
+                                    CommandId::Mp3ToWave,         CommandId::WaveToMp3};
+
+}  // namespace
+
+class ReelworkTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<Reelwork> window;
+    FakeCreation* creation = nullptr;
+    FakePrompt prompt;
+
+    Document& doc() { return window->view().document(); }
+    std::string Path(const char* name) { return dir->filePath(name).toStdString(); }
+    std::set<CommandId> Enabled() {
+        std::set<CommandId> ids;
+        for (const ToolbarButton& b : kToolbarButtons) {
+            if (b.id != CommandId::None && window->action(b.id)->isEnabled()) ids.insert(b.id);
+        }
+        return ids;
+    }
+    void NewProject(const char* name) {
+        QVERIFY(doc().New(Path(name), prompt));
+        window->RefreshCommands();
+    }
+    void ClickRow(int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        DocumentView& view = window->view();
+        QTest::mouseClick(view.viewport(), Qt::LeftButton, modifiers,
+                          QPoint(30, row * view.rowHeight() + 2));
+    }
+    void Drop(const std::string& path) {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
+        // A drop goes where the drag entered.
+        QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton,
+                              Qt::NoModifier);
+        QCoreApplication::sendEvent(window.get(), &enter);
+        QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(window.get(), &drop);
+    }
+
+private slots:
+    void init() {
+        dir = std::make_unique<QTemporaryDir>();
+        window = std::make_unique<Reelwork>();
+        auto fake = std::make_unique<FakeCreation>();
+        creation = fake.get();
+        window->SetMovieCreation(std::move(fake));
+        window->show();
+        prompt = FakePrompt();
+    }
+    void cleanup() {
+        doc().CloseProject();  // nothing left to ask about
+        window.reset();
+        dir.reset();
+    }
+
+    void ToolbarHoldsEveryCommandInOrder() {
+        const QList<QAction*> actions = window->toolbar()->actions();
+        QCOMPARE(actions.size(), kToolbarButtonCount);
+        const int icon = Win::NearestIconSize(0.42333 * Win::ScreenDpi() / 2.54);
+        QCOMPARE(window->toolbar()->iconSize(), QSize(icon, icon));
+        for (int i = 0; i < kToolbarButtonCount; ++i) {
+            const ToolbarButton& button = kToolbarButtons[i];
+            QCOMPARE(actions[i]->isSeparator(), button.id == CommandId::None);
+            if (button.id == CommandId::None) continue;
+            QCOMPARE(actions[i]->toolTip(), QString::fromLatin1(button.text));
+            QVERIFY(!actions[i]->icon().isNull());
+            QWidget* widget = window->toolbar()->widgetForAction(actions[i]);
+            QCOMPARE(widget->width(), icon + Win::CmToPixels(0.1));
+        }
+        QMenu* help = window->menuBar()->findChild<QMenu*>();
+        QCOMPARE(help->title(), QStringLiteral("&Help"));
+        QCOMPARE(help->actions().size(), 1);
+        QCOMPARE(help->actions()[0]->text(), QStringLiteral("&About ..."));
+        QCOMPARE(help->actions()[0]->shortcuts(),
+                 QList<QKeySequence>({QKeySequence(QStringLiteral("Alt+?")),
+                                      QKeySequence(QStringLiteral("Alt+/"))}));
+    }
+
+    void CommandStatesFollowProjectAndSelection() {
+        std::set<CommandId> expected = kTools;
+        expected.insert({CommandId::New, CommandId::Open, CommandId::Help});
+        QCOMPARE(Enabled(), expected);
+        QCOMPARE(window->windowTitle(), QStringLiteral("Reelwork 1.0"));
+
+        NewProject("Trip");
+        const auto none = Enabled();
+        QVERIFY(none.contains(CommandId::CreateMovie));
+        QVERIFY(none.contains(CommandId::PlayMovieInPosition));
+        QVERIFY(!none.contains(CommandId::PlayMovie));
+        QVERIFY(!none.contains(CommandId::Delete));
+        QVERIFY(!none.contains(CommandId::Save));
+
+        ClickRow(0);
+        const auto one = Enabled();
+        QVERIFY(one.contains(CommandId::Delete) && one.contains(CommandId::Copy) &&
+                one.contains(CommandId::Cut));
+        QVERIFY(!one.contains(CommandId::AlignTime) && !one.contains(CommandId::MakeSameDuration) &&
+                !one.contains(CommandId::MoveAfter));
+        ClickRow(1, Qt::ShiftModifier);
+        const auto two = Enabled();
+        QVERIFY(two.contains(CommandId::AlignTime) && two.contains(CommandId::MakeSameDuration) &&
+                two.contains(CommandId::MoveAfter));
+
+        window->RunCommand(CommandId::Copy);
+        QVERIFY(Enabled().contains(CommandId::Paste));
+        QVERIFY(Sys::WriteWholeFile(doc().folder() + "/movie.mp4", "x"));
+        window->RunCommand(CommandId::MoveAfter);  // refreshes: movie.mp4 is seen now
+        QCOMPARE(doc().objects[1].begin, 3100u);
+        QVERIFY(Enabled().contains(CommandId::PlayMovie));
+        QVERIFY(Enabled().contains(CommandId::Undo));
+    }
+
+    void TitleShowsUnsavedChanges() {
+        NewProject("Trip");
+        QCOMPARE(window->windowTitle(), QStringLiteral("Trip"));
+        ClickRow(0);
+        QTest::keyClick(&window->view(), Qt::Key_Space);
+        QCOMPARE(window->windowTitle(), QStringLiteral("Trip"));  // the edit notice is posted
+        QCoreApplication::processEvents();
+        QCOMPARE(window->windowTitle(), QStringLiteral("Trip*"));
+        QVERIFY(window->action(CommandId::Save)->isEnabled());
+        window->RunCommand(CommandId::Save);
+        QCOMPARE(window->windowTitle(), QStringLiteral("Trip"));
+        QVERIFY(!window->action(CommandId::Save)->isEnabled());
+    }
+
+    void CreateMovieKeepsTheWindowBusyUntilItEnds() {
+        NewProject("Trip");
+        QVERIFY(Sys::WriteWholeFile(doc().folder() + "/movie.mp4", "old"));
+        window->RunCommand(CommandId::CreateMovie);
+        QCOMPARE(creation->starts, 1);
+        QVERIFY(!Sys::FileExists(doc().folder() + "/movie.mp4"));
+        QCOMPARE(window->mode(), int(Reelwork::kCreating));
+        QCOMPARE(window->currentPage(), static_cast<QWidget*>(&window->progress()));
+        QCOMPARE(Enabled(), (std::set<CommandId>{CommandId::Stop, CommandId::Help}));
+        QCOMPARE(window->windowTitle(), QStringLiteral("Trip"));
+        QVERIFY(!window->close());
+        QVERIFY(window->isVisible());
+
+        // Only the end notice with 123 and 456 counts.
+        Win::PostNotice(window.get(), Reelwork::kCreationEndNotice, 1, 2);
+        QCoreApplication::processEvents();
+        QCOMPARE(window->mode(), int(Reelwork::kCreating));
+
+        creation->error = "Error\r\n\r\nffmpeg";
+        QString shown;
+        AnswerNextMessageBox(QMessageBox::Ok, &shown);
+        window->RunCommand(CommandId::Stop);
+        QTRY_COMPARE(window->mode(), int(Reelwork::kEditing));
+        QTRY_COMPARE(shown, QStringLiteral("Error\r\n\r\nffmpeg"));
+        QCOMPARE(window->currentPage(), static_cast<QWidget*>(&window->view()));
+        QVERIFY(Enabled().contains(CommandId::CreateMovie));
+        QVERIFY(!Enabled().contains(CommandId::Stop));
+    }
+
+    void PlayInPositionMakesTheSelectedObjectsTime() {
+        NewProject("Trip");
+        window->RunCommand(CommandId::PlayMovieInPosition);
+        QCOMPARE(creation->starts, 0);  // nothing selected
+        doc().objects[1].begin = 1500;
+        doc().objects[1].end = 4000;
+        ClickRow(1);
+        window->RunCommand(CommandId::PlayMovieInPosition);
+        QCOMPARE(creation->starts, 1);
+        QCOMPARE(creation->windowBegin, 1500u);
+        QCOMPARE(creation->windowEnd, 4000u);
+        window->RunCommand(CommandId::Stop);
+        QTRY_COMPARE(window->mode(), int(Reelwork::kEditing));
+        window->RunCommand(CommandId::CreateMovie);
+        QCOMPARE(creation->windowBegin, 0u);
+        window->RunCommand(CommandId::Stop);
+        QTRY_COMPARE(window->mode(), int(Reelwork::kEditing));
+    }
+
+    void AskToSaveCancelKeepsEverything() {
+        NewProject("Trip");
+        ClickRow(0);
+        QTest::keyClick(&window->view(), Qt::Key_F3);
+        const auto objects = doc().objects;
+        const std::string file = doc().file();
+        for (CommandId id : {CommandId::New, CommandId::Open}) {
+            QString question;
+            AnswerNextMessageBox(QMessageBox::Cancel, &question);
+            window->RunCommand(id);
+            QCOMPARE(question, QStringLiteral("Do you want to save the changes?"));
+        }
+        AnswerNextMessageBox(QMessageBox::Cancel);
+        QVERIFY(!window->close());
+        QVERIFY(window->isVisible());
+        QCOMPARE(doc().objects, objects);
+        QCOMPARE(doc().file(), file);
+        QVERIFY(doc().CanUndo());
+        QVERIFY(!doc().saved());
+        QCOMPARE(window->windowTitle(), QStringLiteral("Trip*"));
+
+        AnswerNextMessageBox(QMessageBox::No);
+        QVERIFY(window->close());
+        QVERIFY(!doc().IsOpen());
+    }
+
+    void DroppedProjectFilesOpen() {
+        NewProject("Other");
+        const std::string other = doc().file();
+        doc().CloseProject();
+        NewProject("Trip");
+        QVERIFY(Sys::WriteWholeFile(Path("notes.txt"), "text"));
+        Drop(Path("notes.txt"));
+        QCOMPARE(window->windowTitle(), QStringLiteral("Trip"));
+        ClickRow(0);
+        QTest::keyClick(&window->view(), Qt::Key_F3);
+        QString question;
+        AnswerNextMessageBox(QMessageBox::No, &question);
+        Drop(other);
+        QCOMPARE(question, QStringLiteral("Do you want to save the changes?"));
+        QCOMPARE(QString::fromStdString(doc().file()), QString::fromStdString(other));
+        QCOMPARE(window->windowTitle(), QStringLiteral("Other"));
+    }
+};
+
+REELWORK_QTEST_MAIN(ReelworkTest)
+#include "ReelworkTest.moc"

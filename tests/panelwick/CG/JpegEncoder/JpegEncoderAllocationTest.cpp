@@ -1,0 +1,57 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <new>
+#include <vector>
+
+#include "TestPictures.h"
+#include "panelwick/CG/DIBitmap.h"
+#include "panelwick/CG/JpegEncoder.h"
+#include "panelwick/Sys/Buffer.h"
+
+// Counts every heap allocation of this test program. The replacements pair malloc with free
+// themselves, which the compiler cannot see.
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+
+namespace {
+std::atomic<long> gAllocations{0};
+}
+
+void* operator new(std::size_t size) {
+    ++gAllocations;
+    if (void* p = std::malloc(size ? size : 1)) return p;
+    throw std::bad_alloc();
+}
+void* operator new(std::size_t size, std::align_val_t align) {
+    ++gAllocations;
+    const std::size_t a = std::size_t(align);
+    if (void* p = std::aligned_alloc(a, (size + a - 1) / a * a)) return p;
+    throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete(void* p, std::align_val_t) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t, std::align_val_t) noexcept { std::free(p); }
+
+// A rendering worker encodes frame after frame with one encoder into one buffer.
+TEST(JpegEncoderMemory, FramesAfterTheFirstAllocateNothing) {
+    const auto rgb = TestPictures::Natural(320, 180, 20);
+    CG::DIBitmap frame, palette;
+    ASSERT_TRUE(frame.Create(24, 0, 320, 180, false));
+    ASSERT_TRUE(palette.Create(8, 0, 320, 180, true));
+    CG::JpegEncoder encoder;
+    Sys::Buffer buffer;
+    for (int i = 0; i < 3; ++i) {
+        const long before = gAllocations.load();
+        buffer.Clear();
+        ASSERT_TRUE(encoder.EncodeRGB(rgb.data(), 320, 180, true, 90, buffer));
+        buffer.Clear();
+        ASSERT_TRUE(encoder.Encode(frame, 90, buffer));
+        buffer.Clear();
+        ASSERT_TRUE(encoder.Encode(palette, 90, buffer));
+        if (i > 0) {
+            EXPECT_EQ(gAllocations.load() - before, 0) << "frame " << i;
+        }
+    }
+}

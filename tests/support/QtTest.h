@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdlib>
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+// main() of a QTest program: Qt's offscreen platform unless another one is asked for.
+#define REELWORK_QTEST_MAIN(TestClass)                                                  \
+    int main(int argc, char** argv) {                                                   \
+        if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1); \
+        QApplication application(argc, argv);                                           \
+        TestClass test;                                                                 \
+        return QTest::qExec(&test, argc, argv);                                         \
+    }
+
+// Presses a button of the message box that is shown next; its text goes to *text when given.
+inline void PressWhenShown(QMessageBox::StandardButton button, QString* text, int triesLeft) {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        if (text) *text = box->text();
+        box->button(button)->click();
+    } else if (triesLeft > 0) {
+        QTimer::singleShot(10, [=] { PressWhenShown(button, text, triesLeft - 1); });
+    }
+}
+
+inline void AnswerNextMessageBox(QMessageBox::StandardButton button, QString* text = nullptr) {
+    QTimer::singleShot(0, [=] { PressWhenShown(button, text, 300); });
+}
