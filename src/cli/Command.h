@@ -34,4 +34,14 @@ void AddExportPageCommand(CLI::App& app, CommandRun& run);
 int RunEncoderJob(const std::string& commandLine, const std::string& folder,
                   const std::string& output);
 
+// Audio tools.
+void AddDurationCommand(CLI::App& app, CommandRun& run);
+void AddNormalizeCommand(CLI::App& app, CommandRun& run);
+void AddBoostBassCommand(CLI::App& app, CommandRun& run);
+void AddSmoothEndsCommand(CLI::App& app, CommandRun& run);
+void AddCutCommand(CLI::App& app, CommandRun& run);
+void AddMixCommand(CLI::App& app, CommandRun& run);
+void AddAppendCommand(CLI::App& app, CommandRun& run);
+void AddMixAudioCommand(CLI::App& app, CommandRun& run);
+
 }  // namespace Cli
