@@ -25,11 +25,23 @@ void AddNewCommand(CLI::App& app, CommandRun& run);
 void AddInfoCommand(CLI::App& app, CommandRun& run);
 void AddToJsonCommand(CLI::App& app, CommandRun& run);
 void AddFromJsonCommand(CLI::App& app, CommandRun& run);
+void AddDecodePictureCommand(CLI::App& app, CommandRun& run);
 void AddConversionCommands(CLI::App& app, CommandRun& run);
+void AddExportPageCommand(CLI::App& app, CommandRun& run);
 
 // Runs an encoder command line in a folder and waits; fails with the job's message, or when
 // the expected output was not written (with the encoder's last lines). Prints the output path.
 int RunEncoderJob(const std::string& commandLine, const std::string& folder,
                   const std::string& output);
+
+// Audio tools.
+void AddDurationCommand(CLI::App& app, CommandRun& run);
+void AddNormalizeCommand(CLI::App& app, CommandRun& run);
+void AddBoostBassCommand(CLI::App& app, CommandRun& run);
+void AddSmoothEndsCommand(CLI::App& app, CommandRun& run);
+void AddCutCommand(CLI::App& app, CommandRun& run);
+void AddMixCommand(CLI::App& app, CommandRun& run);
+void AddAppendCommand(CLI::App& app, CommandRun& run);
+void AddMixAudioCommand(CLI::App& app, CommandRun& run);
 
 }  // namespace Cli

@@ -19,6 +19,16 @@ int main(int argc, char** argv) {
     Cli::AddToJsonCommand(app, run);
     Cli::AddFromJsonCommand(app, run);
     Cli::AddConversionCommands(app, run);
+    Cli::AddExportPageCommand(app, run);
+    Cli::AddDecodePictureCommand(app, run);
+    Cli::AddMixAudioCommand(app, run);
+    Cli::AddDurationCommand(app, run);
+    Cli::AddNormalizeCommand(app, run);
+    Cli::AddBoostBassCommand(app, run);
+    Cli::AddSmoothEndsCommand(app, run);
+    Cli::AddCutCommand(app, run);
+    Cli::AddMixCommand(app, run);
+    Cli::AddAppendCommand(app, run);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
