@@ -21,6 +21,7 @@ int main(int argc, char** argv) {
     Cli::AddConversionCommands(app, run);
     Cli::AddExportPageCommand(app, run);
     Cli::AddDecodePictureCommand(app, run);
+    Cli::AddRenderFrameCommand(app, run);
     Cli::AddMixAudioCommand(app, run);
     Cli::AddDurationCommand(app, run);
     Cli::AddNormalizeCommand(app, run);

@@ -1,0 +1,61 @@
+#include <gtest/gtest.h>
+
+#include "panelwick/Sys/FileSystem.h"
+#include "support/RunCommand.h"
+#include "support/TempDir.h"
+
+namespace {
+
+// A 64 x 36 movie on red with one 8 x 4 blue rectangle in the middle at its own size (scale
+// 250000 on a movie 64 pixels wide) and an image object that shows from 2 s on.
+std::string MakeProject(const TempDir& dir, const std::string& image) {
+    const std::string json = R"({"fps": 10, "width": 64, "height": 36, "backColor": 255,
+        "objects": [
+          {"type": 2, "begin": 0, "end": 3000, "width": 8, "height": 4, "depth3D": 0,
+           "frontColor": 16711680,
+           "beginState": {"x": 8000000, "y": 4500000, "sizeX": 250000, "sizeY": 250000},
+           "endState": {"x": 8000000, "y": 4500000, "sizeX": 250000, "sizeY": 250000}},
+          {"type": 0, "begin": 2000, "end": 3000, "fileName": ")" + image + R"("}]})";
+    EXPECT_TRUE(Sys::WriteWholeFile(dir / "p.json", json));
+    const std::string project = dir / "p.rwk";
+    const CommandResult made = RunCli({"from-json", dir / "p.json", project});
+    EXPECT_EQ(made.status, 0) << made.err;
+    return project;
+}
+
+// Pixel (x, y) of a top-down 24-bit BMP file as blue, green, red.
+std::string BmpPixel(const std::string& bytes, int width, int x, int y) {
+    return bytes.substr(54 + size_t(y) * width * 3 + size_t(x) * 3, 3);
+}
+
+}  // namespace
+
+TEST(RenderFrameCommand, WritesTheComposedFrameLosslessly) {
+    TempDir dir;
+    const std::string project = MakeProject(dir, "missing.png");
+    const CommandResult bmp = RunCli({"render-frame", project, "5", dir / "f.bmp"});
+    ASSERT_EQ(bmp.status, 1);  // the image object cannot be prepared
+    EXPECT_EQ(bmp.err, "Error reading the file\n");  // the picture loader's message
+
+    const CommandResult pic = RunCommand({"ffmpeg", "-v", "error", "-f", "lavfi", "-i",
+                                          "color=c=green:s=4x4", "-frames:v", "1", dir / "g.png"});
+    ASSERT_EQ(pic.status, 0) << pic.err;
+    const std::string good = MakeProject(dir, "g.png");
+    const CommandResult ok = RunCli({"render-frame", good, "5", dir / "f.bmp"});
+    ASSERT_EQ(ok.status, 0) << ok.err;
+    std::string bytes;
+    ASSERT_TRUE(Sys::ReadWholeFile(dir / "f.bmp", bytes));
+    ASSERT_EQ(bytes.size(), 54u + 64 * 36 * 3);
+    EXPECT_EQ(BmpPixel(bytes, 64, 0, 0), std::string("\x00\x00\xff", 3));
+    EXPECT_EQ(BmpPixel(bytes, 64, 28, 16), std::string("\xff\x00\x00", 3));
+    EXPECT_EQ(BmpPixel(bytes, 64, 35, 19), std::string("\xff\x00\x00", 3));
+    EXPECT_EQ(BmpPixel(bytes, 64, 36, 19), std::string("\x00\x00\xff", 3));
+
+    EXPECT_EQ(RunCli({"render-frame", good, "5", dir / "f.jpg"}).status, 0);
+    std::string jpg;
+    ASSERT_TRUE(Sys::ReadWholeFile(dir / "f.jpg", jpg));
+    EXPECT_EQ(jpg.substr(0, 2), "\xff\xd8");
+    const CommandResult gif = RunCli({"render-frame", good, "5", dir / "f.gif"});
+    EXPECT_EQ(gif.status, 1);
+    EXPECT_EQ(gif.err, "OUT must end in .jpg, .png or .bmp\n");
+}
