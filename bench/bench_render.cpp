@@ -6,13 +6,20 @@
 // 2. five objects (three pictures, a text, a rectangle) with rotations and colour adjustments:
 //    milliseconds per composed frame on one core, the AVX2 and scalar production paths beside
 //    the plain reference rule.
+#include <stdlib.h>
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <functional>
+#include <string>
+#include <thread>
 #include <vector>
 
 #include "render/Animation.h"
+#include "render/CreateFrame.h"
+#include "render/PrepareObject.h"
 #include "render/DrawPicture.h"
 #include "render/FrameComposer.h"
 #include "render/FrameTiming.h"
@@ -64,6 +71,101 @@ MovieObject Animated(MovieObjectType type, int32_t x, int32_t y, int32_t turn) {
     o.endState.contrast = 90;
     o.beginState.transparency = 230;
     return o;
+}
+
+size_t JpgCount(const std::filesystem::path& folder) {
+    size_t count = 0;
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
+        count += entry.path().extension() == ".jpg";
+    }
+    return count;
+}
+
+// Prepares the picture and renders every frame of the movie on all cores, as movie creation's
+// stage 3 does; false on an error.
+bool RenderMovie(const std::vector<MovieObject>& objects, const MovieProperties& properties,
+                 const std::string& folder) {
+    std::vector<PreparedObject> prepared(objects.size());
+    for (size_t i = 0; i < objects.size(); ++i) {
+        const Sys::Result r =
+            PrepareObject(objects[i], prepared[i], folder, properties.width, properties.height);
+        if (r.failed()) {
+            std::printf("slide: %s\n", r.message().c_str());
+            return false;
+        }
+    }
+    std::atomic<uint32_t> framesDone{0};
+    std::atomic<int64_t> progress{0};
+    Mt::StopFlags stopFlags;
+    Mt::SharedText errorText;
+    const FrameJob job{.scene = {objects, prepared, properties, folder},
+                       .frameCount = FrameCount(objects, properties.fps),
+                       .framesDone = framesDone,
+                       .progress = progress,
+                       .stopFlags = stopFlags,
+                       .errorText = errorText,
+                       .notifyError = {}};
+    const uint32_t n = std::max(1u, std::thread::hardware_concurrency());
+    std::vector<WorkMemory> memory(n);
+    {
+        std::vector<std::jthread> workers;
+        for (uint32_t i = 0; i < n; ++i) {
+            if (!memory[i].Reset(properties.width, properties.height)) return false;
+            workers.emplace_back([&, i] { CreateFrame(i, n, job, memory[i]); });
+        }
+    }
+    if (!errorText.Get().empty()) std::printf("slide: %s\n", errorText.Get().c_str());
+    return errorText.Get().empty();
+}
+
+void SlideAgainstMelt() {
+    char pattern[] = "/tmp/bench-render-XXXXXX";
+    if (!mkdtemp(pattern)) return;
+    const std::string folder = pattern;
+    const std::string script = std::string(REELWORK_SOURCE_DIR) + "/bench/melt-slide.sh";
+    const std::string picture = folder + "/picture.png";
+    std::filesystem::create_directory(folder + "/tmp");
+    if (std::system(("ffmpeg -v error -y -f lavfi -i testsrc2=size=800x600 -frames:v 1 " +
+                     picture).c_str()) != 0 ||
+        std::system((script + " --install").c_str()) != 0) {
+        std::printf("slide: ffmpeg or melt is not available\n");
+        std::filesystem::remove_all(folder);
+        return;
+    }
+    // From centre x -400 (just off the left edge) to 1680 (just off the right), at 60 pixels
+    // from the top, at the picture's own size, 30 s at 24 fps.
+    MovieProperties properties = MovieProperties::AfterNew();
+    properties.jpgQuality = 90;
+    MovieObject slide;
+    slide.fileName = u"picture.png";
+    slide.end = 30000;
+    slide.beginState.x = -5000000;
+    slide.endState.x = 21000000;
+    slide.beginState.y = slide.endState.y = 4500000;
+    slide.beginState.sizeX = slide.beginState.sizeY = 12500;
+    slide.endState.sizeX = slide.endState.sizeY = 12500;
+    const std::vector<MovieObject> objects{slide};
+    const uint32_t frames = FrameCount(objects, properties.fps);
+
+    bool ours = false;
+    const double oursMs = Milliseconds([&] { ours = RenderMovie(objects, properties, folder); });
+    const std::string melt = script + " " + picture + " " + std::to_string(frames) + " " +
+                             folder + "/melt 2>/dev/null";
+    int meltStatus = -1;
+    const double meltMs = Milliseconds([&] { meltStatus = std::system(melt.c_str()); });
+    const size_t oursFiles = JpgCount(folder + "/tmp"), meltFiles = JpgCount(folder + "/melt");
+    std::printf("sliding 800x600 picture, %u frames of 1280x720 as JPG (quality 90), %u cores:\n",
+                frames, std::max(1u, std::thread::hardware_concurrency()));
+    if (!ours || meltStatus != 0 || oursFiles != frames || meltFiles != frames) {
+        std::printf("  failed: ours %zu files, melt %zu files (status %d)\n", oursFiles,
+                    meltFiles, meltStatus);
+    } else {
+        std::printf("  ours %.2f s (%.2f ms per frame), melt %.2f s (%.2f ms per frame)\n",
+                    oursMs / 1000, oursMs / frames, meltMs / 1000, meltMs / frames);
+        std::printf("  ratio ours / melt %.3f (target <= 0.5)\n", oursMs / meltMs);
+    }
+    if (!std::getenv("REELWORK_BENCH_KEEP")) std::filesystem::remove_all(folder);
 }
 
 void FiveObjects() {
@@ -141,6 +243,7 @@ void FiveObjects() {
 }  // namespace
 
 int main() {
+    SlideAgainstMelt();
     FiveObjects();
     return 0;
 }

@@ -3,10 +3,8 @@
 # frame at 24 fps, written as numbered JPG files, on all cores. melt is only needed here, so it
 # is installed here (from Debian) when missing.
 #   melt-slide.sh PICTURE FRAMES OUTPUT_FOLDER
+#   melt-slide.sh --install      (only installs melt when it is missing)
 set -e
-picture=$1
-frames=$2
-out=$3
 if ! command -v melt >/dev/null 2>&1; then
     echo "melt-slide: installing melt" >&2
     SUDO=""
@@ -15,6 +13,10 @@ if ! command -v melt >/dev/null 2>&1; then
     $SUDO apt-get install -y -q --no-install-recommends melt >/dev/null 2>&1 ||
         { $SUDO apt-get update -q >/dev/null && $SUDO apt-get install -y -q --no-install-recommends melt >/dev/null; }
 fi
+[ "$1" = "--install" ] && exit 0
+picture=$1
+frames=$2
+out=$3
 last=$((frames - 1))
 mkdir -p "$out"
 # A white background track, the picture on a second track, and the affine transition moving
