@@ -6,23 +6,22 @@
 // 2. five objects (three pictures, a text, a rectangle) with rotations and colour adjustments:
 //    milliseconds per composed frame on one core, the AVX2 and scalar production paths beside
 //    the plain reference rule.
-#include <stdlib.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <functional>
+#include <stdlib.h>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "render/Animation.h"
 #include "render/CreateFrame.h"
-#include "render/PrepareObject.h"
 #include "render/DrawPicture.h"
 #include "render/FrameComposer.h"
 #include "render/FrameTiming.h"
+#include "render/PrepareObject.h"
 #include "render/RectanglePicture.h"
 #include "render/TextPicture.h"
 #include "render/reference/ReferenceDraw.h"
@@ -126,8 +125,8 @@ void SlideAgainstMelt() {
     const std::string script = std::string(REELWORK_SOURCE_DIR) + "/bench/melt-slide.sh";
     const std::string picture = folder + "/picture.png";
     std::filesystem::create_directory(folder + "/tmp");
-    if (std::system(("ffmpeg -v error -y -f lavfi -i testsrc2=size=800x600 -frames:v 1 " +
-                     picture).c_str()) != 0 ||
+    if (std::system(("ffmpeg -v error -y -f lavfi -i testsrc2=size=800x600 -frames:v 1 " + picture)
+                        .c_str()) != 0 ||
         std::system((script + " --install").c_str()) != 0) {
         std::printf("slide: ffmpeg or melt is not available\n");
         std::filesystem::remove_all(folder);
@@ -150,16 +149,16 @@ void SlideAgainstMelt() {
 
     bool ours = false;
     const double oursMs = Milliseconds([&] { ours = RenderMovie(objects, properties, folder); });
-    const std::string melt = script + " " + picture + " " + std::to_string(frames) + " " +
-                             folder + "/melt 2>/dev/null";
+    const std::string melt =
+        script + " " + picture + " " + std::to_string(frames) + " " + folder + "/melt 2>/dev/null";
     int meltStatus = -1;
     const double meltMs = Milliseconds([&] { meltStatus = std::system(melt.c_str()); });
     const size_t oursFiles = JpgCount(folder + "/tmp"), meltFiles = JpgCount(folder + "/melt");
     std::printf("sliding 800x600 picture, %u frames of 1280x720 as JPG (quality 90), %u cores:\n",
                 frames, std::max(1u, std::thread::hardware_concurrency()));
     if (!ours || meltStatus != 0 || oursFiles != frames || meltFiles != frames) {
-        std::printf("  failed: ours %zu files, melt %zu files (status %d)\n", oursFiles,
-                    meltFiles, meltStatus);
+        std::printf("  failed: ours %zu files, melt %zu files (status %d)\n", oursFiles, meltFiles,
+                    meltStatus);
     } else {
         std::printf("  ours %.2f s (%.2f ms per frame), melt %.2f s (%.2f ms per frame)\n",
                     oursMs / 1000, oursMs / frames, meltMs / 1000, meltMs / frames);
@@ -202,38 +201,43 @@ void FiveObjects() {
     // The production path as chosen at run time (AVX2 here when the processor has it).
     const uint32_t frames = 48;
     const double fast = Milliseconds([&] {
-        for (uint32_t f = 0; f < frames; ++f) (void)ComposeFrame(scene, f * 5, frame, video);
-    }) / frames;
+                            for (uint32_t f = 0; f < frames; ++f)
+                                (void)ComposeFrame(scene, f * 5, frame, video);
+                        }) /
+                        frames;
     // The same with the scalar kernel.
     auto drawScalar = [&](uint32_t f) {
         frame.Fill(255, 255, 255);
         const FrameInstant at = InstantOfFrame(f, properties.fps);
         for (size_t i = 0; i < objects.size(); ++i) {
-            const FrameTransform t = Animate(objects[i], prepared[i].rates,
-                                             prepared[i].picture.width(),
-                                             prepared[i].picture.height(), kWidth, kHeight,
-                                             LocalTime(objects[i], at.seconds));
+            const FrameTransform t = Animate(
+                objects[i], prepared[i].rates, prepared[i].picture.width(),
+                prepared[i].picture.height(), kWidth, kHeight, LocalTime(objects[i], at.seconds));
             (void)DrawPicture(prepared[i].picture, frame, t, DrawPath::Scalar);
         }
     };
-    const double scalar =
-        Milliseconds([&] { for (uint32_t f = 0; f < frames; ++f) drawScalar(f * 5); }) / frames;
+    const double scalar = Milliseconds([&] {
+                              for (uint32_t f = 0; f < frames; ++f) drawScalar(f * 5);
+                          }) /
+                          frames;
     // The plain rule: tables, every frame pixel for every object.
     const uint32_t referenceFrames = 6;
     (void)Reference::Mix(0, 0, 0);  // build the tables outside the timing
-    const double reference = Milliseconds([&] {
-        for (uint32_t f = 0; f < referenceFrames; ++f) {
-            frame.Fill(255, 255, 255);
-            const FrameInstant at = InstantOfFrame(f * 40, properties.fps);
-            for (size_t i = 0; i < objects.size(); ++i) {
-                const FrameTransform t = Animate(objects[i], prepared[i].rates,
-                                                 prepared[i].picture.width(),
-                                                 prepared[i].picture.height(), kWidth, kHeight,
-                                                 LocalTime(objects[i], at.seconds));
-                (void)Reference::DrawPicture(prepared[i].picture, frame, t);
+    const double reference =
+        Milliseconds([&] {
+            for (uint32_t f = 0; f < referenceFrames; ++f) {
+                frame.Fill(255, 255, 255);
+                const FrameInstant at = InstantOfFrame(f * 40, properties.fps);
+                for (size_t i = 0; i < objects.size(); ++i) {
+                    const FrameTransform t =
+                        Animate(objects[i], prepared[i].rates, prepared[i].picture.width(),
+                                prepared[i].picture.height(), kWidth, kHeight,
+                                LocalTime(objects[i], at.seconds));
+                    (void)Reference::DrawPicture(prepared[i].picture, frame, t);
+                }
             }
-        }
-    }) / referenceFrames;
+        }) /
+        referenceFrames;
     std::printf("five objects, one core, ms per composed frame:\n");
     std::printf("  production (%s) %.2f ms, scalar kernel %.2f ms, plain reference %.2f ms\n",
                 Avx2Supported() ? "AVX2" : "scalar", fast, scalar, reference);

@@ -63,10 +63,11 @@ int RenderFrame(const RenderFrameArgs& args) {
 
 void AddRenderFrameCommand(CLI::App& app, CommandRun& run) {
     auto args = std::make_shared<RenderFrameArgs>();
-    auto* cmd = app.add_subcommand(
-        "render-frame", "Prepare the objects and compose one frame as the movie would; OUT.jpg "
-                        "is encoded at the project's JPG quality, OUT.png and OUT.bmp keep the "
-                        "exact pixels");
+    auto* cmd =
+        app.add_subcommand("render-frame",
+                           "Prepare the objects and compose one frame as the movie would; OUT.jpg "
+                           "is encoded at the project's JPG quality, OUT.png and OUT.bmp keep the "
+                           "exact pixels");
     cmd->add_option("PROJECT", args->project, "Project file (.rwk)")->required();
     cmd->add_option("FRAME", args->frame, "Frame number, from 0")->required();
     cmd->add_option("OUT", args->out, "Picture to write (.jpg, .png or .bmp)")->required();

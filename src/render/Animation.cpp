@@ -4,15 +4,23 @@
 
 namespace {
 
-double ScaleX(int32_t size, int32_t width) { return Product32(size, width) / 16e6; }
-double ScaleY(int32_t size, int32_t height) { return Product32(size, height) / 9e6; }
+double ScaleX(int32_t size, int32_t width) {
+    return Product32(size, width) / 16e6;
+}
+double ScaleY(int32_t size, int32_t height) {
+    return Product32(size, height) / 9e6;
+}
 
 // The difference of two 32-bit values as a 32-bit integer, wrapping on overflow.
-int32_t Difference32(int32_t a, int32_t b) { return int32_t(uint32_t(a) - uint32_t(b)); }
+int32_t Difference32(int32_t a, int32_t b) {
+    return int32_t(uint32_t(a) - uint32_t(b));
+}
 
 }  // namespace
 
-int32_t Product32(int32_t a, int32_t b) { return int32_t(uint32_t(a) * uint32_t(b)); }
+int32_t Product32(int32_t a, int32_t b) {
+    return int32_t(uint32_t(a) * uint32_t(b));
+}
 
 double WrapRotation(double degrees) {
     if (!std::isfinite(degrees)) return degrees;
@@ -52,8 +60,8 @@ AnimationRates ComputeRates(const MovieObject& object, int32_t width, int32_t he
 }
 
 FrameTransform Animate(const MovieObject& object, const AnimationRates& rates,
-                       uint32_t pictureWidth, uint32_t pictureHeight, int32_t width,
-                       int32_t height, double u) {
+                       uint32_t pictureWidth, uint32_t pictureHeight, int32_t width, int32_t height,
+                       double u) {
     const ObjectState& s = object.beginState;
     const double ax = double(object.accelerationX) * width / 16e6;
     const double ay = double(object.accelerationY) * height / 9e6;

@@ -18,8 +18,8 @@ AnimationRates ComputeRates(const MovieObject& object, int32_t width, int32_t he
 // The placement at local time u seconds after the object's begin; pictureWidth and
 // pictureHeight are the native size of the object's prepared picture.
 FrameTransform Animate(const MovieObject& object, const AnimationRates& rates,
-                       uint32_t pictureWidth, uint32_t pictureHeight, int32_t width,
-                       int32_t height, double u);
+                       uint32_t pictureWidth, uint32_t pictureHeight, int32_t width, int32_t height,
+                       double u);
 
 // A rotation brought into -360..360 degrees by whole turns (725 -> 5, -400 -> -40).
 double WrapRotation(double degrees);

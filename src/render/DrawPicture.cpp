@@ -20,8 +20,8 @@ float ContrastFactor(uint8_t contrast) {
     return float(259 * (contrast + 128)) / float(255 * (386 - contrast));
 }
 
-Sys::Result DrawPicture(const CG::ImageRGBA& picture, CG::DIBitmap& frame,
-                        const FrameTransform& t, DrawPath path) {
+Sys::Result DrawPicture(const CG::ImageRGBA& picture, CG::DIBitmap& frame, const FrameTransform& t,
+                        DrawPath path) {
     if (frame.bitsPerPixel() != 24) return "The destination bitmap must have 24 bits per pixel";
     if (frame.bottomUp()) return "The destination bitmap must not be inverted";
     if (t.width == 0 || t.height == 0) return {};

@@ -1,9 +1,8 @@
 // The per-pixel rule of PixelRule.h, eight frame pixels at a time with AVX2. Every operation
 // matches the plain rule in kind, order and precision, so the bytes are the same; only the
 // functions marked for AVX2 use it, and they run only when the processor has it.
-#include <immintrin.h>
-
 #include <cstring>
+#include <immintrin.h>
 
 #include "render/RowKernel.h"
 
@@ -27,7 +26,9 @@ REELWORK_AVX2 inline __m256i Mix16(__m256i a, __m256i b, __m256i f) {
 }
 
 // A 32-bit lane's low 16 bits copied into its high 16 bits.
-REELWORK_AVX2 inline __m256i Twice(__m256i x) { return _mm256_or_si256(x, _mm256_slli_epi32(x, 16)); }
+REELWORK_AVX2 inline __m256i Twice(__m256i x) {
+    return _mm256_or_si256(x, _mm256_slli_epi32(x, 16));
+}
 
 // One channel of the colour adjustment: c1 after saturation, then contrast and brightness with
 // the product in single and the sums in double precision, truncated and clamped.
@@ -59,11 +60,10 @@ REELWORK_AVX2 inline void AdjustColour(const DrawSetup& s, __m256i& redBlue, __m
     const __m256i weighted = _mm256_add_epi32(
         _mm256_add_epi32(_mm256_mullo_epi32(red, _mm256_set1_epi32(299)),
                          _mm256_mullo_epi32(green, _mm256_set1_epi32(587))),
-        _mm256_add_epi32(_mm256_mullo_epi32(blue, _mm256_set1_epi32(114)),
-                         _mm256_set1_epi32(500)));
+        _mm256_add_epi32(_mm256_mullo_epi32(blue, _mm256_set1_epi32(114)), _mm256_set1_epi32(500)));
     // weighted / 1000 truncated; exact for the same reason as the division by 254.
-    const __m256i luminance = _mm256_cvttps_epi32(
-        _mm256_div_ps(_mm256_cvtepi32_ps(weighted), _mm256_set1_ps(1000.0f)));
+    const __m256i luminance =
+        _mm256_cvttps_epi32(_mm256_div_ps(_mm256_cvtepi32_ps(weighted), _mm256_set1_ps(1000.0f)));
     const __m256i saturation = _mm256_set1_epi32(2 * s.saturation - 254);
     const __m256 contrast = _mm256_set1_ps(s.contrastFactor);
     const __m256d brightness = _mm256_set1_pd(double(s.brightness - 127));
@@ -114,25 +114,24 @@ REELWORK_AVX2 void DrawRowAvx2(const DrawSetup& s, uint8_t* row, int32_t y, int3
     const __m256i transparency = _mm256_set1_epi32(int32_t(s.transparency));
     const int* texels = reinterpret_cast<const int*>(s.picture);
     // Frame bytes blue, green, red of four pixels per 128-bit lane <-> red, green, blue, 0.
-    const __m256i unpack = _mm256_setr_epi8(2, 1, 0, -1, 5, 4, 3, -1, 8, 7, 6, -1, 11, 10, 9, -1,
-                                            2, 1, 0, -1, 5, 4, 3, -1, 8, 7, 6, -1, 11, 10, 9, -1);
-    const __m256i pack = _mm256_setr_epi8(2, 1, 0, 6, 5, 4, 10, 9, 8, 14, 13, 12, -1, -1, -1, -1,
-                                          2, 1, 0, 6, 5, 4, 10, 9, 8, 14, 13, 12, -1, -1, -1, -1);
+    const __m256i unpack = _mm256_setr_epi8(2, 1, 0, -1, 5, 4, 3, -1, 8, 7, 6, -1, 11, 10, 9, -1, 2,
+                                            1, 0, -1, 5, 4, 3, -1, 8, 7, 6, -1, 11, 10, 9, -1);
+    const __m256i pack = _mm256_setr_epi8(2, 1, 0, 6, 5, 4, 10, 9, 8, 14, 13, 12, -1, -1, -1, -1, 2,
+                                          1, 0, 6, 5, 4, 10, 9, 8, 14, 13, 12, -1, -1, -1, -1);
 
     for (int32_t x = xBegin; x < xEnd; x += 8) {
         const __m256i column = _mm256_add_epi32(_mm256_set1_epi32(x), lanes);
         const __m256 dx = _mm256_sub_ps(_mm256_cvtepi32_ps(column), centreX);
-        const __m256 u = _mm256_add_ps(
-            _mm256_mul_ps(_mm256_sub_ps(_mm256_mul_ps(dx, cz), dySz), ku), halfWidth);
+        const __m256 u =
+            _mm256_add_ps(_mm256_mul_ps(_mm256_sub_ps(_mm256_mul_ps(dx, cz), dySz), ku), halfWidth);
         const __m256 v = _mm256_add_ps(
             _mm256_mul_ps(_mm256_add_ps(dyCz, _mm256_mul_ps(dx, sz)), kv), halfHeight);
         const __m256 insideU = _mm256_and_ps(_mm256_cmp_ps(u, minusOne, _CMP_GT_OQ),
                                              _mm256_cmp_ps(u, limitU, _CMP_LT_OQ));
         const __m256 insideV = _mm256_and_ps(_mm256_cmp_ps(v, minusOne, _CMP_GT_OQ),
                                              _mm256_cmp_ps(v, limitV, _CMP_LT_OQ));
-        const __m256i inside =
-            _mm256_and_si256(_mm256_castps_si256(_mm256_and_ps(insideU, insideV)),
-                             _mm256_cmpgt_epi32(end, column));
+        const __m256i inside = _mm256_and_si256(
+            _mm256_castps_si256(_mm256_and_ps(insideU, insideV)), _mm256_cmpgt_epi32(end, column));
         if (_mm256_testz_si256(inside, inside)) continue;
 
         const __m256 fu = _mm256_floor_ps(u), fv = _mm256_floor_ps(v);
@@ -161,17 +160,17 @@ REELWORK_AVX2 void DrawRowAvx2(const DrawSetup& s, uint8_t* row, int32_t y, int3
             p00 = _mm256_mask_i32gather_epi32(white, texels, index, _mm256_and_si256(top, left), 4);
             p10 = _mm256_mask_i32gather_epi32(white, texels, _mm256_add_epi32(index, one),
                                               _mm256_and_si256(top, right), 4);
-            p01 =
-                _mm256_mask_i32gather_epi32(white, texels, below, _mm256_and_si256(bottom, left), 4);
+            p01 = _mm256_mask_i32gather_epi32(white, texels, below, _mm256_and_si256(bottom, left),
+                                              4);
             p11 = _mm256_mask_i32gather_epi32(white, texels, _mm256_add_epi32(below, one),
                                               _mm256_and_si256(bottom, right), 4);
         }
 
         // Bilinear mix, two channels per 32-bit lane: red with blue, green with alpha.
-        const __m256i topRB = Mix16(_mm256_and_si256(p10, pairMask),
-                                    _mm256_and_si256(p00, pairMask), fx);
-        const __m256i bottomRB = Mix16(_mm256_and_si256(p11, pairMask),
-                                       _mm256_and_si256(p01, pairMask), fx);
+        const __m256i topRB =
+            Mix16(_mm256_and_si256(p10, pairMask), _mm256_and_si256(p00, pairMask), fx);
+        const __m256i bottomRB =
+            Mix16(_mm256_and_si256(p11, pairMask), _mm256_and_si256(p01, pairMask), fx);
         const __m256i topGA = Mix16(_mm256_and_si256(_mm256_srli_epi32(p10, 8), pairMask),
                                     _mm256_and_si256(_mm256_srli_epi32(p00, 8), pairMask), fx);
         const __m256i bottomGA = Mix16(_mm256_and_si256(_mm256_srli_epi32(p11, 8), pairMask),
@@ -201,9 +200,10 @@ REELWORK_AVX2 void DrawRowAvx2(const DrawSetup& s, uint8_t* row, int32_t y, int3
                 _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + 12)), 1),
             unpack);
         const __m256i outRB = Mix16(redBlue, _mm256_and_si256(frame, pairMask), f2);
-        const __m256i outG =
-            Mix16(green, _mm256_and_si256(_mm256_srli_epi32(frame, 8), _mm256_set1_epi32(0xFF)), f2);
-        const __m256i out = _mm256_shuffle_epi8(_mm256_or_si256(outRB, _mm256_slli_epi32(outG, 8)), pack);
+        const __m256i outG = Mix16(
+            green, _mm256_and_si256(_mm256_srli_epi32(frame, 8), _mm256_set1_epi32(0xFF)), f2);
+        const __m256i out =
+            _mm256_shuffle_epi8(_mm256_or_si256(outRB, _mm256_slli_epi32(outG, 8)), pack);
         _mm_storeu_si128(reinterpret_cast<__m128i*>(bytes), _mm256_castsi256_si128(out));
         _mm_storeu_si128(reinterpret_cast<__m128i*>(bytes + 12), _mm256_extracti128_si256(out, 1));
         if (count == 8) {

@@ -15,7 +15,9 @@ namespace {
 
 constexpr int kPagePlaceholder = 304;
 
-bool CanOpen(const std::string& path) { return std::ifstream(path, std::ios::binary).is_open(); }
+bool CanOpen(const std::string& path) {
+    return std::ifstream(path, std::ios::binary).is_open();
+}
 
 Sys::Result PreparePage(const std::string& projectFolder, CG::ImageRGBA& picture) {
     const std::string exported = projectFolder + "/tmp/cdrtmp.png";
@@ -31,8 +33,8 @@ Sys::Result PreparePage(const std::string& projectFolder, CG::ImageRGBA& picture
 Sys::Result PrepareVideo(const MovieObject& object, PreparedObject& prepared,
                          const std::string& projectFolder) {
     const std::string folder = Sys::ToUtf8(object.fileName);
-    const Sys::Result loaded = CG::LoadPicture(
-        prepared.picture, Sys::FramePictureToOpen(projectFolder, folder, 1));
+    const Sys::Result loaded =
+        CG::LoadPicture(prepared.picture, Sys::FramePictureToOpen(projectFolder, folder, 1));
     if (loaded.failed()) return loaded;
     if (!prepared.frameTimes.Load(projectFolder, folder)) return "Unable to load video.bin";
     return {};
@@ -44,11 +46,16 @@ Sys::Result PreparePicture(const MovieObject& object, PreparedObject& prepared,
         case MovieObjectType::Image:
             return CG::LoadPicture(prepared.picture,
                                    projectFolder + "/" + Sys::ToUtf8(object.fileName));
-        case MovieObjectType::CorelDrawPage: return PreparePage(projectFolder, prepared.picture);
-        case MovieObjectType::Rectangle: return MakeRectanglePicture(object, prepared.picture);
-        case MovieObjectType::Text: return MakeTextPicture(object, prepared.picture);
-        case MovieObjectType::Video: return PrepareVideo(object, prepared, projectFolder);
-        case MovieObjectType::Audio: break;
+        case MovieObjectType::CorelDrawPage:
+            return PreparePage(projectFolder, prepared.picture);
+        case MovieObjectType::Rectangle:
+            return MakeRectanglePicture(object, prepared.picture);
+        case MovieObjectType::Text:
+            return MakeTextPicture(object, prepared.picture);
+        case MovieObjectType::Video:
+            return PrepareVideo(object, prepared, projectFolder);
+        case MovieObjectType::Audio:
+            break;
     }
     return {};
 }

@@ -15,8 +15,7 @@ enum class DrawPath {
     Avx2,
 };
 
-void DrawRowScalar(const DrawSetup& setup, uint8_t* row, int32_t y, int32_t xBegin,
-                   int32_t xEnd);
+void DrawRowScalar(const DrawSetup& setup, uint8_t* row, int32_t y, int32_t xBegin, int32_t xEnd);
 void DrawRowAvx2(const DrawSetup& setup, uint8_t* row, int32_t y, int32_t xBegin, int32_t xEnd);
 
 bool Avx2Supported();

@@ -12,7 +12,8 @@ constexpr double kRelativeError = 1.0 / (1 << 20);
 }  // namespace
 
 RowSpan::RowSpan(const DrawSetup& setup, int32_t frameWidth) : s_(setup), frameWidth_(frameWidth) {
-    maxDx_ = std::max(std::fabs(double(s_.centreX)), std::fabs(double(frameWidth) - s_.centreX)) + 1;
+    maxDx_ =
+        std::max(std::fabs(double(s_.centreX)), std::fabs(double(frameWidth) - s_.centreX)) + 1;
 }
 
 void RowSpan::Narrow(double slope, double offset, double low, double high, double& lo,
@@ -35,13 +36,16 @@ bool RowSpan::Columns(int32_t y, int32_t& xBegin, int32_t& xEnd) const {
     const double ku = s_.ku, kv = s_.kv, cz = s_.cz, sz = s_.sz;
     const double slopeU = cz * ku, offsetU = -(dy * sz) * ku + s_.halfWidth;
     const double slopeV = sz * kv, offsetV = (dy * cz) * kv + s_.halfHeight;
-    const double errorU = ((maxDx_ * std::fabs(cz) + std::fabs(dy * sz)) * std::fabs(ku) +
-                           s_.limitU + 2) * kRelativeError;
-    const double errorV = ((maxDx_ * std::fabs(sz) + std::fabs(dy * cz)) * std::fabs(kv) +
-                           s_.limitV + 2) * kRelativeError;
+    const double errorU =
+        ((maxDx_ * std::fabs(cz) + std::fabs(dy * sz)) * std::fabs(ku) + s_.limitU + 2) *
+        kRelativeError;
+    const double errorV =
+        ((maxDx_ * std::fabs(sz) + std::fabs(dy * cz)) * std::fabs(kv) + s_.limitV + 2) *
+        kRelativeError;
     double lo = 0, hi = frameWidth_;
     const double values[] = {slopeU, offsetU, slopeV, offsetV, errorU, errorV};
-    if (std::all_of(std::begin(values), std::end(values), [](double d) { return std::isfinite(d); })) {
+    if (std::all_of(std::begin(values), std::end(values),
+                    [](double d) { return std::isfinite(d); })) {
         Narrow(slopeU, offsetU, -1 - errorU, s_.limitU + errorU, lo, hi);
         Narrow(slopeV, offsetV, -1 - errorV, s_.limitV + errorV, lo, hi);
     }

@@ -17,8 +17,7 @@ public:
 
 private:
     // Narrows [lo, hi) to the columns X where low < slope (X - centreX) + offset < high.
-    void Narrow(double slope, double offset, double low, double high, double& lo,
-                double& hi) const;
+    void Narrow(double slope, double offset, double low, double high, double& lo, double& hi) const;
 
     const DrawSetup& s_;
     int32_t frameWidth_;

@@ -51,7 +51,8 @@ Sys::Result MakeTextPicture(const MovieObject& object, CG::ImageRGBA& picture) {
         CG::ComposeOver(mask, 0, 0, picture);
     } else if (d > 1) {
         for (uint32_t i = 0; i < d; ++i) {
-            Tint(mask, CG::Gradient(object.backColor, object.frontColor, double(i) / double(d - 1)));
+            Tint(mask,
+                 CG::Gradient(object.backColor, object.frontColor, double(i) / double(d - 1)));
             CG::ComposeOver(mask, int32_t(i), int32_t(i), picture);
         }
     }

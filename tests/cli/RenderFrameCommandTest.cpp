@@ -15,7 +15,8 @@ std::string MakeProject(const TempDir& dir, const std::string& image) {
            "frontColor": 16711680,
            "beginState": {"x": 8000000, "y": 4500000, "sizeX": 250000, "sizeY": 250000},
            "endState": {"x": 8000000, "y": 4500000, "sizeX": 250000, "sizeY": 250000}},
-          {"type": 0, "begin": 2000, "end": 3000, "fileName": ")" + image + R"("}]})";
+          {"type": 0, "begin": 2000, "end": 3000, "fileName": ")" +
+                             image + R"("}]})";
     EXPECT_TRUE(Sys::WriteWholeFile(dir / "p.json", json));
     const std::string project = dir / "p.rwk";
     const CommandResult made = RunCli({"from-json", dir / "p.json", project});
@@ -34,7 +35,7 @@ TEST(RenderFrameCommand, WritesTheComposedFrameLosslessly) {
     TempDir dir;
     const std::string project = MakeProject(dir, "missing.png");
     const CommandResult bmp = RunCli({"render-frame", project, "5", dir / "f.bmp"});
-    ASSERT_EQ(bmp.status, 1);  // the image object cannot be prepared
+    ASSERT_EQ(bmp.status, 1);                        // the image object cannot be prepared
     EXPECT_EQ(bmp.err, "Error reading the file\n");  // the picture loader's message
 
     const CommandResult pic = RunCommand({"ffmpeg", "-v", "error", "-f", "lavfi", "-i",
@@ -58,4 +59,33 @@ TEST(RenderFrameCommand, WritesTheComposedFrameLosslessly) {
     const CommandResult gif = RunCli({"render-frame", good, "5", dir / "f.gif"});
     EXPECT_EQ(gif.status, 1);
     EXPECT_EQ(gif.err, "OUT must end in .jpg, .png or .bmp\n");
+}
+
+// The plain kernel, forced through the environment, gives the same frame as the fast one.
+TEST(RenderFrameCommand, ForcedScalarPathGivesTheSameBytes) {
+    TempDir dir;
+    const std::string json = R"({"fps": 10, "width": 160, "height": 90, "objects": [
+        {"type": 1, "end": 1000, "text": "Fast", "fontSize": 12, "depth3D": 3,
+         "beginState": {"x": 7000000, "y": 4000000, "sizeX": 150000, "sizeY": 150000,
+                        "rotZ": 330000, "rotY": 200000, "saturation": 40, "contrast": 190},
+         "endState": {"x": 9000000, "y": 5000000, "sizeX": 90000, "sizeY": 110000,
+                      "rotZ": 900000, "transparency": 90, "brightness": 200}}]})";
+    ASSERT_TRUE(Sys::WriteWholeFile(dir / "p.json", json));
+    ASSERT_EQ(RunCli({"from-json", dir / "p.json", dir / "p.rwk"}).status, 0);
+    const std::string cli = std::string(REELWORK_BIN_DIR) + "/reelwork-cli";
+    for (const char* frame : {"0", "4", "9"}) {
+        const CommandResult fast =
+            RunCommand({"env", "REELWORK_FORCE_SCALAR=0", cli, "render-frame", dir / "p.rwk", frame,
+                        dir / "fast.bmp"});
+        const CommandResult plain =
+            RunCommand({"env", "REELWORK_FORCE_SCALAR=1", cli, "render-frame", dir / "p.rwk", frame,
+                        dir / "plain.bmp"});
+        ASSERT_EQ(fast.status, 0) << fast.err;
+        ASSERT_EQ(plain.status, 0) << plain.err;
+        std::string a, b;
+        ASSERT_TRUE(Sys::ReadWholeFile(dir / "fast.bmp", a));
+        ASSERT_TRUE(Sys::ReadWholeFile(dir / "plain.bmp", b));
+        EXPECT_EQ(a, b) << "frame " << frame;
+        EXPECT_NE(a.find_first_not_of('\xff', 54), std::string::npos);  // text on white
+    }
 }

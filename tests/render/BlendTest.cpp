@@ -31,7 +31,8 @@ TEST(Blend, GradientClampsAndMixesEachChannel) {
     EXPECT_EQ(CG::Gradient(a, b, 1), b);
     EXPECT_EQ(CG::Gradient(a, b, 7), b);
     // One third: f = 85 for each channel.
-    EXPECT_EQ(CG::Gradient(a, b, 1.0 / 3), uint32_t(CG::Mix(0xFF, 0, 85)) << 16 | CG::Mix(0, 0xFF, 85));
+    EXPECT_EQ(CG::Gradient(a, b, 1.0 / 3),
+              uint32_t(CG::Mix(0xFF, 0, 85)) << 16 | CG::Mix(0, 0xFF, 85));
     EXPECT_EQ(CG::Gradient(0xFF123456, 0xFF123456, 0.5), 0x00123456u);
 }
 

@@ -1,7 +1,7 @@
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <thread>
+
+#include <gtest/gtest.h>
 
 #include "render/CreateFrame.h"
 #include "render/FrameFile.h"

@@ -1,9 +1,9 @@
-#include <gtest/gtest.h>
-
 #include <array>
 #include <cmath>
 #include <cstring>
 #include <random>
+
+#include <gtest/gtest.h>
 
 #include "render/DrawPicture.h"
 #include "render/reference/ReferenceDraw.h"

@@ -13,7 +13,9 @@ uint32_t Colour(const CG::ImageRGBA& p, uint32_t x, uint32_t y) {
     const uint8_t* q = p.Row(y) + 4 * x;
     return q[0] | q[1] << 8 | q[2] << 16;
 }
-uint8_t Alpha(const CG::ImageRGBA& p, uint32_t x, uint32_t y) { return p.Row(y)[4 * x + 3]; }
+uint8_t Alpha(const CG::ImageRGBA& p, uint32_t x, uint32_t y) {
+    return p.Row(y)[4 * x + 3];
+}
 
 MovieObject TextObject(const std::u16string& text, uint8_t depth) {
     MovieObject o;
@@ -101,9 +103,7 @@ TEST(TextPicture, DepthCopiesShadeFromBackToFront) {
         return x >= 0 && y >= 0 && x < int(flat.width()) && y < int(flat.height()) &&
                Alpha(flat, x, y) == 255;
     };
-    auto blank = [&](int x, int y) {
-        return x < 0 || y < 0 || Alpha(flat, x, y) == 0;
-    };
+    auto blank = [&](int x, int y) { return x < 0 || y < 0 || Alpha(flat, x, y) == 0; };
     for (int y = 0; y < int(flat.height()); ++y) {
         for (int x = 0; x < int(flat.width()); ++x) {
             if (!inked(x, y)) continue;

@@ -17,10 +17,14 @@ inline uint8_t Mix(uint32_t a, uint32_t b, uint32_t f) {
 
 // Scale(t, a) = t x a / 255, truncated: the opacity of a picture pixel of alpha a drawn with
 // transparency t.
-inline uint8_t Scale(uint32_t t, uint32_t a) { return uint8_t(t * a / 255); }
+inline uint8_t Scale(uint32_t t, uint32_t a) {
+    return uint8_t(t * a / 255);
+}
 
 // x / 255 truncated for 0 <= x < 65535, without a division (the form the SIMD code uses).
-inline uint32_t Div255(uint32_t x) { return (x + 1 + (x >> 8)) >> 8; }
+inline uint32_t Div255(uint32_t x) {
+    return (x + 1 + (x >> 8)) >> 8;
+}
 
 // The colour fraction t of the way from a to b (colours with red in the lowest byte, then
 // green, then blue). t is clamped to 0..1; t = 0 gives a, t = 1 gives b, otherwise each

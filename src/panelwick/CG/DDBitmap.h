@@ -39,9 +39,7 @@ public:
     int32_t height() const { return height_; }
     uint16_t bitsPerPixel() const { return 32; }
     uint8_t* Row(int32_t y) { return pixels_.get() + size_t(y) * size_t(width_) * 4; }
-    const uint8_t* Row(int32_t y) const {
-        return pixels_.get() + size_t(y) * size_t(width_) * 4;
-    }
+    const uint8_t* Row(int32_t y) const { return pixels_.get() + size_t(y) * size_t(width_) * 4; }
 
 private:
     int32_t width_ = 0, height_ = 0;

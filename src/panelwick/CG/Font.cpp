@@ -99,8 +99,8 @@ bool Font::Create(const std::string& faceName, int32_t height, int32_t weight, b
     if (height < 0) {
         ppem = -int64_t(height);
     } else if (height > 0 && winAscent + winDescent > 0) {
-        ppem = std::max<int64_t>(1, (height * upem + (winAscent + winDescent) / 2) /
-                                        (winAscent + winDescent));
+        ppem = std::max<int64_t>(
+            1, (height * upem + (winAscent + winDescent) / 2) / (winAscent + winDescent));
     }
     if (ppem > 0xFFFF || FT_Set_Pixel_Sizes(f, 0, FT_UInt(ppem)) != 0) return false;
     face->ascent = ScaleRounded(winAscent, ppem, upem);
@@ -114,17 +114,23 @@ bool Font::Create(const std::string& faceName, int32_t height, int32_t weight, b
     return true;
 }
 
-int32_t Font::ascent() const { return face_ ? face_->ascent : 0; }
-int32_t Font::descent() const { return face_ ? face_->descent : 0; }
-std::string Font::fileName() const { return face_ ? face_->file : std::string(); }
+int32_t Font::ascent() const {
+    return face_ ? face_->ascent : 0;
+}
+int32_t Font::descent() const {
+    return face_ ? face_->descent : 0;
+}
+std::string Font::fileName() const {
+    return face_ ? face_->file : std::string();
+}
 
 std::vector<PlacedGlyph> Font::Layout(std::u16string_view text, int32_t& advance) const {
     advance = 0;
     std::vector<PlacedGlyph> glyphs;
     if (!face_ || text.empty()) return glyphs;
     hb_buffer_t* buffer = hb_buffer_create();
-    hb_buffer_add_utf16(buffer, reinterpret_cast<const uint16_t*>(text.data()), int(text.size()),
-                        0, int(text.size()));
+    hb_buffer_add_utf16(buffer, reinterpret_cast<const uint16_t*>(text.data()), int(text.size()), 0,
+                        int(text.size()));
     hb_buffer_guess_segment_properties(buffer);
     hb_shape(face_->font, buffer, nullptr, 0);
     unsigned count = 0;

@@ -31,8 +31,12 @@ const Tables& GetTables() {
 
 }  // namespace
 
-uint8_t Mix(uint32_t a, uint32_t b, uint32_t f) { return GetTables().mix[(a * 256 + b) * 256 + f]; }
-uint8_t Scale(uint32_t t, uint32_t a) { return GetTables().scale[t * 256 + a]; }
+uint8_t Mix(uint32_t a, uint32_t b, uint32_t f) {
+    return GetTables().mix[(a * 256 + b) * 256 + f];
+}
+uint8_t Scale(uint32_t t, uint32_t a) {
+    return GetTables().scale[t * 256 + a];
+}
 
 const char* DrawPicture(const CG::ImageRGBA& picture, CG::DIBitmap& frame,
                         const FrameTransform& t) {
