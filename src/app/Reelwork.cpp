@@ -50,6 +50,7 @@ Reelwork::Reelwork(QWidget* parent)
     player_->setFont(ArialFont(0.3175));
     progress_->setFont(ArialFont(0.493889));
     view_->SetNoticeReceiver(this);
+    player_->SetNoticeReceiver(this);
     connect(view_, &DocumentView::selectionChanged, this, &Reelwork::RefreshCommands);
     connect(view_, &DocumentView::editRequested, this, &Reelwork::EditSelectedObject);
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,

@@ -249,9 +249,7 @@ void Reelwork::CreationEnded() {
 }
 
 void Reelwork::PlayMovie() {
-    if (!view_->document().IsOpen() || !Sys::FileExists(MoviePath()) || !player_->CanPlay()) {
-        return;
-    }
+    if (!view_->document().IsOpen() || !Sys::FileExists(MoviePath())) return;
     SetMode(kPlaying);
     RefreshCommands();
     ApplyLayout();

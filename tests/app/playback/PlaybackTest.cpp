@@ -1,0 +1,136 @@
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "app/PlayerCtrl.h"
+#include "app/Reelwork.h"
+#include "panelwick/Sys/FileSystem.h"
+#include "panelwick/Win/Notice.h"
+#include "project/FakePrompt.h"
+#include "project/ui/DocumentView.h"
+#include "support/QtTest.h"
+
+namespace {
+
+// A silent movie of one colour, made by the encoder.
+bool MakeMovie(const std::string& path, const char* colour, double seconds) {
+    const QString source =
+        QStringLiteral("color=c=%1:s=160x90:r=25:d=%2").arg(QLatin1String(colour)).arg(seconds);
+    const int status = QProcess::execute(
+        QStringLiteral("ffmpeg"), {"-v", "error", "-y", "-f", "lavfi", "-i", source, "-pix_fmt",
+                                   "yuv420p", QString::fromStdString(path)});
+    return status == 0 && Sys::FileExists(path);
+}
+
+// The colour in the middle of what the player shows, as 0xRRGGBB.
+QRgb Middle(const PlayerCtrl& player) {
+    const QImage& frame = player.frame();
+    if (frame.isNull()) return 0xFFFFFFFF;
+    return frame.pixel(frame.width() / 2, frame.height() / 2) & 0xFFFFFF;
+}
+
+bool Near(QRgb a, QRgb b) {
+    return std::abs(qRed(a) - qRed(b)) < 12 && std::abs(qGreen(a) - qGreen(b)) < 12 &&
+           std::abs(qBlue(a) - qBlue(b)) < 12;
+}
+
+// Counts the playback notices that reach it.
+class NoticeCounter : public QObject {
+public:
+    int count = 0;
+    bool event(QEvent* event) override {
+        if (const Win::NoticeEvent* notice = Win::AsNotice(event)) {
+            if (notice->Is(Reelwork::kPlaybackEndNotice)) ++count;
+            return true;
+        }
+        return QObject::event(event);
+    }
+};
+
+}  // namespace
+
+class PlaybackTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    std::unique_ptr<Reelwork> window;
+    FakePrompt prompt;
+
+    Document& doc() { return window->view().document(); }
+    PlayerCtrl& player() { return *window->findChild<PlayerCtrl*>(); }
+    std::string Movie() { return doc().folder() + "/movie.mp4"; }
+
+private slots:
+    void init() {
+        window = std::make_unique<Reelwork>();
+        window->show();
+        const std::string file = dir.filePath("Trip").toStdString();
+        Sys::DeleteFolderTree(file);
+        QVERIFY(doc().New(file, prompt));
+        window->RefreshCommands();
+    }
+    void cleanup() {
+        doc().CloseProject();
+        window.reset();
+    }
+
+    void MovieEndReturnsTheWindowToEditing() {
+        QVERIFY(MakeMovie(Movie(), "0x2040C0", 0.6));
+        window->RefreshCommands();
+        window->RunCommand(CommandId::PlayMovie);
+        QCOMPARE(window->mode(), int(Reelwork::kPlaying));
+        QCOMPARE(window->currentPage(), static_cast<QWidget*>(&player()));
+        QVERIFY(!window->action(CommandId::PlayMovie)->isEnabled());
+        QVERIFY(window->action(CommandId::Stop)->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(Near(Middle(player()), 0x2040C0), 10000);
+        QVERIFY(player().HasVideo());
+        QTRY_COMPARE_WITH_TIMEOUT(window->mode(), int(Reelwork::kEditing), 10000);
+        QCOMPARE(window->currentPage(), static_cast<QWidget*>(&window->view()));
+        QVERIFY(window->action(CommandId::PlayMovie)->isEnabled());
+        QVERIFY(!player().HasVideo());
+    }
+
+    void StopEndsPlaybackThroughTheNotice() {
+        QVERIFY(MakeMovie(Movie(), "0xC02010", 20));
+        window->RefreshCommands();
+        window->RunCommand(CommandId::PlayMovie);
+        QTRY_VERIFY_WITH_TIMEOUT(player().HasVideo(), 10000);
+        window->RunCommand(CommandId::Stop);
+        QCOMPARE(window->mode(), int(Reelwork::kPlaying));  // until the notice arrives
+        QTRY_COMPARE_WITH_TIMEOUT(window->mode(), int(Reelwork::kEditing), 5000);
+    }
+
+    void UnplayableFileGivesPlaybackError() {
+        QVERIFY(Sys::WriteWholeFile(Movie(), std::string(4096, 'x')));
+        window->RefreshCommands();
+        QString shown;
+        AnswerNextMessageBox(QMessageBox::Ok, &shown);
+        window->RunCommand(CommandId::PlayMovie);
+        QTRY_COMPARE_WITH_TIMEOUT(shown, QStringLiteral("Playback error"), 10000);
+        QCOMPARE(window->mode(), int(Reelwork::kPlaying));
+        window->RunCommand(CommandId::Stop);
+        QTRY_COMPARE(window->mode(), int(Reelwork::kEditing));
+    }
+
+    // The second file replaces the first: its picture shows and only its end is reported.
+    void SecondPlayReplacesTheFirstPlayer() {
+        const std::string first = dir.filePath("first.mp4").toStdString();
+        const std::string second = dir.filePath("second.mp4").toStdString();
+        QVERIFY(MakeMovie(first, "0xC02010", 20));
+        QVERIFY(MakeMovie(second, "0x10D030", 0.4));
+        NoticeCounter counter;
+        PlayerCtrl control;
+        control.SetNoticeReceiver(&counter);
+        control.resize(200, 120);
+        control.show();
+        control.Play(first);
+        QTRY_VERIFY_WITH_TIMEOUT(Near(Middle(control), 0xC02010), 10000);
+        control.Play(second);
+        QTRY_VERIFY_WITH_TIMEOUT(Near(Middle(control), 0x10D030), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(counter.count, 1, 10000);
+        QTest::qWait(300);
+        QCOMPARE(counter.count, 1);
+    }
+};
+
+REELWORK_QTEST_MAIN(PlaybackTest)
+#include "PlaybackTest.moc"
