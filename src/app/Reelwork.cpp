@@ -13,6 +13,7 @@
 #include "app/PlayerCtrl.h"
 #include "app/ToolbarIcons.h"
 #include "panelwick/Sys/FileSystem.h"
+#include "panelwick/Win/CmLayout.h"
 #include "panelwick/Win/Metrics.h"
 #include "panelwick/Win/Notice.h"
 #include "production/IMovieCreation.h"
@@ -20,16 +21,6 @@
 #include "project/MainWindowRules.h"
 #include "project/ui/DocumentView.h"
 #include "project/ui/ObjectClipboard.h"
-
-namespace {
-
-QFont ArialFont(double heightCm) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(Win::CmToPixels(heightCm));
-    return font;
-}
-
-}  // namespace
 
 Reelwork::Reelwork(QWidget* parent)
     : QMainWindow(parent),
@@ -46,9 +37,9 @@ Reelwork::Reelwork(QWidget* parent)
         pages_->addWidget(page);
     }
     setCentralWidget(pages_);
-    view_->setFont(ArialFont(0.3175));
-    player_->setFont(ArialFont(0.3175));
-    progress_->setFont(ArialFont(0.493889));
+    view_->setFont(Win::ArialFont(0.3175));
+    player_->setFont(Win::ArialFont(0.3175));
+    progress_->setFont(Win::ArialFont(0.493889));
     view_->SetNoticeReceiver(this);
     player_->SetNoticeReceiver(this);
     connect(view_, &DocumentView::selectionChanged, this, &Reelwork::RefreshCommands);
