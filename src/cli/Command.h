@@ -26,6 +26,7 @@ void AddInfoCommand(CLI::App& app, CommandRun& run);
 void AddToJsonCommand(CLI::App& app, CommandRun& run);
 void AddFromJsonCommand(CLI::App& app, CommandRun& run);
 void AddConversionCommands(CLI::App& app, CommandRun& run);
+void AddExportPageCommand(CLI::App& app, CommandRun& run);
 
 // Runs an encoder command line in a folder and waits; fails with the job's message, or when
 // the expected output was not written (with the encoder's last lines). Prints the output path.

@@ -19,6 +19,7 @@ int main(int argc, char** argv) {
     Cli::AddToJsonCommand(app, run);
     Cli::AddFromJsonCommand(app, run);
     Cli::AddConversionCommands(app, run);
+    Cli::AddExportPageCommand(app, run);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
