@@ -11,6 +11,7 @@
 #include "project/CommandTable.h"
 #include "project/MovieObject.h"
 #include "project/MovieProperties.h"
+#include "video/MediaConversion.h"
 
 class DocumentView;
 class IMovieCreation;
@@ -86,6 +87,8 @@ private:
     void EndRecording();
     void OpenWithSystem(const std::string& path);
     void ShowAbout();
+    // Commands of the external encoder (ReelworkMedia.cpp).
+    void ConvertMedia(MediaConversion::Kind kind);
     // The editors and dialogs that the commands open; each gives true on OK.
     bool RunObjectEditor(MovieObject& object);
     bool RunAudioEditor(MovieObject& object);

@@ -108,6 +108,15 @@ void Reelwork::RunCommand(CommandId id) {
         case CommandId::OpenFolder:
             OpenWithSystem(view_->document().folder());
             break;
+        case CommandId::Mp4ToWave:
+            ConvertMedia(MediaConversion::Kind::Mp4ToWave);
+            break;
+        case CommandId::Mp3ToWave:
+            ConvertMedia(MediaConversion::Kind::Mp3ToWave);
+            break;
+        case CommandId::WaveToMp3:
+            ConvertMedia(MediaConversion::Kind::WaveToMp3);
+            break;
         case CommandId::Help:
             ShowAbout();
             break;

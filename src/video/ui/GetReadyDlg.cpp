@@ -32,6 +32,7 @@ GetReadyDlg::GetReadyDlg(QWidget* parent)
     Win::PlaceCm(countdown_, 0.2, 1.3, 10.2, 0.9);
     Win::PlaceCm(lower, 0.2, 2.4, 10.2, 0.9);
     timer_.setInterval(1000);
+    timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &GetReadyDlg::Tick);
 }
 

@@ -16,10 +16,13 @@ public:
     // The large label: "Recording in . . .", then "Recording in %d sec".
     QString countdownText() const;
 
+public slots:
+    // Escape and the window's close button do nothing while the dialog runs.
+    void reject() override {}
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void reject() override {}
 
 private:
     void Tick();

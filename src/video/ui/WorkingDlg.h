@@ -20,11 +20,14 @@ public:
     // The notice the job posts when it ends: the application message with 100 and 100.
     static constexpr int kJobEnded = 100;
 
+public slots:
+    // Escape and the window's close button do nothing while the dialog runs.
+    void reject() override {}
+
 protected:
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void reject() override {}
 
 private:
     std::string commandLine_, folder_;

@@ -21,6 +21,19 @@ bool MakeMovie(const std::string& path, const char* colour, double seconds) {
     return status == 0 && Sys::FileExists(path);
 }
 
+// Two seconds of a tone in any format the encoder writes, chosen by the extension.
+bool MakeSound(const std::string& path) {
+    const int status = QProcess::execute(
+        QStringLiteral("ffmpeg"), {"-v", "error", "-y", "-f", "lavfi", "-i",
+                                   "sine=frequency=440:duration=2", QString::fromStdString(path)});
+    return status == 0 && Sys::FileExists(path);
+}
+
+bool StartsWith(const std::string& path, const std::string& head) {
+    std::string bytes;
+    return Sys::ReadWholeFile(path, bytes) && bytes.compare(0, head.size(), head) == 0;
+}
+
 // The colour in the middle of what the player shows, as 0xRRGGBB.
 QRgb Middle(const PlayerCtrl& player) {
     const QImage& frame = player.frame();
@@ -48,7 +61,7 @@ public:
 
 }  // namespace
 
-class PlaybackTest : public QObject {
+class MediaCommandsTest : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir;
@@ -111,6 +124,30 @@ private slots:
         QTRY_COMPARE(window->mode(), int(Reelwork::kEditing));
     }
 
+    // The output beside the input is replaced; the dialogs carry their titles.
+    void SoundConversionsWriteBesideTheInput() {
+        const std::string mp3 = dir.filePath("tone.mp3").toStdString();
+        const std::string wav = dir.filePath("tone.wav").toStdString();
+        QVERIFY(MakeSound(mp3));
+        QVERIFY(Sys::WriteWholeFile(wav, "stale"));
+        QString title;
+        ChooseInNextFileDialog(QString::fromStdString(mp3), &title);
+        window->RunCommand(CommandId::Mp3ToWave);
+        QCOMPARE(title, QStringLiteral("Input MP3 file"));
+        QVERIFY(StartsWith(wav, "RIFF"));
+
+        QVERIFY(Sys::DeleteFile(mp3));
+        ChooseInNextFileDialog(QString::fromStdString(wav), &title);
+        window->RunCommand(CommandId::WaveToMp3);
+        QCOMPARE(title, QStringLiteral("Input Wave file"));
+        QVERIFY(Sys::FileExists(mp3));
+        QVERIFY(!StartsWith(mp3, "RIFF"));
+
+        ChooseInNextFileDialog(QString(), &title);
+        window->RunCommand(CommandId::Mp4ToWave);
+        QCOMPARE(title, QStringLiteral("Input MP4file"));
+    }
+
     // The second file replaces the first: its picture shows and only its end is reported.
     void SecondPlayReplacesTheFirstPlayer() {
         const std::string first = dir.filePath("first.mp4").toStdString();
@@ -132,5 +169,5 @@ private slots:
     }
 };
 
-REELWORK_QTEST_MAIN(PlaybackTest)
-#include "PlaybackTest.moc"
+REELWORK_QTEST_MAIN(MediaCommandsTest)
+#include "MediaCommandsTest.moc"
