@@ -1,4 +1,6 @@
+#include <QMimeDatabase>
 #include <QProcess>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include "app/PlayerCtrl.h"
@@ -146,6 +148,21 @@ private slots:
         ChooseInNextFileDialog(QString(), &title);
         window->RunCommand(CommandId::Mp4ToWave);
         QCOMPARE(title, QStringLiteral("Input MP4file"));
+    }
+
+    // The staged desktop files name the program, its icon and the project file type.
+    void DesktopEntryClaimsProjectFiles() {
+        const QString share = QStringLiteral(REELWORK_SHARE_DIR);
+        qputenv("XDG_DATA_DIRS", (share + ":/usr/share").toUtf8());
+        const QMimeType type = QMimeDatabase().mimeTypeForFile(
+            QStringLiteral("/nowhere/Trip.rwk"), QMimeDatabase::MatchExtension);
+        QCOMPARE(type.name(), QStringLiteral("application/x-reelwork"));
+        QSettings entry(share + "/applications/reelwork.desktop", QSettings::IniFormat);
+        entry.beginGroup(QStringLiteral("Desktop Entry"));
+        QCOMPARE(entry.value("Exec").toString(), QStringLiteral("reelwork %f"));
+        QCOMPARE(entry.value("Icon").toString(), QStringLiteral("reelwork"));
+        QVERIFY(entry.value("MimeType").toString().contains(type.name()));
+        QVERIFY(QFile::exists(share + "/icons/hicolor/scalable/apps/reelwork.svg"));
     }
 
     // The second file replaces the first: its picture shows and only its end is reported.
