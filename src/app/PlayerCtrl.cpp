@@ -77,6 +77,8 @@ void PlayerCtrl::Play(const std::string& path) {
     mpv_set_option_string(mpv_, "terminal", "no");
     mpv_set_option_string(mpv_, "input-default-bindings", "no");
     mpv_set_option_string(mpv_, "audio-display", "no");
+    // Without a sound device the movie still plays, silently, and ends as usual.
+    mpv_set_option_string(mpv_, "audio-fallback-to-null", "yes");
     if (const int error = mpv_initialize(mpv_); error < 0) {
         ShowCallError(error, "mpv_initialize(mpv_)", __LINE__);
         ShutDown();

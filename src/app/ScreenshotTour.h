@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QString>
 
+class QDialog;
+class QWidget;
 class Reelwork;
 
 // Walks the window through a few typical moments (rows selected, rows pasted and moved, a
@@ -19,11 +21,16 @@ public:
 
 private:
     void Next();
-    void Save(const QString& name);
+    // Saves the window, or the given one, as it shows on the screen.
+    void Save(const QString& name, QWidget* widget = nullptr);
+    // Shows a dialog without waiting for it, closing the one shown before.
+    void Open(QDialog* dialog);
+    void CloseDialog();
     void ClickRow(int row, Qt::KeyboardModifiers modifiers);
     void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
     Reelwork& window_;
+    QDialog* dialog_ = nullptr;
     QString folder_;
     std::vector<std::pair<int, std::function<void()>>> steps_;  // delay in ms, then the step
     size_t next_ = 0;
