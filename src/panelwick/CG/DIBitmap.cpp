@@ -140,6 +140,15 @@ void DIBitmap::Colour(uint32_t i, uint8_t& blue, uint8_t& green, uint8_t& red) c
     red = c[2];
 }
 
+bool DIBitmap::SetColour(uint32_t i, uint8_t red, uint8_t green, uint8_t blue) {
+    if (i >= colourCount()) return false;
+    uint8_t* c = header_.data() + HeaderSize() + i * (IsCore() ? 3 : 4);
+    c[0] = blue;
+    c[1] = green;
+    c[2] = red;
+    return true;
+}
+
 uint8_t* DIBitmap::Row(int32_t y) {
     const int32_t stored = bottomUp() ? height() - 1 - y : y;
     return pixels_.get() + size_t(stored) * stride_;

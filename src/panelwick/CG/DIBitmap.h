@@ -54,6 +54,8 @@ public:
     const std::vector<uint8_t>& header() const { return header_; }
     // Colour table entry i as blue, green, red (black beyond the table).
     void Colour(uint32_t i, uint8_t& blue, uint8_t& green, uint8_t& red) const;
+    // Sets colour table entry i; false beyond the table.
+    bool SetColour(uint32_t i, uint8_t red, uint8_t green, uint8_t blue);
     uint32_t colourCount() const;
 
     static uint32_t Stride(uint16_t bitsPerPixel, int32_t width) {

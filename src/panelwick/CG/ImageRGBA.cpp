@@ -15,15 +15,18 @@ ImageRGBA& ImageRGBA::operator=(const ImageRGBA& other) {
 }
 
 bool ImageRGBA::Create(uint32_t width, uint32_t height) {
-    if (pixels_ && width == width_ && height == height_) {
-        std::memset(pixels_.get(), 0, byteCount());
-        return true;
-    }
+    if (!Resize(width, height)) return false;
+    if (byteCount() > 0) std::memset(pixels_.get(), 0, byteCount());
+    return true;
+}
+
+bool ImageRGBA::Resize(uint32_t width, uint32_t height) {
+    if (pixels_ && width == width_ && height == height_) return true;
     Clear();
     const uint64_t count = uint64_t(width) * height;
     if (count > kMaxPixels) return false;
     if (count > 0) {
-        pixels_.reset(new (std::nothrow) uint8_t[count * 4]());
+        pixels_.reset(new (std::nothrow) uint8_t[count * 4]);
         if (!pixels_) return false;
     }
     width_ = width;

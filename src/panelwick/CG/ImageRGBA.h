@@ -22,6 +22,9 @@ public:
     // Zero-fills the pixels when the size is unchanged, else allocates new zero-filled ones.
     // On failure the picture is left 0 x 0.
     bool Create(uint32_t width, uint32_t height);
+    // Sizes the picture like Create but leaves the pixels as they are, for decoders that
+    // write every pixel.
+    bool Resize(uint32_t width, uint32_t height);
     void Clear();
 
     uint32_t width() const { return width_; }

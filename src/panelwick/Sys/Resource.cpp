@@ -10,6 +10,7 @@
 
 REELWORK_EMBED(reelwork_sample_jpg, "sample.jpg")
 REELWORK_EMBED(reelwork_sample_wav, "sample.wav")
+REELWORK_EMBED(reelwork_placeholder_bmp, "placeholder.bmp")
 
 namespace Sys {
 
@@ -17,6 +18,7 @@ std::span<const uint8_t> FindResource(int id) {
     switch (id) {
         case 302: return {reelwork_sample_jpg, reelwork_sample_jpg_end};
         case 303: return {reelwork_sample_wav, reelwork_sample_wav_end};
+        case 304: return {reelwork_placeholder_bmp, reelwork_placeholder_bmp_end};
         default: return {};
     }
 }

@@ -1,0 +1,17 @@
+// fuzz-links: panelwick_cg
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+
+#include "panelwick/CG/BmpParser.h"
+#include "panelwick/CG/DIBitmap.h"
+#include "panelwick/CG/ImageRGBA.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    CG::DIBitmap bitmap;
+    if (CG::BmpParser::Parse({data, size}, bitmap).failed()) return 0;
+    // Whatever the file held, the result exports.
+    CG::ImageRGBA image;
+    if (!bitmap.Export(image)) std::abort();
+    return 0;
+}

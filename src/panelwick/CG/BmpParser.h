@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+
+#include "panelwick/Sys/Result.h"
+
+namespace CG {
+
+class DIBitmap;
+
+// Reads a BMP file held in memory into a DIBitmap. Uncompressed 8-, 24- and 32-bit pictures keep
+// their stored header, colour table and rows. Every other layout is converted so that the
+// result exports: 1- and 4-bit and run-length encoded pictures become 8-bit with the same colour
+// table, 16-bit and bit-field pictures 24-bit; rows keep their order (top-down or bottom-up).
+class BmpParser {
+public:
+    static constexpr const char* kFileHeader = "CG::DIBitmap::Load unable to read BITMAPFILEHEADER";
+    static constexpr const char* kNotBitmap = "CG::DIBitmap::Load the image is not a BITMAP";
+    static constexpr const char* kInfoHeader = "CG::DIBitmap::Load unable to read BITMAPINFOHEADER";
+    static constexpr const char* kColourMask = "CG::DIBitmap::Load unable to read Color Mask";
+    static constexpr const char* kColourTable = "CG::DIBitmap::Load unable to read Color Table";
+    static constexpr const char* kPixels = "CG::DIBitmap::Load unable to read pixels";
+
+    static Sys::Result Parse(std::span<const uint8_t> file, DIBitmap& bitmap);
+};
+
+}  // namespace CG

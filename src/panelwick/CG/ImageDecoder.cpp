@@ -1,0 +1,48 @@
+#include "panelwick/CG/ImageDecoder.h"
+
+#include <cstring>
+
+#include "panelwick/CG/BmpParser.h"
+#include "panelwick/CG/DIBitmap.h"
+#include "panelwick/CG/Gif.h"
+#include "panelwick/CG/ImageRGBA.h"
+#include "panelwick/CG/JpegDecoder.h"
+#include "panelwick/CG/PictureMessages.h"
+#include "panelwick/CG/PngDecoder.h"
+
+namespace CG {
+namespace {
+
+bool StartsWith(std::span<const uint8_t> file, const char* signature, size_t length) {
+    return file.size() >= length && std::memcmp(file.data(), signature, length) == 0;
+}
+
+Sys::Result DecodeBmp(std::span<const uint8_t> file, ImageRGBA& image) {
+    DIBitmap bitmap;
+    const Sys::Result parsed = BmpParser::Parse(file, bitmap);
+    if (parsed.failed()) {
+        if (parsed.message() == kOutOfMemory) return kOutOfMemory;
+        return parsed.message() == BmpParser::kPixels ? kCopyPixels : kErrorReadingFile;
+    }
+    if (!bitmap.Export(image)) return kOutOfMemory;
+    return {};
+}
+
+}  // namespace
+
+Sys::Result ImageDecoder::Decode(std::span<const uint8_t> file, ImageRGBA& image) {
+    Sys::Result result = kErrorReadingFile;
+    if (StartsWith(file, "\x89PNG\r\n\x1a\n", 8)) {
+        result = PngDecoder::Decode(file, image);
+    } else if (StartsWith(file, "\xFF\xD8\xFF", 3)) {
+        result = JpegDecoder::Decode(file, image);
+    } else if (StartsWith(file, "BM", 2)) {
+        result = DecodeBmp(file, image);
+    } else if (StartsWith(file, "GIF8", 4)) {
+        result = Gif::Decode(file, image);
+    }
+    if (result.failed()) image.Clear();
+    return result;
+}
+
+}  // namespace CG

@@ -1,0 +1,136 @@
+#include <gtest/gtest.h>
+
+#include "PictureFiles.h"
+#include "panelwick/CG/BitmapLoader.h"
+#include "panelwick/CG/DIBitmap.h"
+#include "panelwick/CG/Gif.h"
+#include "panelwick/CG/ImageRGBA.h"
+#include "panelwick/CG/PictureLoader.h"
+#include "support/TempDir.h"
+
+using namespace PictureFiles;
+
+namespace {
+
+constexpr int kW = 11, kH = 19;  // more than 8 rows: every interlace pass has rows
+
+Bytes Indices() {
+    Bytes indices(kW * kH);
+    for (int i = 0; i < kW * kH; ++i) indices[i] = uint8_t((i * 7 + i / kW) % 256);
+    return indices;
+}
+
+Bytes Palette() {
+    Bytes palette(768);
+    for (int i = 0; i < 768; ++i) palette[i] = uint8_t(i * 13 + 5);
+    return palette;
+}
+
+std::string MessageOf(const Bytes& file) {
+    CG::Gif gif;
+    return gif.Load(file).message();
+}
+
+}  // namespace
+
+TEST(Gif, DecodesLikeFfmpegOnItsOwnGifs) {
+    TempDir dir;
+    // Large enough for 12-bit codes and a full string table.
+    ASSERT_TRUE(Ffmpeg({"-f", "lavfi", "-i", "testsrc2=s=320x240:d=0.04", "-vf",
+                        "split[a][b];[a]palettegen[p];[b][p]paletteuse", "-frames:v", "1",
+                        dir / "x.gif"}));
+    const Bytes loaded = Loaded(dir / "x.gif");
+    ASSERT_EQ(loaded.size(), size_t(320 * 240 * 4));
+    EXPECT_EQ(loaded, FfmpegRgba(dir / "x.gif"));
+}
+
+TEST(Gif, InterlacedLocalTableAndPlainGifsGiveTheSamePicture) {
+    TempDir dir;
+    Write(dir / "plain.gif", Gif(kW, kH, Indices(), Palette()));
+    Write(dir / "interlaced.GIF", Gif(kW, kH, Indices(), Palette(), {.interlaced = true}));
+    Write(dir / "local.gif", Gif(kW, kH, Indices(), Palette(), {.localTable = true}));
+    const Bytes plain = Loaded(dir / "plain.gif");
+    ASSERT_EQ(plain.size(), size_t(kW * kH * 4));
+    for (int i : {0, 5, kW * kH - 1}) {
+        const uint8_t index = Indices()[i];
+        EXPECT_EQ(plain[4 * i], Palette()[3 * index]);
+        EXPECT_EQ(plain[4 * i + 2], Palette()[3 * index + 2]);
+        EXPECT_EQ(plain[4 * i + 3], 255);
+    }
+    EXPECT_EQ(Loaded(dir / "interlaced.GIF"), plain);
+    EXPECT_EQ(Loaded(dir / "local.gif"), plain);
+    EXPECT_EQ(FfmpegRgba(dir / "interlaced.GIF"), plain);
+
+    // The bitmap loader gives an 8-bit bitmap with the colour table, showing the same colours.
+    CG::DIBitmap bitmap;
+    ASSERT_TRUE(CG::LoadBitmap(bitmap, dir / "interlaced.GIF").ok());
+    EXPECT_EQ(bitmap.bitsPerPixel(), 8);
+    CG::ImageRGBA exported;
+    ASSERT_TRUE(bitmap.Export(exported));
+    EXPECT_EQ(Pixels(exported), plain);
+}
+
+TEST(Gif, TransparentIndexHasAlphaZero) {
+    TempDir dir;
+    const Bytes indices = {1, 2, 1, 2, 2, 1};
+    Write(dir / "t.gif", Gif(3, 2, indices, Palette(), {.transparent = 2}));
+    const Bytes pixels = Loaded(dir / "t.gif");
+    ASSERT_EQ(pixels.size(), 24u);
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(pixels[4 * i + 3], indices[i] == 2 ? 0 : 255) << i;
+}
+
+TEST(Gif, BrokenFilesGiveTheirMessages) {
+    const Bytes good = Gif(kW, kH, Indices(), Palette(), {.transparent = 3});
+    const size_t descriptor = 13 + 768 + 8 + 7;  // after the header, table and two extensions
+    ASSERT_EQ(good[descriptor], 0x2C);
+    auto cut = [&](size_t size) { return Bytes(good.begin(), good.begin() + size); };
+
+    EXPECT_EQ(MessageOf(cut(12)), "CG::Gif::LoadGif unable to read GIF header");
+    Bytes gif88 = good;
+    gif88[4] = '8';
+    EXPECT_EQ(MessageOf(gif88), "CG::Gif::Load invalid GIF file");
+    EXPECT_EQ(MessageOf(cut(13 + 700)), "CG::Gif::Load unable to read the color table");
+    EXPECT_EQ(MessageOf(cut(13 + 768 + 4)),
+              "CG::Gif::Load unable to read the Graphic Control Extension");
+    EXPECT_EQ(MessageOf(cut(13 + 768 + 8 + 4)), "CG::Gif::Load invalid GIF file");
+    EXPECT_EQ(MessageOf(cut(descriptor + 5)), "CG::Gif:Load unable to read the Image Block");
+    EXPECT_EQ(MessageOf(cut(descriptor + 10)), "CG::Gif::Load unable to read code size");
+    EXPECT_EQ(MessageOf(cut(descriptor + 11)),
+              "CG::Gif::Load unable to read compressed byte count");
+    EXPECT_EQ(MessageOf(cut(descriptor + 30)), "CG::Gif:Load unable to read compressed data");
+    Bytes broken = good;
+    broken[descriptor + 12] = 0xFF;  // after the clear code, a code that names no colour
+    broken[descriptor + 13] = 0xFF;
+    EXPECT_EQ(MessageOf(broken), "CG::Gif:Load error while LZW uncompressing");
+
+    // A 16-colour GIF codes with 4 bits: refused.
+    Bytes sixteen = Gif(2, 2, {0, 1, 2, 3}, Palette(), {.codeSize = 4});
+    EXPECT_EQ(MessageOf(sixteen), "CG::Gif::Load the LZW code size must be eight");
+
+    // 60000 x 60000 in a file of about a hundred bytes.
+    Bytes huge = Gif(2, 2, {0, 1, 2, 3}, Palette(), {.localTable = false});
+    huge.erase(huge.begin() + 13, huge.begin() + 13 + 768);
+    huge[10] = 0;
+    for (size_t at : {size_t(6), size_t(13 + 7 + 5), size_t(13 + 7 + 7)}) {
+        huge[at] = 0x60, huge[at + 1] = 0xEA;
+    }
+    EXPECT_LT(huge.size(), 100u);
+    EXPECT_EQ(MessageOf(huge), "CG::Gif:Load unable to read compressed data");
+}
+
+TEST(Gif, EmptyImageIsReportedToTheLoaders) {
+    TempDir dir;
+    Bytes empty = Gif(1, 1, {0}, Palette());
+    const size_t descriptor = 13 + 768 + 7;
+    ASSERT_EQ(empty[descriptor], 0x2C);
+    empty[descriptor + 5] = 0;  // width 0
+    EXPECT_EQ(MessageOf(empty), "CG::Gif::LoadGif image is empty");
+    Write(dir / "e.gif", empty);
+    CG::ImageRGBA image;
+    EXPECT_EQ(CG::LoadPicture(image, dir / "e.gif").message(), "The image is empty");
+    CG::DIBitmap bitmap;
+    EXPECT_EQ(CG::LoadBitmap(bitmap, dir / "e.gif").message(), "The image is empty");
+    EXPECT_EQ(CG::LoadPicture(image, dir / "missing.gif").message(),
+              "Unable to open file, the file does not exist or it is being used by another "
+              "process");
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "panelwick/CG/ImageRGBA.h"
+
+// Small picture files written byte by byte or with ffmpeg, for the loader tests.
+namespace PictureFiles {
+
+using Bytes = std::vector<uint8_t>;
+
+void Write(const std::string& path, const Bytes& bytes);
+Bytes Read(const std::string& path);
+// Runs ffmpeg -v error -y with the arguments; false when it fails.
+bool Ffmpeg(const std::vector<std::string>& args);
+// RGB or RGBA bytes written as a PNG by ffmpeg.
+bool FfmpegPng(const std::string& path, const Bytes& pixels, int width, int height, bool alpha);
+// What ffmpeg decodes a file to, as RGBA.
+Bytes FfmpegRgba(const std::string& path);
+// The picture loader's pixels of a file; empty when it fails.
+Bytes Loaded(const std::string& path);
+Bytes Pixels(const CG::ImageRGBA& image);
+
+struct GifOptions {
+    bool interlaced = false;
+    int transparent = -1;      // a Graphic Control Extension with this index
+    bool localTable = false;   // the colour table after the image descriptor
+    uint8_t codeSize = 8;
+};
+// A GIF of one image whose indices (rows top to bottom) are coded as plain 9-bit literals.
+Bytes Gif(int width, int height, const Bytes& indices, const Bytes& paletteRgb,
+          const GifOptions& options = {});
+
+struct BmpOptions {
+    int bits = 24;
+    uint32_t compression = 0;
+    bool topDown = false;
+    bool core = false;
+    std::vector<uint32_t> masks;  // red, green, blue; written after the header for compression 3
+    Bytes paletteRgb;             // for 1 to 8 bits
+};
+// A BMP of a picture given as palette indices (1 to 8 bits) or RGB (16 to 32 bits, packed
+// through the masks or as blue, green, red), rows top to bottom. RLE8 and RLE4 mix repeated
+// and literal runs.
+Bytes Bmp(int width, int height, const Bytes& pixels, const BmpOptions& options);
+
+}  // namespace PictureFiles
