@@ -2,11 +2,16 @@
 // the video import and the combination of audio and video.
 #include "app/Reelwork.h"
 #include "panelwick/Sys/FileSystem.h"
+#include "panelwick/Sys/FrameFolder.h"
 #include "panelwick/Win/FileChooser.h"
 #include "panelwick/Win/MessageBox.h"
+#include "panelwick/Win/WaitCursor.h"
 #include "project/Version.h"
+#include "project/ui/DocumentView.h"
 #include "video/Encoder.h"
 #include "video/MediaConversion.h"
+#include "video/VideoImport.h"
+#include "video/ui/CombineDlg.h"
 #include "video/ui/WorkingDlg.h"
 
 namespace {
@@ -54,4 +59,50 @@ void Reelwork::ConvertMedia(MediaConversion::Kind kind) {
     if (working.exec() == QDialog::Accepted && !working.result().empty()) {
         Win::MessageBox::ShowError(this, working.result(), kProgramName);
     }
+}
+
+// The video becomes a frame folder named after it; the user places it on the timeline with
+// the object editor.
+void Reelwork::ImportVideo() {
+    const Document& document = view_->document();
+    if (!document.IsOpen()) return;
+    const std::string video = Win::FileChooser::Open(
+        this, "ImportVideo", "MP4 video (*.mp4);;AVI video (*.avi)", "mp4");
+    if (video.empty()) return;
+    std::string name;
+    if (!VideoImport::FolderName(video, name)) {
+        Win::MessageBox::ShowError(this, "Error in file name", VideoImport::kCaption);
+        return;
+    }
+    const std::string folder = document.folder() + "/" + name;
+    if (Sys::FolderExists(folder) &&
+        !Win::MessageBox::AskYesNo(this, VideoImport::kAskAgain, VideoImport::kCaption)) {
+        return;
+    }
+    if (Sys::Result r = VideoImport::PrepareFolder(folder); r.failed()) {
+        Win::MessageBox::ShowError(this, r.message(), VideoImport::kCaption);
+        return;
+    }
+    std::string encoder;
+    if (!Encoder::Find(encoder)) {
+        Win::MessageBox::ShowError(this, Encoder::kNotFound, kProgramName);
+        return;
+    }
+    WorkingDlg working(VideoImport::CommandLine(encoder, video, document.folder(), name), folder,
+                       this);
+    working.exec();
+    Sys::Result written;
+    {
+        Win::WaitCursor wait;
+        written = Sys::WriteImportVideoBin(folder);
+    }
+    if (written.failed()) Win::MessageBox::ShowError(this, written.message(), kProgramName);
+}
+
+void Reelwork::CombineAudioVideo() {
+    CombineDlg dialog(combineSettings_, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    combineSettings_ = dialog.settings();
+    WorkingDlg working(dialog.commandLine(), dialog.folder(), this);
+    working.exec();
 }

@@ -1,3 +1,5 @@
+#include <QComboBox>
+#include <QDir>
 #include <QMimeDatabase>
 #include <QProcess>
 #include <QSettings>
@@ -6,10 +8,14 @@
 #include "app/PlayerCtrl.h"
 #include "app/Reelwork.h"
 #include "panelwick/Sys/FileSystem.h"
+#include "panelwick/Sys/FrameFolder.h"
 #include "panelwick/Win/Notice.h"
 #include "project/FakePrompt.h"
 #include "project/ui/DocumentView.h"
 #include "support/QtTest.h"
+#include "video/ScreenGrabber.h"
+#include "video/VideoImport.h"
+#include "video/ui/CombineDlg.h"
 
 namespace {
 
@@ -168,6 +174,80 @@ private slots:
         QCOMPARE(entry.value("Icon").toString(), QStringLiteral("reelwork"));
         QVERIFY(entry.value("MimeType").toString().contains(type.name()));
         QVERIFY(QFile::exists(share + "/icons/hicolor/scalable/apps/reelwork.svg"));
+    }
+
+    // A video becomes a frame folder named after it, with an entry per picture; importing it
+    // again asks first.
+    void ImportVideoMakesAFrameFolder() {
+        const std::string video = dir.filePath("My Clip (2).mp4").toStdString();
+        QVERIFY(MakeMovie(video, "0x808080", 0.4));
+        QString title;
+        ChooseInNextFileDialog(QString::fromStdString(video), &title);
+        window->RunCommand(CommandId::ImportVideo);
+        QCOMPARE(title, QStringLiteral("ImportVideo"));
+        const std::string folder = doc().folder() + "/My_Clip__2_";
+        const size_t pictures = Sys::ListFilesWithExtension(folder, ".jpg").size();
+        QCOMPARE(pictures, size_t(10));
+        std::string table;
+        QVERIFY(Sys::ReadWholeFile(folder + "/video.bin", table));
+        QCOMPARE(table.size(), 4 * pictures);
+        QCOMPARE(Sys::ReadVideoLength(doc().folder(), "My_Clip__2_"), 360u);
+
+        QVERIFY(Sys::DeleteFile(folder + "/00000001.jpg"));
+        QString question;
+        ChooseInNextFileDialog(QString::fromStdString(video));
+        QTimer::singleShot(200, [&] { AnswerNextMessageBox(QMessageBox::No, &question); });
+        window->RunCommand(CommandId::ImportVideo);
+        QCOMPARE(question, QString::fromLatin1(VideoImport::kAskAgain));
+        QVERIFY(!Sys::FileExists(folder + "/00000001.jpg"));  // nothing changed
+    }
+
+    // A JPG series and a sound become one movie; the settings are kept for the next time.
+    void CombineJoinsPicturesAndSound() {
+        const QString pictures = dir.filePath("pics");
+        QDir().mkpath(pictures);
+        QCOMPARE(QProcess::execute(QStringLiteral("ffmpeg"),
+                                   {"-v", "error", "-y", "-f", "lavfi", "-i",
+                                    "color=c=red:s=64x36:r=10:d=1", pictures + "/img%03d.jpg"}),
+                 0);
+        const std::string sound = dir.filePath("voice.wav").toStdString();
+        const std::string output = dir.filePath("joined.mp4").toStdString();
+        QVERIFY(MakeSound(sound));
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<CombineDlg*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->SetJpgMode(true);
+            dialog->fpsList()->setCurrentIndex(dialog->fpsList()->findData(10));
+            ChooseInNextFileDialog(QString::fromStdString(sound));
+            dialog->ChooseAudio();
+            ChooseInNextFileDialog(pictures + "/img001.jpg");
+            dialog->ChooseVideo();
+            QCOMPARE(dialog->durationText(), QStringLiteral("1.0"));
+            ChooseInNextFileDialog(QString::fromStdString(output));
+            dialog->ChooseOutput();
+            dialog->Combine();
+        });
+        window->RunCommand(CommandId::CombineAudioVideo);
+        QVERIFY(Sys::FileExists(output));
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<CombineDlg*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            QCOMPARE(dialog->settings().outputPath, output);
+            QCOMPARE(dialog->settings().fps, 10);
+            dialog->reject();
+        });
+        window->RunCommand(CommandId::CombineAudioVideo);
+    }
+
+    void RecordingWithoutAnX11DisplaySaysSo() {
+        const QByteArray display = qgetenv("DISPLAY");
+        qputenv("DISPLAY", ":4321");
+        QString text;
+        AnswerNextMessageBox(QMessageBox::Ok, &text);
+        window->RunCommand(CommandId::RecordFromScreen);
+        QCOMPARE(text, QString::fromLatin1(ScreenGrabber::kNoDisplay));
+        QCOMPARE(window->mode(), int(Reelwork::kEditing));
+        qputenv("DISPLAY", display);
     }
 
     // The second file replaces the first: its picture shows and only its end is reported.

@@ -1,11 +1,16 @@
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 
 #include "panelwick/CG/DIBitmap.h"
 #include "panelwick/Sys/FileSystem.h"
 #include "panelwick/Win/Metrics.h"
 #include "support/QtTest.h"
+#include "video/ui/CombineDlg.h"
 #include "video/ui/GetReadyDlg.h"
 #include "video/ui/TestAreaDlg.h"
 #include "video/ui/WorkingDlg.h"
@@ -87,5 +92,121 @@ private slots:
     }
 };
 
-REELWORK_QTEST_MAIN(VideoDialogsTest)
+namespace {
+
+QLabel* LabelNamed(QWidget* parent, const QString& text) {
+    for (QLabel* label : parent->findChildren<QLabel*>()) {
+        if (label->text() == text) return label;
+    }
+    return nullptr;
+}
+
+QPushButton* ButtonAt(QWidget* parent, double topCm) {
+    for (QPushButton* button : parent->findChildren<QPushButton*>()) {
+        if (button->y() == Win::CmToPixels(topCm) && button->x() == Win::CmToPixels(1.926)) {
+            return button;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+class CombineDlgTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The mode decides the caption, the label and which controls show; switching clears the
+    // sound and the video but keeps the output.
+    void ModesSwitchTheirControls() {
+        CombineJob::Settings kept;
+        kept.audioPath = "/a/music.mp3";
+        kept.videoPath = "/a/clip.mp4";
+        kept.outputPath = "/a/out.mp4";
+        kept.quality = 80;
+        kept.fps = 24;
+        CombineDlg dialog(kept);
+        dialog.show();
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Combine video and audio"));
+        QVERIFY(!dialog.jpgMode());
+        QCOMPARE(dialog.qualityList()->count(), 20);
+        QCOMPARE(dialog.qualityList()->currentText(), QStringLiteral("80"));
+        QCOMPARE(dialog.fpsList()->count(), 56);
+        QCOMPARE(dialog.fpsList()->currentText(), QStringLiteral("24"));
+        QCOMPARE(ButtonAt(&dialog, 0.148)->text(), QStringLiteral("/a/music.mp3"));
+        QCOMPARE(ButtonAt(&dialog, 0.910)->text(), QStringLiteral("/a/clip.mp4"));
+        QVERIFY(LabelNamed(&dialog, "Video"));
+        QVERIFY(!dialog.fpsList()->isVisible());
+        QVERIFY(!LabelNamed(&dialog, "Duration")->isVisible());
+
+        dialog.SetJpgMode(true);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("JPG to MP4"));
+        QVERIFY(LabelNamed(&dialog, "Image"));
+        QVERIFY(dialog.fpsList()->isVisible());
+        QVERIFY(LabelNamed(&dialog, "seconds")->isVisible());
+        QVERIFY(LabelNamed(&dialog, "img000001.jpg\r\nimg000002.jpg\r\nimg000003.jpg\r\n. . .")
+                    ->isVisible());
+        QVERIFY(ButtonAt(&dialog, 0.148)->text().isEmpty());
+        QVERIFY(ButtonAt(&dialog, 0.910)->text().isEmpty());
+        QCOMPARE(dialog.settings().outputPath, std::string("/a/out.mp4"));
+        QVERIFY(dialog.settings().audioPath.empty());
+    }
+
+    // shot_0001.jpg to shot_0150.jpg at 30 pictures a second last 5.0 seconds.
+    void DurationCountsTheSeries() {
+        QTemporaryDir dir;
+        for (int i = 1; i <= 150; ++i) {
+            QVERIFY(Sys::WriteWholeFile(
+                dir.filePath(QString::asprintf("shot_%04d.jpg", i)).toStdString(), "x"));
+        }
+        CombineDlg dialog({});
+        dialog.SetJpgMode(true);
+        dialog.fpsList()->setCurrentIndex(dialog.fpsList()->findData(30));
+        ChooseInNextFileDialog(dir.filePath("shot_0001.jpg"));
+        ButtonAt(&dialog, 0.910)->click();
+        QCOMPARE(dialog.durationText(), QStringLiteral("5.0"));
+        dialog.fpsList()->setCurrentIndex(dialog.fpsList()->findData(60));
+        QCOMPARE(dialog.durationText(), QStringLiteral("2.5"));
+    }
+
+    void CombineRefusesMissingPaths() {
+        CombineDlg dialog({});
+        QString text;
+        AnswerNextMessageBox(QMessageBox::Ok, &text);
+        dialog.Combine();
+        QCOMPARE(text, QStringLiteral("Please provide an audio file"));
+        CombineJob::Settings some;
+        some.audioPath = "/a/music.mp3";
+        some.videoPath = "/a/clip.mp4";
+        CombineDlg second(some);
+        AnswerNextMessageBox(QMessageBox::Ok, &text);
+        second.Combine();
+        QCOMPARE(text, QStringLiteral("Please provide a video file"));
+        QVERIFY(second.result() != QDialog::Accepted);
+    }
+
+    // The MP4 mode copies the streams; the command line and the folder are ready on OK.
+    void CombineBuildsTheCommandLine() {
+        CombineJob::Settings some;
+        some.audioPath = "/a/music.mp3";
+        some.videoPath = "/a/clip.mp4";
+        some.outputPath = "/tmp/reelwork-combine-test-out.mp4";
+        some.quality = 100;
+        CombineDlg dialog(some);
+        dialog.Combine();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QVERIFY(dialog.commandLine().find("-map 0:v -map 1:a -c copy -y -crf 1 -shortest") !=
+                std::string::npos);
+        QVERIFY(!dialog.folder().empty());
+    }
+};
+
+int main(int argc, char** argv) {
+    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication application(argc, argv);
+    VideoDialogsTest dialogs;
+    CombineDlgTest combine;
+    return QTest::qExec(&dialogs, argc, argv) | QTest::qExec(&combine, argc, argv);
+}
+
 #include "VideoDialogsTest.moc"
