@@ -19,7 +19,10 @@
 #include "app/Reelwork.h"
 #include "production/IMovieCreation.h"
 #include "project/ui/DocumentView.h"
+#include "panelwick/Sys/FrameFolder.h"
+#include "video/ui/CombineDlg.h"
 #include "video/ui/GetReadyDlg.h"
+#include "video/ui/ScreenCaptureDlg.h"
 
 namespace {
 
@@ -115,6 +118,13 @@ ScreenshotTour::ScreenshotTour(Reelwork& window, const QString& folder)
         {500, [this] { Open(new GetReadyDlg(&window_)); }},
         {1300, [this] { Save(QStringLiteral("countdown.png"), dialog_); }},
         {0, [this] { CloseDialog(); }},
+        {300, [this] { OpenRecordingDialog(); }},
+        {500, [this] { Save(QStringLiteral("recording.png"), dialog_); }},
+        {0, [this] { OpenCombineDialog(); }},
+        {500, [this] { Save(QStringLiteral("combine-mp4.png"), dialog_); }},
+        {0, [this] { static_cast<CombineDlg*>(dialog_)->SetJpgMode(true); }},
+        {300, [this] { Save(QStringLiteral("combine-jpg.png"), dialog_); }},
+        {0, [this] { CloseDialog(); }},
         {500, [] { QApplication::exit(0); }},
     };
     QTimer::singleShot(steps_.front().first, this, &ScreenshotTour::Next);
@@ -125,15 +135,41 @@ void ScreenshotTour::Next() {
     if (next_ < steps_.size()) QTimer::singleShot(steps_[next_].first, this, &ScreenshotTour::Next);
 }
 
+// The recording dialog over the virtual screen's windows, with two recording folders.
+void ScreenshotTour::OpenRecordingDialog() {
+    const Document& document = window_.view().document();
+    (void)Sys::CreateEmptyRecordingFolder(document.folder(), "New screen recording");
+    (void)Sys::CreateEmptyRecordingFolder(document.folder(), "Intro");
+    if (grabber_.Connect().failed()) return;
+    RecordingSettings settings;
+    settings.outputFolder = "New screen recording";
+    settings.left = 1;
+    settings.top = 24;
+    Open(new ScreenCaptureDlg(grabber_, document.folder(), document.properties.height, settings,
+                              &window_));
+}
+
+void ScreenshotTour::OpenCombineDialog() {
+    const std::string folder = window_.view().document().folder();
+    CombineJob::Settings settings;
+    settings.audioPath = folder + "/music.mp3";
+    settings.videoPath = folder + "/movie.mp4";
+    settings.outputPath = folder + "/movie with music.mp4";
+    Open(new CombineDlg(settings, &window_));
+}
+
 void ScreenshotTour::Open(QDialog* dialog) {
     CloseDialog();
     dialog_ = dialog;
-    dialog_->setAttribute(Qt::WA_DeleteOnClose);
     dialog_->show();
 }
 
+// Hidden, not closed: the countdown refuses to be closed.
 void ScreenshotTour::CloseDialog() {
-    if (dialog_) dialog_->deleteLater();
+    if (dialog_) {
+        dialog_->hide();
+        dialog_->deleteLater();
+    }
     dialog_ = nullptr;
 }
 

@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QString>
 
+#include "video/ScreenGrabber.h"
+
 class QDialog;
 class QWidget;
 class Reelwork;
@@ -26,11 +28,14 @@ private:
     // Shows a dialog without waiting for it, closing the one shown before.
     void Open(QDialog* dialog);
     void CloseDialog();
+    void OpenRecordingDialog();
+    void OpenCombineDialog();
     void ClickRow(int row, Qt::KeyboardModifiers modifiers);
     void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
     Reelwork& window_;
     QDialog* dialog_ = nullptr;
+    ScreenGrabber grabber_;
     QString folder_;
     std::vector<std::pair<int, std::function<void()>>> steps_;  // delay in ms, then the step
     size_t next_ = 0;
