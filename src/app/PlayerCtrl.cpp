@@ -3,11 +3,10 @@
 #include <clocale>
 #include <cstdio>
 
-#include <mpv/client.h>
-#include <mpv/render.h>
-
 #include <QCoreApplication>
 #include <QPainter>
+#include <mpv/client.h>
+#include <mpv/render.h>
 
 #include "app/Reelwork.h"
 #include "panelwick/Win/MessageBox.h"
@@ -43,7 +42,9 @@ PlayerCtrl::PlayerCtrl(QWidget* parent) : QFrame(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-PlayerCtrl::~PlayerCtrl() { ShutDown(); }
+PlayerCtrl::~PlayerCtrl() {
+    ShutDown();
+}
 
 void PlayerCtrl::ShutDown() {
     if (render_) mpv_render_context_free(render_);

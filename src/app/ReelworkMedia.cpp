@@ -66,8 +66,8 @@ void Reelwork::ConvertMedia(MediaConversion::Kind kind) {
 void Reelwork::ImportVideo() {
     const Document& document = view_->document();
     if (!document.IsOpen()) return;
-    const std::string video = Win::FileChooser::Open(
-        this, "ImportVideo", "MP4 video (*.mp4);;AVI video (*.avi)", "mp4");
+    const std::string video =
+        Win::FileChooser::Open(this, "ImportVideo", "MP4 video (*.mp4);;AVI video (*.avi)", "mp4");
     if (video.empty()) return;
     std::string name;
     if (!VideoImport::FolderName(video, name)) {

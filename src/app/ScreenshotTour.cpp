@@ -17,9 +17,9 @@
 #include <QTimer>
 
 #include "app/Reelwork.h"
+#include "panelwick/Sys/FrameFolder.h"
 #include "production/IMovieCreation.h"
 #include "project/ui/DocumentView.h"
-#include "panelwick/Sys/FrameFolder.h"
 #include "video/ui/CombineDlg.h"
 #include "video/ui/GetReadyDlg.h"
 #include "video/ui/ScreenCaptureDlg.h"

@@ -270,8 +270,8 @@ bool ScreenGrabber::Grab(int left, int top) {
     const int x1 = std::min(x + width_, DisplayWidth(display, screen));
     const int y1 = std::min(y + height_, DisplayHeight(display, screen));
     if (x1 <= x0 || y1 <= y0) return true;
-    XImage* image = XGetImage(display, root, x0, y0, unsigned(x1 - x0), unsigned(y1 - y0),
-                              AllPlanes, ZPixmap);
+    XImage* image =
+        XGetImage(display, root, x0, y0, unsigned(x1 - x0), unsigned(y1 - y0), AllPlanes, ZPixmap);
     if (guard.Failed() || !image) {
         if (image) XDestroyImage(image);
         return true;

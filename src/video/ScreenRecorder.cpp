@@ -10,8 +10,8 @@ Sys::Result ScreenRecorder::PrepareFolder(const std::string& folder) {
     return {};
 }
 
-Sys::Result ScreenRecorder::Start(const std::string& folder, unsigned long source,
-                                  int movieHeight, const RecordingSettings& settings) {
+Sys::Result ScreenRecorder::Start(const std::string& folder, unsigned long source, int movieHeight,
+                                  const RecordingSettings& settings) {
     if (!grabber_.Create(source, ScreenGrabber::CaptureWidth(movieHeight), movieHeight)) {
         return "Out of memory for recording";
     }

@@ -1,13 +1,12 @@
 #include "support/XvfbServer.h"
 
+#include <cstdlib>
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <cstdlib>
 #include <vector>
 
 extern char** environ;
@@ -21,9 +20,8 @@ XvfbServer::XvfbServer(int width, int height, int depth) {
     const std::string screen =
         std::to_string(width) + "x" + std::to_string(height) + "x" + std::to_string(depth);
     const std::string fd = std::to_string(fds[1]);
-    std::vector<std::string> args = {"Xvfb",         "-displayfd", fd,    "-screen", "0",
-                                     screen,         "-dpi",       "96",  "-nolisten", "tcp",
-                                     "-noreset"};
+    std::vector<std::string> args = {"Xvfb", "-displayfd", fd,    "-screen", "0", screen, "-dpi",
+                                     "96",   "-nolisten",  "tcp", "-noreset"};
     std::vector<char*> argv;
     for (std::string& a : args) argv.push_back(a.data());
     argv.push_back(nullptr);

@@ -1,8 +1,7 @@
 #pragma once
 
-#include <sys/types.h>
-
 #include <string>
+#include <sys/types.h>
 
 // A virtual X11 screen of its own for a test: starts Xvfb on a free display number, points
 // DISPLAY at it and ends it again when the object goes.

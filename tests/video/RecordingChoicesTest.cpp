@@ -15,8 +15,8 @@ TEST(RecordingChoices, SizeTextsUseWholeNumberWidths) {
 TEST(RecordingChoices, PreselectsTheLastDrawingProgramElseTheFirst) {
     EXPECT_EQ(PreselectedInput({}), -1);
     EXPECT_EQ(PreselectedInput({"Terminal", "Browser"}), 0);
-    EXPECT_EQ(PreselectedInput({"Terminal", "CorelDRAW 2024 - a.cdr", "Browser",
-                                "coreldraw - b.cdr", "Mail"}),
+    EXPECT_EQ(PreselectedInput(
+                  {"Terminal", "CorelDRAW 2024 - a.cdr", "Browser", "coreldraw - b.cdr", "Mail"}),
               3);
     // Agreement runs to the end of the shorter text.
     EXPECT_EQ(PreselectedInput({"Mail", "Corel"}), 1);

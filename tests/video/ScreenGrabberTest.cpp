@@ -1,13 +1,11 @@
-#include <gtest/gtest.h>
-
-#include <turbojpeg.h>
-
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
-
 #include <cstring>
 #include <string>
 #include <vector>
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <gtest/gtest.h>
+#include <turbojpeg.h>
 
 #include "panelwick/CG/DIBitmap.h"
 #include "panelwick/Sys/FileSystem.h"

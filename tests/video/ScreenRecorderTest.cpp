@@ -1,10 +1,9 @@
-#include <gtest/gtest.h>
-
-#include <X11/Xlib.h>
-
 #include <chrono>
 #include <filesystem>
 #include <thread>
+
+#include <X11/Xlib.h>
+#include <gtest/gtest.h>
 
 #include "panelwick/Sys/FileSystem.h"
 #include "panelwick/Sys/FrameTimeTable.h"
@@ -42,8 +41,8 @@ TEST(ScreenRecorder, TwoSecondRecordingWritesPicturesAndEntries) {
     ASSERT_TRUE(server.running());
     ::Display* display = XOpenDisplay(nullptr);
     ASSERT_TRUE(display);
-    const ::Window window = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 400,
-                                                300, 0, 0, WhitePixel(display, 0));
+    const ::Window window = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 400, 300,
+                                                0, 0, WhitePixel(display, 0));
     XStoreName(display, window, "Recorded");
     XMapWindow(display, window);
     XSync(display, False);

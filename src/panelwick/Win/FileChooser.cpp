@@ -20,13 +20,13 @@ std::string Run(QWidget* parent, const std::string& title, const std::string& fi
 
 }  // namespace
 
-std::string FileChooser::Open(QWidget* parent, const std::string& title,
-                              const std::string& filters, const std::string& defaultExtension) {
+std::string FileChooser::Open(QWidget* parent, const std::string& title, const std::string& filters,
+                              const std::string& defaultExtension) {
     return Run(parent, title, filters, defaultExtension, false);
 }
 
-std::string FileChooser::Save(QWidget* parent, const std::string& title,
-                              const std::string& filters, const std::string& defaultExtension) {
+std::string FileChooser::Save(QWidget* parent, const std::string& title, const std::string& filters,
+                              const std::string& defaultExtension) {
     return Run(parent, title, filters, defaultExtension, true);
 }
 

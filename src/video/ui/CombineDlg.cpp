@@ -61,8 +61,8 @@ CombineDlg::CombineDlg(const CombineJob::Settings& settings, QWidget* parent)
     Win::PlaceCm(duration_, 8.848, 1.672, 1.736, 0.550);
     jpgOnly_[3] = duration_;
     jpgOnly_[4] = Label(this, "seconds", 10.689, 1.778, 2.477, 0.550);
-    QLabel* example = Label(this, "img000001.jpg\r\nimg000002.jpg\r\nimg000003.jpg\r\n. . .",
-                            7.408, 2.498, 5.736, 1.884);
+    QLabel* example = Label(this, "img000001.jpg\r\nimg000002.jpg\r\nimg000003.jpg\r\n. . .", 7.408,
+                            2.498, 5.736, 1.884);
     example->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     jpgOnly_[5] = example;
     mp4_ = new QRadioButton(QStringLiteral("MP4 video"), this);
@@ -104,11 +104,17 @@ CombineDlg::CombineDlg(const CombineJob::Settings& settings, QWidget* parent)
     connect(cancel, &QPushButton::clicked, this, &CombineDlg::reject);
 }
 
-bool CombineDlg::jpgMode() const { return jpg_->isChecked(); }
+bool CombineDlg::jpgMode() const {
+    return jpg_->isChecked();
+}
 
-void CombineDlg::SetJpgMode(bool jpg) { (jpg ? jpg_ : mp4_)->click(); }
+void CombineDlg::SetJpgMode(bool jpg) {
+    (jpg ? jpg_ : mp4_)->click();
+}
 
-QString CombineDlg::durationText() const { return duration_->text(); }
+QString CombineDlg::durationText() const {
+    return duration_->text();
+}
 
 void CombineDlg::ShowPath(QPushButton* button, const std::string& path) {
     button->setText(QString::fromStdString(path));

@@ -36,7 +36,9 @@ GetReadyDlg::GetReadyDlg(QWidget* parent)
     connect(&timer_, &QTimer::timeout, this, &GetReadyDlg::Tick);
 }
 
-QString GetReadyDlg::countdownText() const { return countdown_->text(); }
+QString GetReadyDlg::countdownText() const {
+    return countdown_->text();
+}
 
 void GetReadyDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
@@ -50,4 +52,6 @@ void GetReadyDlg::Tick() {
     accept();
 }
 
-void GetReadyDlg::closeEvent(QCloseEvent* event) { event->ignore(); }
+void GetReadyDlg::closeEvent(QCloseEvent* event) {
+    event->ignore();
+}

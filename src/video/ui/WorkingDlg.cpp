@@ -42,4 +42,6 @@ bool WorkingDlg::event(QEvent* event) {
     return QDialog::event(event);
 }
 
-void WorkingDlg::closeEvent(QCloseEvent* event) { event->ignore(); }
+void WorkingDlg::closeEvent(QCloseEvent* event) {
+    event->ignore();
+}

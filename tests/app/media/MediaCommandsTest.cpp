@@ -22,12 +22,22 @@ namespace {
 // A movie of one colour, made by the encoder; with a silent sound track when asked, which a
 // machine without a sound device plays all the same.
 bool MakeMovie(const std::string& path, const char* colour, double seconds, bool sound = false) {
-    QStringList args = {"-v", "error", "-y", "-f", "lavfi", "-i",
-                        QStringLiteral("color=c=%1:s=160x90:r=25:d=%2")
-                            .arg(QLatin1String(colour))
-                            .arg(seconds)};
-    if (sound) args << "-f" << "lavfi" << "-i" << "anullsrc=r=44100:cl=stereo" << "-shortest";
-    args << "-pix_fmt" << "yuv420p" << QString::fromStdString(path);
+    QStringList args = {
+        "-v",
+        "error",
+        "-y",
+        "-f",
+        "lavfi",
+        "-i",
+        QStringLiteral("color=c=%1:s=160x90:r=25:d=%2").arg(QLatin1String(colour)).arg(seconds)};
+    if (sound)
+        args << "-f"
+             << "lavfi"
+             << "-i"
+             << "anullsrc=r=44100:cl=stereo"
+             << "-shortest";
+    args << "-pix_fmt"
+         << "yuv420p" << QString::fromStdString(path);
     return QProcess::execute(QStringLiteral("ffmpeg"), args) == 0 && Sys::FileExists(path);
 }
 
@@ -165,8 +175,8 @@ private slots:
     // The staged desktop files name the program, its icon and the project file type.
     void DesktopEntryClaimsProjectFiles() {
         const QString share = QStringLiteral(REELWORK_SHARE_DIR);
-        const QMimeType type = QMimeDatabase().mimeTypeForFile(
-            QStringLiteral("/nowhere/Trip.rwk"), QMimeDatabase::MatchExtension);
+        const QMimeType type = QMimeDatabase().mimeTypeForFile(QStringLiteral("/nowhere/Trip.rwk"),
+                                                               QMimeDatabase::MatchExtension);
         QCOMPARE(type.name(), QStringLiteral("application/x-reelwork"));
         QSettings entry(share + "/applications/reelwork.desktop", QSettings::IniFormat);
         entry.beginGroup(QStringLiteral("Desktop Entry"));

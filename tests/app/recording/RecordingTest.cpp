@@ -1,8 +1,8 @@
+#include <QComboBox>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QComboBox>
 #include <QTemporaryDir>
 
 #include "ColourWindow.h"

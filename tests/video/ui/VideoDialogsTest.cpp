@@ -46,7 +46,8 @@ private slots:
     void WorkingDialogReportsAProgramThatCannotStart() {
         WorkingDlg working("\"/no/such/ffmpeg\" -i \"a.mp3\" \"a.wav\"", "/");
         QCOMPARE(working.exec(), int(QDialog::Accepted));
-        QCOMPARE(working.result(), std::string("Error: \"/no/such/ffmpeg\" -i \"a.mp3\" \"a.wav\""));
+        QCOMPARE(working.result(),
+                 std::string("Error: \"/no/such/ffmpeg\" -i \"a.mp3\" \"a.wav\""));
     }
 
     void CountdownRunsFiveSecondsThenEnds() {
