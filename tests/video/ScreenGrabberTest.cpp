@@ -2,9 +2,12 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+// clang-format off
+// Xlib after the test framework: its None and Bool macros would break the framework's names.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
-#include <gtest/gtest.h>
+// clang-format on
 #include <turbojpeg.h>
 
 #include "panelwick/CG/DIBitmap.h"

@@ -2,8 +2,11 @@
 #include <filesystem>
 #include <thread>
 
-#include <X11/Xlib.h>
 #include <gtest/gtest.h>
+// clang-format off
+// Xlib after the test framework: its None and Bool macros would break the framework's names.
+#include <X11/Xlib.h>
+// clang-format on
 
 #include "panelwick/Sys/FileSystem.h"
 #include "panelwick/Sys/FrameTimeTable.h"
