@@ -2,9 +2,11 @@
 BUILD ?= build
 FUZZ_BUILD ?= build-fuzz
 JOBS ?= $(shell nproc)
+# make install: /usr/local for root, ~/.local for a user.
+PREFIX ?= $(if $(filter 0,$(shell id -u)),/usr/local,$(HOME)/.local)
 MAKEFLAGS += --no-print-directory
 
-.PHONY: all deps build demo test run bench fuzz screenshots clean
+.PHONY: all deps build demo test run install bench fuzz screenshots clean
 
 all: build
 
@@ -23,6 +25,9 @@ test: build
 
 run: build
 	@scripts/run $(BUILD)
+
+install: build
+	@cmake --install $(BUILD) --prefix $(PREFIX)
 
 bench: build
 	@scripts/bench $(BUILD)

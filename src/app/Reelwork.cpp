@@ -13,6 +13,7 @@
 #include "app/PlayerCtrl.h"
 #include "app/ToolbarIcons.h"
 #include "panelwick/Sys/FileSystem.h"
+#include "panelwick/Win/CmLayout.h"
 #include "panelwick/Win/Metrics.h"
 #include "panelwick/Win/Notice.h"
 #include "production/IMovieCreation.h"
@@ -20,16 +21,8 @@
 #include "project/MainWindowRules.h"
 #include "project/ui/DocumentView.h"
 #include "project/ui/ObjectClipboard.h"
-
-namespace {
-
-QFont ArialFont(double heightCm) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(Win::CmToPixels(heightCm));
-    return font;
-}
-
-}  // namespace
+#include "video/ScreenGrabber.h"
+#include "video/ScreenRecorder.h"
 
 Reelwork::Reelwork(QWidget* parent)
     : QMainWindow(parent),
@@ -46,10 +39,11 @@ Reelwork::Reelwork(QWidget* parent)
         pages_->addWidget(page);
     }
     setCentralWidget(pages_);
-    view_->setFont(ArialFont(0.3175));
-    player_->setFont(ArialFont(0.3175));
-    progress_->setFont(ArialFont(0.493889));
+    view_->setFont(Win::ArialFont(0.3175));
+    player_->setFont(Win::ArialFont(0.3175));
+    progress_->setFont(Win::ArialFont(0.493889));
     view_->SetNoticeReceiver(this);
+    player_->SetNoticeReceiver(this);
     connect(view_, &DocumentView::selectionChanged, this, &Reelwork::RefreshCommands);
     connect(view_, &DocumentView::editRequested, this, &Reelwork::EditSelectedObject);
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
@@ -57,6 +51,7 @@ Reelwork::Reelwork(QWidget* parent)
     creationTimer_.setInterval(1000);
     connect(&creationTimer_, &QTimer::timeout, this, &Reelwork::CreationTick);
     setAcceptDrops(true);
+    SetUpRecording();
     BuildToolbar();
     BuildHelpMenu();
     RefreshCommands();
@@ -129,11 +124,13 @@ void Reelwork::RefreshCommands() {
     setWindowTitle(QString::fromStdString(WindowTitle(mode_, view_->document())));
 }
 
-// While work runs the window's close button is taken away and closing is refused.
+// While work runs closing is refused, and while the movie plays or is made the window's close
+// button is taken away. A recording runs with the window minimised and ends when it comes
+// back, so its button is never seen; changing the flags then would show the window again.
 void Reelwork::SetMode(int mode) {
-    const bool wasBusy = mode_ != kEditing;
+    const bool wasBusy = mode_ == kPlaying || mode_ == kCreating;
     mode_ = mode;
-    const bool busy = mode_ != kEditing;
+    const bool busy = mode_ == kPlaying || mode_ == kCreating;
     if (busy == wasBusy) return;
     const bool visible = isVisible();
     const Qt::WindowFlags busyFlags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

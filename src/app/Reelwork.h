@@ -11,6 +11,9 @@
 #include "project/CommandTable.h"
 #include "project/MovieObject.h"
 #include "project/MovieProperties.h"
+#include "video/CombineJob.h"
+#include "video/MediaConversion.h"
+#include "video/RecordingSettings.h"
 
 class DocumentView;
 class IMovieCreation;
@@ -19,6 +22,8 @@ class ProgressCtrl;
 class QAction;
 class QStackedWidget;
 class QToolBar;
+class ScreenGrabber;
+class ScreenRecorder;
 
 // The main window: the toolbar with every command, and below it the timeline, the movie player
 // or the progress of movie creation, whichever the mode calls for. It owns the state of the
@@ -86,6 +91,14 @@ private:
     void EndRecording();
     void OpenWithSystem(const std::string& path);
     void ShowAbout();
+    // Commands of the external encoder (ReelworkMedia.cpp).
+    void ConvertMedia(MediaConversion::Kind kind);
+    void ImportVideo();
+    void CombineAudioVideo();
+    // Screen recording (ReelworkRecording.cpp).
+    void SetUpRecording();
+    void RecordFromScreen();
+    void RecordingTick();
     // The editors and dialogs that the commands open; each gives true on OK.
     bool RunObjectEditor(MovieObject& object);
     bool RunAudioEditor(MovieObject& object);
@@ -102,4 +115,10 @@ private:
     uint32_t windowBegin_ = 0, windowEnd_ = 0;
     std::unique_ptr<IMovieCreation> creation_;
     QTimer creationTimer_;
+    // Kept while the program runs: the recording and combine settings of the last use.
+    RecordingSettings recordingSettings_;
+    CombineJob::Settings combineSettings_;
+    std::unique_ptr<ScreenGrabber> grabber_;
+    std::unique_ptr<ScreenRecorder> recorder_;
+    QTimer recordingTimer_;
 };

@@ -108,12 +108,29 @@ void Reelwork::RunCommand(CommandId id) {
         case CommandId::OpenFolder:
             OpenWithSystem(view_->document().folder());
             break;
+        case CommandId::RecordFromScreen:
+            RecordFromScreen();
+            break;
+        case CommandId::ImportVideo:
+            ImportVideo();
+            break;
+        case CommandId::CombineAudioVideo:
+            CombineAudioVideo();
+            break;
+        case CommandId::Mp4ToWave:
+            ConvertMedia(MediaConversion::Kind::Mp4ToWave);
+            break;
+        case CommandId::Mp3ToWave:
+            ConvertMedia(MediaConversion::Kind::Mp3ToWave);
+            break;
+        case CommandId::WaveToMp3:
+            ConvertMedia(MediaConversion::Kind::WaveToMp3);
+            break;
         case CommandId::Help:
             ShowAbout();
             break;
         default:
-            // Recording, video import, the audio tools and the conversions open their own
-            // dialogs, which are not part of this window.
+            // The audio tools and the recorder open their own dialogs.
             break;
     }
     RefreshCommands();
@@ -249,9 +266,7 @@ void Reelwork::CreationEnded() {
 }
 
 void Reelwork::PlayMovie() {
-    if (!view_->document().IsOpen() || !Sys::FileExists(MoviePath()) || !player_->CanPlay()) {
-        return;
-    }
+    if (!view_->document().IsOpen() || !Sys::FileExists(MoviePath())) return;
     SetMode(kPlaying);
     RefreshCommands();
     ApplyLayout();
@@ -279,14 +294,6 @@ void Reelwork::Stop() {
         default:
             break;
     }
-}
-
-// A screen recording ends by Stop or by restoring the window.
-void Reelwork::EndRecording() {
-    creationTimer_.stop();
-    SetMode(kEditing);
-    RefreshCommands();
-    ApplyLayout();
 }
 
 void Reelwork::OpenWithSystem(const std::string& path) {

@@ -7,7 +7,9 @@
 #include <thread>
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
+#include <QFile>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPixmap>
@@ -15,8 +17,12 @@
 #include <QTimer>
 
 #include "app/Reelwork.h"
+#include "panelwick/Sys/FrameFolder.h"
 #include "production/IMovieCreation.h"
 #include "project/ui/DocumentView.h"
+#include "video/ui/CombineDlg.h"
+#include "video/ui/GetReadyDlg.h"
+#include "video/ui/ScreenCaptureDlg.h"
 
 namespace {
 
@@ -99,7 +105,27 @@ ScreenshotTour::ScreenshotTour(Reelwork& window, const QString& folder)
          }},
         {4600, [this] { Save(QStringLiteral("progress.png")); }},
         {0, [this] { window_.RunCommand(CommandId::Stop); }},
-        {800, [] { QApplication::exit(0); }},
+        {800,
+         [this] {
+             // The script leaves a movie beside the project; it plays as movie.mp4 would.
+             const QString folder = QString::fromStdString(window_.view().document().folder());
+             QFile::copy(folder + "/demo.mp4", folder + "/movie.mp4");
+             window_.RefreshCommands();
+             window_.RunCommand(CommandId::PlayMovie);
+         }},
+        {1500, [this] { Save(QStringLiteral("player.png")); }},
+        {0, [this] { window_.RunCommand(CommandId::Stop); }},
+        {500, [this] { Open(new GetReadyDlg(&window_)); }},
+        {1300, [this] { Save(QStringLiteral("countdown.png"), dialog_); }},
+        {0, [this] { CloseDialog(); }},
+        {300, [this] { OpenRecordingDialog(); }},
+        {500, [this] { Save(QStringLiteral("recording.png"), dialog_); }},
+        {0, [this] { OpenCombineDialog(); }},
+        {500, [this] { Save(QStringLiteral("combine-mp4.png"), dialog_); }},
+        {0, [this] { static_cast<CombineDlg*>(dialog_)->SetJpgMode(true); }},
+        {300, [this] { Save(QStringLiteral("combine-jpg.png"), dialog_); }},
+        {0, [this] { CloseDialog(); }},
+        {500, [] { QApplication::exit(0); }},
     };
     QTimer::singleShot(steps_.front().first, this, &ScreenshotTour::Next);
 }
@@ -109,11 +135,50 @@ void ScreenshotTour::Next() {
     if (next_ < steps_.size()) QTimer::singleShot(steps_[next_].first, this, &ScreenshotTour::Next);
 }
 
+// The recording dialog over the virtual screen's windows, with two recording folders.
+void ScreenshotTour::OpenRecordingDialog() {
+    const Document& document = window_.view().document();
+    (void)Sys::CreateEmptyRecordingFolder(document.folder(), "New screen recording");
+    (void)Sys::CreateEmptyRecordingFolder(document.folder(), "Intro");
+    if (grabber_.Connect().failed()) return;
+    RecordingSettings settings;
+    settings.outputFolder = "New screen recording";
+    settings.left = 1;
+    settings.top = 24;
+    Open(new ScreenCaptureDlg(grabber_, document.folder(), document.properties.height, settings,
+                              &window_));
+}
+
+void ScreenshotTour::OpenCombineDialog() {
+    const std::string folder = window_.view().document().folder();
+    CombineJob::Settings settings;
+    settings.audioPath = folder + "/music.mp3";
+    settings.videoPath = folder + "/movie.mp4";
+    settings.outputPath = folder + "/movie with music.mp4";
+    Open(new CombineDlg(settings, &window_));
+}
+
+void ScreenshotTour::Open(QDialog* dialog) {
+    CloseDialog();
+    dialog_ = dialog;
+    dialog_->show();
+}
+
+// Hidden, not closed: the countdown refuses to be closed.
+void ScreenshotTour::CloseDialog() {
+    if (dialog_) {
+        dialog_->hide();
+        dialog_->deleteLater();
+    }
+    dialog_ = nullptr;
+}
+
 // The picture is taken from the screen, so it shows what the display server shows.
-void ScreenshotTour::Save(const QString& name) {
-    QScreen* screen = window_.screen();
-    QPixmap picture = screen ? screen->grabWindow(window_.winId()) : QPixmap();
-    if (picture.isNull()) picture = window_.grab();
+void ScreenshotTour::Save(const QString& name, QWidget* widget) {
+    if (!widget) widget = &window_;
+    QScreen* screen = widget->screen();
+    QPixmap picture = screen ? screen->grabWindow(widget->winId()) : QPixmap();
+    if (picture.isNull()) picture = widget->grab();
     const QString path = QDir(folder_).filePath(name);
     std::printf("%s %s\n", picture.save(path) ? "saved" : "could not save",
                 path.toLocal8Bit().constData());

@@ -13,6 +13,8 @@
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Reelwork"));
+    // Ties the windows to reelwork.desktop, whose icon and name the desktop shows for them.
+    QGuiApplication::setDesktopFileName(QStringLiteral("reelwork"));
     Reelwork window;
     window.show();
 

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -29,4 +30,24 @@ inline void PressWhenShown(QMessageBox::StandardButton button, QString* text, in
 
 inline void AnswerNextMessageBox(QMessageBox::StandardButton button, QString* text = nullptr) {
     QTimer::singleShot(0, [=] { PressWhenShown(button, text, 300); });
+}
+
+// Chooses the file in the file dialog that is shown next (or cancels it for an empty path);
+// the dialog's title goes to *title when given.
+inline void ChooseWhenShown(const QString& path, QString* title, int triesLeft) {
+    if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+        if (title) *title = dialog->windowTitle();
+        if (path.isEmpty()) {
+            dialog->reject();
+        } else {
+            dialog->selectFile(path);
+            QMetaObject::invokeMethod(dialog, "accept");
+        }
+    } else if (triesLeft > 0) {
+        QTimer::singleShot(10, [=] { ChooseWhenShown(path, title, triesLeft - 1); });
+    }
+}
+
+inline void ChooseInNextFileDialog(const QString& path, QString* title = nullptr) {
+    QTimer::singleShot(0, [=] { ChooseWhenShown(path, title, 300); });
 }

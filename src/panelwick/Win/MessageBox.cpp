@@ -44,4 +44,9 @@ bool MessageBox::AskYesNo(QWidget* parent, const std::string& text, const std::s
                QMessageBox::No) == QMessageBox::Yes;
 }
 
+bool MessageBox::WarnYesNo(QWidget* parent, const std::string& text, const std::string& caption) {
+    return Run(parent, QMessageBox::Warning, text, caption, QMessageBox::Yes | QMessageBox::No,
+               QMessageBox::No) == QMessageBox::Yes;
+}
+
 }  // namespace Win

@@ -21,6 +21,9 @@ public:
     // Yes and No buttons with a question icon; true only for Yes.
     static bool AskYesNo(QWidget* parent, const std::string& text,
                          const std::string& caption = "Reelwork");
+    // Yes and No buttons with a warning icon; true only for Yes.
+    static bool WarnYesNo(QWidget* parent, const std::string& text,
+                          const std::string& caption = "Reelwork");
 };
 
 }  // namespace Win

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+class QWidget;
+
+namespace Win {
+
+// The open and save file dialogs: a title, one or more filters ("MP4 video (*.mp4)", joined
+// with ";;"), a default extension added to a typed name without one. Names match the filters
+// whatever their case. An empty result means the user cancelled.
+class FileChooser {
+public:
+    // An existing file.
+    static std::string Open(QWidget* parent, const std::string& title, const std::string& filters,
+                            const std::string& defaultExtension);
+    // A file to write; the user confirms replacing an existing one.
+    static std::string Save(QWidget* parent, const std::string& title, const std::string& filters,
+                            const std::string& defaultExtension);
+};
+
+}  // namespace Win
