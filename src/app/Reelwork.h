@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <QTimer>
 
+#include "audio/AudioToolSettings.h"
 #include "project/CommandTable.h"
 #include "project/MovieObject.h"
 #include "project/MovieProperties.h"
@@ -74,6 +75,8 @@ private:
     void SaveProject();
     void AddVisualObject(MovieObjectType type);
     void AddAudioObject();
+    // The recorder and the audio tools (ReelworkAudio.cpp).
+    void RunAudioTool(CommandId id);
     void EditSelectedObject();
     void EditMovieProperties();
     void CreateMovie(uint32_t windowBegin, uint32_t windowEnd);
@@ -102,4 +105,6 @@ private:
     uint32_t windowBegin_ = 0, windowEnd_ = 0;
     std::unique_ptr<IMovieCreation> creation_;
     QTimer creationTimer_;
+    // What the audio dialogs remember between uses.
+    AudioToolSettings audioSettings_;
 };
