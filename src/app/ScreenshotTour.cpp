@@ -14,6 +14,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "app/AudioScreenshots.h"
 #include "app/Reelwork.h"
 #include "production/IMovieCreation.h"
 #include "project/ui/DocumentView.h"
@@ -83,6 +84,7 @@ ScreenshotTour::ScreenshotTour(Reelwork& window, const QString& folder)
              ClickRow(1, Qt::ShiftModifier);
          }},
         {400, [this] { Save(QStringLiteral("main-window.png")); }},
+        {0, [this] { SaveAudioDialogShots(window_, folder_); }},
         {0,
          [this] {
              Key(Qt::Key_C, Qt::ControlModifier);

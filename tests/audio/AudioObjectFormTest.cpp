@@ -118,7 +118,9 @@ TEST_F(AudioForm, FileChecksComeInOrderUnderOneCaption) {
         Sys::WriteWholeFile(path, WaveBytes(format, data));
         uint32_t ms = 0;
         const ToolMessage m = CheckAudioFile(path, ms);
-        if (m.failed()) EXPECT_EQ(m.caption, "Invalid Audio File");
+        if (m.failed()) {
+            EXPECT_EQ(m.caption, "Invalid Audio File");
+        }
         return m.text;
     };
     format.channels = 3;

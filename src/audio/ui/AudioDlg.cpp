@@ -27,7 +27,7 @@ QLineEdit* NumberBox(double widthCm) {
     return box;
 }
 
-// A horizontal slider with its name above and its scale's labels below.
+// A horizontal slider with its name on the left and its scale's labels below.
 QWidget* SliderWithScale(const char* name, QSlider*& slider, int low, int high, const char* lowText,
                          const char* middleText, const char* highText) {
     auto* box = new QWidget;
@@ -38,22 +38,22 @@ QWidget* SliderWithScale(const char* name, QSlider*& slider, int low, int high, 
     slider->setRange(low, high);
     slider->setTickPosition(QSlider::TicksBelow);
     slider->setTickInterval((high - low) / 4);
-    slider->setMinimumWidth(Win::CmToPixels(3.2));
-    grid->addWidget(new QLabel(QString::fromUtf8(name)), 0, 0, 1, 3);
-    grid->addWidget(slider, 1, 0, 1, 3);
-    auto scale = [&](const char* text, int column, Qt::Alignment align) {
-        if (*text == '\0') return;
-        auto* label = new QLabel(QString::fromUtf8(text));
-        QFont font = label->font();
-        font.setPointSizeF(font.pointSizeF() * 0.85);
-        label->setFont(font);
-        grid->addWidget(label, 2, column, align);
-    };
-    scale(lowText, 0, Qt::AlignLeft);
-    scale(middleText, 1, Qt::AlignHCenter);
-    scale(highText, 2, Qt::AlignRight);
-    // A click on the slider's track moves it one page.
     slider->setPageStep(std::max(1, (high - low) / 10));
+    slider->setMinimumWidth(Win::CmToPixels(3.2));
+    auto* label = new QLabel(QString::fromUtf8(name));
+    label->setMinimumWidth(Win::CmToPixels(1.0));
+    grid->addWidget(label, 0, 0);
+    grid->addWidget(slider, 0, 1, 1, 3);
+    auto scale = [&](const char* text, int column, Qt::Alignment align) {
+        auto* tick = new QLabel(QString::fromUtf8(text));
+        QFont font = tick->font();
+        font.setPointSizeF(font.pointSizeF() * 0.85);
+        tick->setFont(font);
+        grid->addWidget(tick, 1, column, align);
+    };
+    scale(lowText, 1, Qt::AlignLeft);
+    scale(middleText, 2, Qt::AlignHCenter);
+    scale(highText, 3, Qt::AlignRight);
     return box;
 }
 
@@ -137,7 +137,7 @@ void AudioDlg::Build() {
     }
     layout->addLayout(states);
 
-    // Bass and treble shelves.
+    // Bass and treble shelves, and the skip into the file.
     auto* shelves = new QHBoxLayout;
     for (int treble = 0; treble < 2; ++treble) {
         auto* group = new QGroupBox(treble ? QStringLiteral("Treble") : QStringLiteral("Bass"));
@@ -153,15 +153,14 @@ void AudioDlg::Build() {
             SliderWithScale("Gain", treble ? trebleGain_ : bassGain_, AudioObjectForm::kGainMin,
                             AudioObjectForm::kGainMax, "-12 dB", "", "12 dB"),
             1, 0);
-        shelves->addWidget(group);
+        shelves->addWidget(group, 1);
     }
+    auto* skip = new QGroupBox(QStringLiteral("Skip"));
+    auto* skipLayout = new QVBoxLayout(skip);
+    skipLayout->addWidget(TimeBoxes(skipMinutes_, skipSeconds_));
+    skipLayout->addStretch();
+    shelves->addWidget(skip);
     layout->addLayout(shelves);
-
-    auto* skipRow = new QHBoxLayout;
-    skipRow->addWidget(new QLabel(QStringLiteral("Skip")));
-    skipRow->addWidget(TimeBoxes(skipMinutes_, skipSeconds_));
-    skipRow->addStretch();
-    layout->addLayout(skipRow);
 
     // The audition.
     auto* playRow = new QHBoxLayout;
@@ -180,7 +179,7 @@ void AudioDlg::Build() {
     dac_->setWindowTitle(QStringLiteral("Output"));
     layout->addWidget(dac_);
     signal_ = new Win::SignalView;
-    signal_->setFixedHeight(Win::CmToPixels(2.2));
+    signal_->setFixedHeight(Win::CmToPixels(1.8));
     layout->addWidget(signal_);
 
     auto* buttons = new QHBoxLayout;

@@ -14,6 +14,7 @@ AdcCtrl::AdcCtrl(QWidget* parent) : QWidget(parent) {
             this, [this] { adc_.DeliverEvents(); }, Qt::QueuedConnection);
     });
     adc_.SetChangeHandler([this] { update(); });
+    setMinimumHeight(sizeHint().height());
 }
 
 QString AdcCtrl::StatusText() const {

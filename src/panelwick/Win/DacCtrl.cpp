@@ -13,6 +13,7 @@ DacCtrl::DacCtrl(QWidget* parent) : QWidget(parent) {
             this, [this] { dac_.DeliverEvents(); }, Qt::QueuedConnection);
     });
     dac_.SetChangeHandler([this] { update(); });
+    setMinimumHeight(sizeHint().height());
 }
 
 QString DacCtrl::StatusText() const {
