@@ -155,6 +155,27 @@ TEST_F(AudioDevice, StopBeforeTheDeviceOpenedAndStopInsideAFill) {
     EXPECT_EQ(player.calls.size(), 5u);  // start, three fills, end
 }
 
+TEST_F(AudioDevice, WithoutACallbackTheEventsGoToTheNotifyFunction) {
+    UseAudioDriver("dummy");
+    Mm::Dac dac;
+    AudioPump pump(dac);
+    std::vector<std::pair<int, intptr_t>> seen;
+    dac.SetNotify([&](int code, intptr_t parameter) {
+        if (code == Mm::Dac::kNotifyFill) {
+            auto* buffer = reinterpret_cast<Mm::WaveHeader*>(parameter);
+            EXPECT_EQ(buffer->bufferLength, Mm::Dac::kBufferSize);
+            buffer->bytesRecorded = seen.size() < 3 ? 64 : 0;
+            parameter = 0;
+        }
+        seen.emplace_back(code, parameter);
+    });
+    ASSERT_TRUE(dac.Start(0, 44100, 2, 16, nullptr).ok());
+    ASSERT_TRUE(pump.RunUntil([&] { return !seen.empty() && seen.back().first == 6; }));
+    const intptr_t format = 16 << 16 | 2;
+    EXPECT_EQ(seen, (std::vector<std::pair<int, intptr_t>>{
+                        {5, format}, {8, 0}, {8, 0}, {8, 0}, {6, format}}));
+}
+
 TEST_F(AudioDevice, OpenFailuresUseTheErrorTable) {
     EXPECT_EQ(Mm::ErrorText(0), "No error");
     EXPECT_EQ(Mm::ErrorText(32),
