@@ -10,7 +10,6 @@
 #include "audio/AudioTools.h"
 #include "panelwick/Mm/AppendWorker.h"
 #include "panelwick/Win/Metrics.h"
-#include "panelwick/Win/Notice.h"
 
 namespace {
 
@@ -50,6 +49,7 @@ AppendAudioDlg::AppendAudioDlg(QWidget* parent) : ToolDialog(parent, kCaption) {
     connect(down_, &QPushButton::clicked, this, [this] { Move(1); });
     connect(combine_, &QPushButton::clicked, this, [this] { Combine(); });
     SetWorkingControls({list_, add_, remove_, up_, down_, combine_});
+    SetWorkerCaption(kCaption);
 }
 
 std::vector<std::string> AppendAudioDlg::Files() const {
@@ -88,30 +88,16 @@ void AppendAudioDlg::Combine(const std::string& chosenOutput) {
         chosenOutput.empty() ? ChooseOutputFile(this, "Output wave file", "Wave audio (*.wav)")
                              : chosenOutput;
     if (output.empty()) return;
-    SetBusy(true);
     working_->show();
-    worker_.Start(
+    StartWorker(
         [files, output](const Mm::RoutineControl& control) {
             std::vector<std::filesystem::path> inputs(files.begin(), files.end());
             return Mm::AppendWaveFiles(inputs, output, control);
         },
-        this, kDoneValue, kDoneValue);
+        kDoneValue);
 }
 
-bool AppendAudioDlg::event(QEvent* event) {
-    const Win::NoticeEvent* notice = Win::AsNotice(event);
-    if (notice == nullptr) return ToolDialog::event(event);
-    if (notice->message() != Win::kAppMessage || notice->wParam() != kDoneValue ||
-        notice->lParam() != kDoneValue || !busy()) {
-        return true;
-    }
-    const std::string error = worker_.Finish();
-    SetBusy(false);
+void AppendAudioDlg::WorkerFinished(const std::string& error, const char* caption) {
     working_->hide();
-    if (error.empty()) {
-        accept();
-    } else {
-        Refuse(ToolMessage::Box(error, kCaption));
-    }
-    return true;
+    ToolDialog::WorkerFinished(error, caption);
 }

@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "audio/ui/ToolDialog.h"
-#include "audio/ui/ToolWorker.h"
 
 class QLabel;
 class QPushButton;
@@ -28,11 +27,10 @@ public:
     void Move(int step);
 
 protected:
-    bool event(QEvent* event) override;
+    void WorkerFinished(const std::string& error, const char* caption) override;
 
 private:
     QTreeWidget* list_;
     QPushButton *add_, *remove_, *up_, *down_, *combine_;
     QLabel* working_;
-    ToolWorker worker_;
 };

@@ -10,7 +10,6 @@
 
 #include "audio/AudioToolRuns.h"
 #include "panelwick/Win/Metrics.h"
-#include "panelwick/Win/Notice.h"
 
 namespace {
 
@@ -65,6 +64,7 @@ MixBalanceDlg::MixBalanceDlg(AudioToolSettings& settings, QWidget* parent)
     connect(start_, &QPushButton::clicked, this, &MixBalanceDlg::Start);
     working.insert(working.end(), {balance_, loop_, autoLevel_, start_});
     SetWorkingControls(working);
+    SetWorkerCaption("MixAudio");
 }
 
 void MixBalanceDlg::Start() {
@@ -78,28 +78,10 @@ void MixBalanceDlg::Start() {
     settings_.mixBalance = balance_->value();
     settings_.mixLoop = loop_->isChecked();
     settings_.mixAutoLevel = autoLevel_->isChecked();
-    SetBusy(true);
-    worker_.Start(
+    StartWorker(
         [=, balance = balance_->value(), loop = loop_->isChecked(),
          autoLevel = autoLevel_->isChecked()](const Mm::RoutineControl& control) {
             return RunMix(input1, input2, output, balance, loop, autoLevel, control);
         },
-        this, kDoneValue, kDoneValue);
-}
-
-bool MixBalanceDlg::event(QEvent* event) {
-    const Win::NoticeEvent* notice = Win::AsNotice(event);
-    if (notice == nullptr) return ToolDialog::event(event);
-    if (notice->message() != Win::kAppMessage || notice->wParam() != kDoneValue ||
-        notice->lParam() != kDoneValue || !busy()) {
-        return true;
-    }
-    const std::string error = worker_.Finish();
-    SetBusy(false);
-    if (error.empty()) {
-        accept();
-    } else {
-        Refuse(ToolMessage::Box(error, "MixAudio"));
-    }
-    return true;
+        kDoneValue);
 }

@@ -2,7 +2,6 @@
 
 #include "audio/AudioToolSettings.h"
 #include "audio/ui/ToolDialog.h"
-#include "audio/ui/ToolWorker.h"
 
 class QCheckBox;
 class QLineEdit;
@@ -25,14 +24,10 @@ public:
     QCheckBox* autoLevelBox() const { return autoLevel_; }
     void Start();
 
-protected:
-    bool event(QEvent* event) override;
-
 private:
     AudioToolSettings& settings_;
     QLineEdit *input1_, *input2_, *output_;
     QSlider* balance_;
     QCheckBox *loop_, *autoLevel_;
     QPushButton* start_;
-    ToolWorker worker_;
 };

@@ -8,7 +8,6 @@
 #include "audio/AudioToolRuns.h"
 #include "panelwick/Mm/WaveFile.h"
 #include "panelwick/Win/Metrics.h"
-#include "panelwick/Win/Notice.h"
 
 namespace {
 
@@ -36,6 +35,7 @@ NormVolDlg::NormVolDlg(QWidget* parent) : ToolDialog(parent, kCaption) {
     });
     connect(normalize_, &QPushButton::clicked, this, &NormVolDlg::Normalize);
     SetWorkingControls({input_, browse_, normalize_});
+    SetWorkerCaption(kCaption);
 }
 
 void NormVolDlg::SetInput(const std::string& path) {
@@ -55,28 +55,14 @@ void NormVolDlg::Normalize() {
         return;
     }
     setWindowTitle(QStringLiteral("Working . . ."));
-    SetBusy(true);
-    worker_.Start(
+    StartWorker(
         [input, output](const Mm::RoutineControl& control) {
             return RunNormalize(input, output, control);
         },
-        this, kDoneValue, kDoneValue);
+        kDoneValue);
 }
 
-bool NormVolDlg::event(QEvent* event) {
-    const Win::NoticeEvent* notice = Win::AsNotice(event);
-    if (notice == nullptr) return ToolDialog::event(event);
-    if (notice->message() != Win::kAppMessage || notice->wParam() != kDoneValue ||
-        notice->lParam() != kDoneValue || !busy()) {
-        return true;
-    }
-    const std::string error = worker_.Finish();
-    SetBusy(false);
+void NormVolDlg::WorkerFinished(const std::string& error, const char* caption) {
     setWindowTitle(QString::fromUtf8(kCaption));
-    if (error.empty()) {
-        accept();
-    } else {
-        Refuse(ToolMessage::Box(error, kCaption));
-    }
-    return true;
+    ToolDialog::WorkerFinished(error, caption);
 }

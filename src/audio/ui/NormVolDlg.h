@@ -3,7 +3,6 @@
 #include <string>
 
 #include "audio/ui/ToolDialog.h"
-#include "audio/ui/ToolWorker.h"
 
 class QLabel;
 class QLineEdit;
@@ -22,11 +21,10 @@ public:
     void Normalize();
 
 protected:
-    bool event(QEvent* event) override;
+    void WorkerFinished(const std::string& error, const char* caption) override;
 
 private:
     QLineEdit* input_;
     QPushButton *browse_, *normalize_;
     QLabel* duration_;
-    ToolWorker worker_;
 };

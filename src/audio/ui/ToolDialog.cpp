@@ -6,6 +6,7 @@
 
 #include "panelwick/Win/Balloon.h"
 #include "panelwick/Win/MessageBox.h"
+#include "panelwick/Win/Notice.h"
 
 ToolDialog::ToolDialog(QWidget* parent, const char* title) : QDialog(parent) {
     setWindowTitle(QString::fromUtf8(title));
@@ -24,6 +25,33 @@ void ToolDialog::Refuse(const ToolMessage& message, QWidget* field) {
     } else {
         Win::MessageBox::ShowError(this, message.text, message.caption);
     }
+}
+
+void ToolDialog::StartWorker(ToolWorker::Routine routine, int noticeValue) {
+    noticeValue_ = noticeValue;
+    SetBusy(true);
+    worker_.Start(std::move(routine), this, noticeValue, noticeValue);
+}
+
+void ToolDialog::WorkerFinished(const std::string& error, const char* caption) {
+    if (error.empty()) {
+        accept();
+    } else {
+        Refuse(ToolMessage::Box(error, caption));
+    }
+}
+
+// Only the worker's own notice ends the work; notices with other values are ignored.
+bool ToolDialog::event(QEvent* event) {
+    const Win::NoticeEvent* notice = Win::AsNotice(event);
+    if (notice == nullptr) return QDialog::event(event);
+    if (notice->message() == Win::kAppMessage && notice->wParam() == noticeValue_ &&
+        notice->lParam() == noticeValue_ && busy_) {
+        const std::string error = worker_.Finish();
+        SetBusy(false);
+        WorkerFinished(error, workerCaption_);
+    }
+    return true;
 }
 
 void ToolDialog::reject() {

@@ -6,6 +6,7 @@
 #include <QDialog>
 
 #include "audio/ToolMessage.h"
+#include "audio/ui/ToolWorker.h"
 
 class QLineEdit;
 
@@ -33,12 +34,24 @@ protected:
     void SetBusy(bool busy);
     // A message box with its caption, or a balloon at `field`.
     void Refuse(const ToolMessage& message, QWidget* field = nullptr);
+    // Runs the routine on the worker thread, busy until its completion notice (carrying
+    // `noticeValue` twice) arrives; then WorkerFinished runs on the window thread.
+    void StartWorker(ToolWorker::Routine routine, int noticeValue);
+    // By default the dialog closes with OK after success and shows the failure under
+    // `caption` otherwise.
+    virtual void WorkerFinished(const std::string& error, const char* caption);
+    void SetWorkerCaption(const char* caption) { workerCaption_ = caption; }
+
+    bool event(QEvent* event) override;
 
     void closeEvent(QCloseEvent* event) override;
 
 private:
     std::vector<QWidget*> controls_;
     bool busy_ = false;
+    ToolWorker worker_;
+    int noticeValue_ = 0;
+    const char* workerCaption_ = "Reelwork";
 };
 
 // Small helpers of the dialogs' code.

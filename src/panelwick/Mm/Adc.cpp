@@ -69,20 +69,8 @@ void Adc::Stop() {
 }
 
 void Adc::DeliverEvents() {
-    DeviceQueue::Notice notice;
-    while (queue_.Take(notice)) {
-        switch (notice.event) {
-            case DeviceQueue::Event::Open:
-                OnOpen();
-                break;
-            case DeviceQueue::Event::Done:
-                OnData(notice.buffer);
-                break;
-            case DeviceQueue::Event::Close:
-                OnClose();
-                break;
-        }
-    }
+    queue_.Deliver([this] { OnOpen(); }, [this](int buffer) { OnData(buffer); },
+                   [this] { OnClose(); });
 }
 
 void Adc::DeviceCallback(void* user, uint8_t* stream, int length) {

@@ -64,20 +64,8 @@ void Dac::Stop() {
 }
 
 void Dac::DeliverEvents() {
-    DeviceQueue::Notice notice;
-    while (queue_.Take(notice)) {
-        switch (notice.event) {
-            case DeviceQueue::Event::Open:
-                OnOpen();
-                break;
-            case DeviceQueue::Event::Done:
-                OnDone(notice.buffer);
-                break;
-            case DeviceQueue::Event::Close:
-                OnClose();
-                break;
-        }
-    }
+    queue_.Deliver([this] { OnOpen(); }, [this](int buffer) { OnDone(buffer); },
+                   [this] { OnClose(); });
 }
 
 void Dac::DeviceCallback(void* user, uint8_t* stream, int length) {

@@ -32,6 +32,25 @@ public:
     bool Serve(const std::function<bool(int buffer)>& work);
     // Owner thread: the next notice, false when none waits.
     bool Take(Notice& notice);
+    // Owner thread: runs the handler of each waiting notice in order, also of those that the
+    // handlers themselves post.
+    template <class Open, class Done, class Close>
+    void Deliver(Open&& open, Done&& done, Close&& close) {
+        Notice notice;
+        while (Take(notice)) {
+            switch (notice.event) {
+                case Event::Open:
+                    open();
+                    break;
+                case Event::Done:
+                    done(notice.buffer);
+                    break;
+                case Event::Close:
+                    close();
+                    break;
+            }
+        }
+    }
     // Forgets the buffers and the notices.
     void Clear();
 
