@@ -9,18 +9,17 @@
 
 namespace Cli {
 
-int RunEncoderJob(const std::string& commandLine, const std::string& folder,
-                  const std::string& output) {
-    EncoderJob job;
-    if (!job.Start(commandLine, folder)) return Fail("Unable to start the encoder job");
+bool RunEncoderJob(const std::string& commandLine, const std::string& folder, EncoderJob& job) {
+    if (!job.Start(commandLine, folder)) return Fail("Unable to start the encoder job"), false;
     job.Wait();
-    if (!job.result().empty()) return Fail(job.result());
-    if (!Sys::FileExists(output)) {
-        return Fail("The encoder wrote no " + output + "; it ran:\n" + commandLine + "\n" +
-                    job.outputTail());
-    }
-    std::cout << output << '\n';
-    return kExitOk;
+    if (!job.result().empty()) return Fail(job.result()), false;
+    return true;
+}
+
+int FailNoOutput(const std::string& what, const std::string& commandLine,
+                 const EncoderJob& job) {
+    return Fail("The encoder wrote no " + what + "; it ran:\n" + commandLine + "\n" +
+                job.outputTail());
 }
 
 namespace {
@@ -34,7 +33,11 @@ int Convert(MediaConversion::Kind kind, const std::string& path) {
     }
     if (!Sys::FileExists(plan.input())) return Fail("Missing file: " + plan.input());
     Sys::DeleteFile(plan.output());
-    return RunEncoderJob(plan.commandLine(), encoder, plan.output());
+    EncoderJob job;
+    if (!RunEncoderJob(plan.commandLine(), encoder, job)) return kExitFailure;
+    if (!Sys::FileExists(plan.output())) return FailNoOutput(plan.output(), plan.commandLine(), job);
+    std::cout << plan.output() << '\n';
+    return kExitOk;
 }
 
 void AddConversion(CLI::App& app, CommandRun& run, const char* name, const char* help,

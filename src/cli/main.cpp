@@ -18,7 +18,10 @@ int main(int argc, char** argv) {
     Cli::AddInfoCommand(app, run);
     Cli::AddToJsonCommand(app, run);
     Cli::AddFromJsonCommand(app, run);
+    Cli::AddEncodeJpegCommand(app, run);
+    Cli::AddImportVideoCommand(app, run);
     Cli::AddConversionCommands(app, run);
+    Cli::AddCombineCommand(app, run);
     Cli::AddExportPageCommand(app, run);
     Cli::AddDecodePictureCommand(app, run);
     Cli::AddMixAudioCommand(app, run);
@@ -32,7 +35,8 @@ int main(int argc, char** argv) {
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
-        return app.exit(e);
+        // Help and version print and succeed; every other mistake is a failure like any other.
+        return app.exit(e) == 0 ? Cli::kExitOk : Cli::kExitFailure;
     }
     return run ? run() : Cli::kExitFailure;
 }

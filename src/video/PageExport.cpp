@@ -4,7 +4,7 @@
 #include <system_error>
 
 #include "panelwick/Sys/FileSystem.h"
-#include "video/ExportedPicture.h"
+#include "panelwick/CG/PictureLoader.h"
 #include "video/PageExportSession.h"
 
 namespace {
@@ -29,7 +29,7 @@ Sys::Result ExportPage(const std::string& projectFolder, const MovieObject& obje
     Sys::Result result = session.Start();
     if (result.ok()) result = session.ExportToPng(projectFolder, object, pngPath);
     if (result.ok()) {
-        result = LoadExportedPicture(picture, pngPath);
+        result = CG::LoadPicture(picture, pngPath);
         Sys::DeleteFile(pngPath);
     }
     Sys::Result quit = session.Quit();

@@ -9,7 +9,8 @@
 #include "panelwick/Sys/Utf.h"
 #include "support/Corpus.h"
 #include "support/TempDir.h"
-#include "video/ExportedPicture.h"
+#include "panelwick/CG/ImageRGBA.h"
+#include "panelwick/CG/PictureLoader.h"
 #include "video/coreldraw/CorelDrawServer.h"
 
 using Com::Variant;
@@ -60,7 +61,7 @@ TEST_F(DrawingServer, ExportHonoursSizeAndTransparencyArguments) {
     // The two optional reference arguments may be left out.
     ASSERT_EQ(Export(802, 300, 200, false), "");
     CG::ImageRGBA picture;
-    ASSERT_TRUE(LoadExportedPicture(picture, dir / "out.png").ok());
+    ASSERT_TRUE(CG::LoadPicture(picture, dir / "out.png").ok());
     EXPECT_EQ(picture.width(), 300u);
     EXPECT_EQ(picture.height(), 200u);
     // Without transparency the empty parts of the page are white.

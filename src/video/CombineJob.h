@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+
+#include "panelwick/Sys/Result.h"
+
+// Builds the encoder job that joins a sound with a video or a JPG series into one MP4 file.
+class CombineJob {
+public:
+    struct Settings {
+        std::string audioPath, videoPath, outputPath;
+        int quality = 95;
+        int fps = 30;
+        bool jpgSeries = false;
+    };
+
+    // Checks the settings, deletes an old output and builds the command line and the folder
+    // to run it in. On failure the message, and caption() its message box caption.
+    Sys::Result Build(const Settings& settings, const std::string& encoderFolder);
+
+    const std::string& commandLine() const { return commandLine_; }
+    const std::string& folder() const { return folder_; }
+    const std::string& caption() const { return caption_; }
+
+private:
+    Sys::Result Refuse(const char* caption, std::string message);
+
+    std::string commandLine_, folder_, caption_;
+};
