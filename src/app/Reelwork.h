@@ -101,10 +101,10 @@ private:
     QStackedWidget* pages_;
     QToolBar* toolbar_ = nullptr;
     std::map<CommandId, QAction*> actions_;
+    // What the audio dialogs remember between uses.
+    AudioToolSettings audioSettings_;
     int mode_ = kEditing;
     uint32_t windowBegin_ = 0, windowEnd_ = 0;
     std::unique_ptr<IMovieCreation> creation_;
     QTimer creationTimer_;
-    // What the audio dialogs remember between uses.
-    AudioToolSettings audioSettings_;
 };

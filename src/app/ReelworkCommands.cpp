@@ -121,8 +121,8 @@ void Reelwork::RunCommand(CommandId id) {
             ShowAbout();
             break;
         default:
-            // Screen recording, video import and the conversions open their own dialogs,
-            // which are not part of this window.
+            // Recording, video import, the audio tools and the conversions open their own
+            // dialogs, which are not part of this window.
             break;
     }
     RefreshCommands();
