@@ -13,7 +13,17 @@ constexpr Uint16 kDeviceFrames = 1024;
 
 }  // namespace
 
-SdlAudio::SdlAudio() : started_(SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {}
+namespace {
+
+// Starting the audio subsystem starts SDL's events too, which would take over Ctrl+C.
+int StartAudio() {
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    return SDL_InitSubSystem(SDL_INIT_AUDIO);
+}
+
+}  // namespace
+
+SdlAudio::SdlAudio() : started_(StartAudio() == 0) {}
 
 SdlAudio::~SdlAudio() {
     if (started_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
