@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <QTimer>
 
+#include "audio/AudioToolSettings.h"
 #include "project/CommandTable.h"
 #include "project/MovieObject.h"
 #include "project/MovieProperties.h"
@@ -79,6 +80,8 @@ private:
     void SaveProject();
     void AddVisualObject(MovieObjectType type);
     void AddAudioObject();
+    // The recorder and the audio tools (ReelworkAudio.cpp).
+    void RunAudioTool(CommandId id);
     void EditSelectedObject();
     void EditMovieProperties();
     void CreateMovie(uint32_t windowBegin, uint32_t windowEnd);
@@ -111,6 +114,8 @@ private:
     QStackedWidget* pages_;
     QToolBar* toolbar_ = nullptr;
     std::map<CommandId, QAction*> actions_;
+    // What the audio dialogs remember between uses.
+    AudioToolSettings audioSettings_;
     int mode_ = kEditing;
     uint32_t windowBegin_ = 0, windowEnd_ = 0;
     std::unique_ptr<IMovieCreation> creation_;

@@ -72,6 +72,15 @@ void Reelwork::RunCommand(CommandId id) {
         case CommandId::Redo:
             view_->Redo();
             break;
+        case CommandId::RecordAudio:
+        case CommandId::AppendAudio:
+        case CommandId::NormalizeAudio:
+        case CommandId::BoostBass:
+        case CommandId::CutAudio:
+        case CommandId::SmoothAudioEnds:
+        case CommandId::AddBackMusic:
+            RunAudioTool(id);
+            break;
         case CommandId::AlignTime: {
             Win::WaitCursor wait;
             editor.AlignTime();
@@ -198,13 +207,9 @@ void Reelwork::EditMovieProperties() {
     document.NotifyRepaint();
 }
 
-// The movie object editor, the audio object editor and the movie properties dialog are
-// separate dialogs; until they are built in, every edit counts as cancelled.
+// The movie object editor and the movie properties dialog are separate dialogs; until they
+// are built in, every edit counts as cancelled.
 bool Reelwork::RunObjectEditor(MovieObject&) {
-    return false;
-}
-
-bool Reelwork::RunAudioEditor(MovieObject&) {
     return false;
 }
 

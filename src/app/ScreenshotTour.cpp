@@ -16,6 +16,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "app/AudioScreenshots.h"
 #include "app/Reelwork.h"
 #include "panelwick/Sys/FrameFolder.h"
 #include "production/IMovieCreation.h"
@@ -89,6 +90,7 @@ ScreenshotTour::ScreenshotTour(Reelwork& window, const QString& folder)
              ClickRow(1, Qt::ShiftModifier);
          }},
         {400, [this] { Save(QStringLiteral("main-window.png")); }},
+        {0, [this] { SaveAudioDialogShots(window_, folder_); }},
         {0,
          [this] {
              Key(Qt::Key_C, Qt::ControlModifier);

@@ -24,20 +24,27 @@ void AudioMixState::Prepare(const MovieObject& object) {
     openFailed_ = false;
 }
 
-bool AudioMixState::Open(const MovieObject& object, const std::string& projectFolder) {
-    if (openFailed_) return false;
+Sys::Result AudioMixState::OpenAtSkip(const MovieObject& object, const std::string& projectFolder) {
     const std::string path = projectFolder + "/" + Sys::ToUtf8(object.fileName);
-    if (reader_.OpenForReadingStrict(path).failed()) {
+    if (Sys::Result r = reader_.OpenForReadingStrict(path); r.failed()) {
         (void)reader_.Close();
-        openFailed_ = true;
-        return false;
+        return r;
     }
-    fade_.Restart();
     if (object.skip != 0) {
         const uint64_t frame = uint64_t(object.skip / 1000.0 * 44100 + 0.5);
         (void)reader_.SeekSample(frame * (reader_.channels() == 1 ? 2 : 4));
         reader_.DiscardBuffered();
     }
+    return {};
+}
+
+bool AudioMixState::Open(const MovieObject& object, const std::string& projectFolder) {
+    if (openFailed_) return false;
+    if (OpenAtSkip(object, projectFolder).failed()) {
+        openFailed_ = true;
+        return false;
+    }
+    fade_.Restart();
     return true;
 }
 

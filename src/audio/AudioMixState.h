@@ -37,6 +37,13 @@ public:
     // Flushes, closes and frees the reader.
     void Close();
 
+    // Opens the object's file strictly (16 bits, 44100 Hz, mono or stereo) at its skip, for
+    // an audition that then calls Prepare and ReadProcessedSample; the failure text.
+    Sys::Result OpenAtSkip(const MovieObject& object, const std::string& projectFolder);
+    // Sample bytes of the open file not yet read into the reader's buffer.
+    uint64_t unreadBytes() const { return reader_.unreadBytes(); }
+    uint16_t channels() const { return reader_.channels(); }
+
     const FadeEnvelope& fade() const { return fade_; }
     double leftSlope() const { return leftSlope_; }
     double rightSlope() const { return rightSlope_; }

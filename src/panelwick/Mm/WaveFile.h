@@ -45,6 +45,8 @@ public:
     uint16_t channels() const { return channels_; }
     // Size of the data chunk in bytes after OpenForReading.
     uint32_t dataBytes() const { return dataBytes_; }
+    // Sample bytes not yet read.
+    uint64_t unreadBytes() const { return dataEnd_ > position_ ? dataEnd_ - position_ : 0; }
     const Chunk& dataChunk() const { return data_; }
     const Chunk& riffChunk() const { return riff_; }
 
