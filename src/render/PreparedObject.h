@@ -1,0 +1,42 @@
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <vector>
+
+#include "panelwick/CG/ImageRGBA.h"
+#include "render/AnimationRates.h"
+
+// The run-time state of one movie object, rebuilt before rendering and never stored: its
+// picture (for a video the first picture, whose size sizes every picture of the video), its
+// animation rates, a video's frame time table, and the size of the video picture the workers
+// loaded last. Kept beside the project model, one per object, in the objects' order.
+//
+// Threads: PrepareObject fills it before rendering starts; while frames render, the workers
+// only read it, except the video picture size, which each worker stores (all store the same
+// values) with relaxed atomic writes.
+struct PreparedObject {
+    CG::ImageRGBA picture;
+    AnimationRates rates;
+    std::vector<uint32_t> frameTimes;  // video.bin: entry k is the time of picture k, in ms
+    std::atomic<uint32_t> videoWidth{0};
+    std::atomic<uint32_t> videoHeight{0};
+
+    PreparedObject() = default;
+    PreparedObject(const PreparedObject& other) { *this = other; }
+    PreparedObject& operator=(const PreparedObject& other) {
+        picture = other.picture;
+        rates = other.rates;
+        frameTimes = other.frameTimes;
+        videoWidth.store(other.videoWidth.load());
+        videoHeight.store(other.videoHeight.load());
+        return *this;
+    }
+
+    // Frees the picture and the frame time table.
+    void Release() {
+        picture.Clear();
+        frameTimes.clear();
+        frameTimes.shrink_to_fit();
+    }
+};
