@@ -8,12 +8,14 @@
 
 #include "app/Reelwork.h"
 #include "app/ScreenshotTour.h"
+#include "production/MoviePipeline.h"
 #include "project/MainWindowRules.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Reelwork"));
     Reelwork window;
+    window.SetMovieCreation(std::make_unique<MoviePipeline>());
     window.show();
 
     // The arguments form one command line; what remains of it without quotes is the project.

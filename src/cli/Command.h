@@ -32,6 +32,7 @@ void AddConversionCommands(CLI::App& app, CommandRun& run);
 void AddExportPageCommand(CLI::App& app, CommandRun& run);
 
 void AddEncodeJpegCommand(CLI::App& app, CommandRun& run);
+void AddCreateMovieCommand(CLI::App& app, CommandRun& run);
 void AddImportVideoCommand(CLI::App& app, CommandRun& run);
 void AddCombineCommand(CLI::App& app, CommandRun& run);
 
