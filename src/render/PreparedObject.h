@@ -2,9 +2,9 @@
 
 #include <atomic>
 #include <cstdint>
-#include <vector>
 
 #include "panelwick/CG/ImageRGBA.h"
+#include "panelwick/Sys/FrameTimeTable.h"
 #include "render/AnimationRates.h"
 
 // The run-time state of one movie object, rebuilt before rendering and never stored: its
@@ -18,7 +18,7 @@
 struct PreparedObject {
     CG::ImageRGBA picture;
     AnimationRates rates;
-    std::vector<uint32_t> frameTimes;  // video.bin: entry k is the time of picture k, in ms
+    Sys::FrameTimeTable frameTimes;  // a video's video.bin
     std::atomic<uint32_t> videoWidth{0};
     std::atomic<uint32_t> videoHeight{0};
 
@@ -36,7 +36,6 @@ struct PreparedObject {
     // Frees the picture and the frame time table.
     void Release() {
         picture.Clear();
-        frameTimes.clear();
-        frameTimes.shrink_to_fit();
+        frameTimes.Clear();
     }
 };
