@@ -4,14 +4,14 @@
 
 #include <algorithm>
 
-#include "audio/Soundtrack.h"
+#include "audio/SoundtrackMixdown.h"
 #include "panelwick/Sys/File.h"
 #include "panelwick/Sys/FileSystem.h"
 #include "production/MovieCommandLine.h"
 #include "project/Document.h"
 #include "render/CreateFrame.h"
 #include "render/FrameTiming.h"
-#include "render/ObjectPreparation.h"
+#include "render/PrepareObject.h"
 #include "video/Encoder.h"
 #include "video/EncoderJob.h"
 #include "video/PageExport.h"
