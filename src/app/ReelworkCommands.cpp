@@ -139,7 +139,6 @@ void Reelwork::RunCommand(CommandId id) {
             ShowAbout();
             break;
         default:
-            // The audio tools and the recorder open their own dialogs.
             break;
     }
     RefreshCommands();

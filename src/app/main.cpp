@@ -8,6 +8,7 @@
 
 #include "app/Reelwork.h"
 #include "app/ScreenshotTour.h"
+#include "production/MoviePipeline.h"
 #include "project/MainWindowRules.h"
 
 int main(int argc, char** argv) {
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
     // Ties the windows to reelwork.desktop, whose icon and name the desktop shows for them.
     QGuiApplication::setDesktopFileName(QStringLiteral("reelwork"));
     Reelwork window;
+    window.SetMovieCreation(std::make_unique<MoviePipeline>());
     window.show();
 
     // The arguments form one command line; what remains of it without quotes is the project.

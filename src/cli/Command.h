@@ -33,6 +33,7 @@ void AddExportPageCommand(CLI::App& app, CommandRun& run);
 void AddRenderFrameCommand(CLI::App& app, CommandRun& run);
 
 void AddEncodeJpegCommand(CLI::App& app, CommandRun& run);
+void AddCreateMovieCommand(CLI::App& app, CommandRun& run);
 void AddImportVideoCommand(CLI::App& app, CommandRun& run);
 void AddCombineCommand(CLI::App& app, CommandRun& run);
 

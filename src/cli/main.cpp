@@ -18,6 +18,7 @@ int main(int argc, char** argv) {
     Cli::AddInfoCommand(app, run);
     Cli::AddToJsonCommand(app, run);
     Cli::AddFromJsonCommand(app, run);
+    Cli::AddCreateMovieCommand(app, run);
     Cli::AddEncodeJpegCommand(app, run);
     Cli::AddImportVideoCommand(app, run);
     Cli::AddConversionCommands(app, run);

@@ -1,0 +1,87 @@
+#include <condition_variable>
+#include <iostream>
+#include <memory>
+#include <mutex>
+
+#include "cli/CliPrompt.h"
+#include "cli/Command.h"
+#include "cli/StageDisplay.h"
+#include "cli/StopSignal.h"
+#include "panelwick/Sys/FileSystem.h"
+#include "production/MoviePipeline.h"
+#include "project/Document.h"
+
+namespace Cli {
+namespace {
+
+struct CreateMovieArgs {
+    std::string project;
+    std::vector<uint32_t> window;
+};
+
+int CreateMovie(const CreateMovieArgs& args) {
+    Document document;
+    CliPrompt prompt;
+    if (!document.Open(AbsolutePath(args.project), prompt)) return kExitFailure;
+    const std::string movie = document.folder() + "/movie.mp4";
+    Sys::DeleteFile(movie);
+    if (Sys::FileExists(movie)) return Fail("Please close the video player");
+
+    std::mutex mutex;
+    std::condition_variable ended;
+    bool done = false;
+    MoviePipeline pipeline;
+    StopSignal stop;
+    const uint32_t begin = args.window.empty() ? 0 : args.window[0];
+    const uint32_t end = args.window.empty() ? 0 : args.window[1];
+    const bool started = pipeline.Start(document, begin, end, [&] {
+        std::lock_guard lock(mutex);
+        done = true;
+        ended.notify_all();
+    });
+    if (!started) return Fail("Unable to start the movie creation");
+
+    StageDisplay display(pipeline);
+    std::unique_lock lock(mutex);
+    for (int tick = 0; !done; ++tick) {
+        ended.wait_for(lock, std::chrono::milliseconds(100), [&] { return done; });
+        if (stop.requested()) pipeline.RequestStop();
+        if (tick % 10 == 0 && !done) display.Refresh();
+    }
+    lock.unlock();
+    pipeline.Wait();
+
+    const std::string error = pipeline.ErrorText();
+    display.Finish(error.empty() && !pipeline.stopped());
+    if (!error.empty()) {
+        std::cerr << error << '\n';
+        if (error.rfind("Error\r\n", 0) == 0 && !pipeline.encoderOutput().empty()) {
+            std::cerr << "\nThe encoder's last lines:\n" << pipeline.encoderOutput();
+        }
+        return kExitFailure;
+    }
+    if (pipeline.stopped() || stop.requested()) {
+        std::cerr << "Stopped\n";
+        return kExitStopped;
+    }
+    std::cout << movie << '\n';
+    return kExitOk;
+}
+
+}  // namespace
+
+void AddCreateMovieCommand(CLI::App& app, CommandRun& run) {
+    auto args = std::make_shared<CreateMovieArgs>();
+    auto* cmd = app.add_subcommand(
+        "create-movie", "Make PROJECT's movie.mp4: export pages, prepare pictures, render the "
+                        "frames on every core, mix the soundtrack and run the encoder. Ctrl+C "
+                        "stops at the next check (status 130), leaving the frames made so far");
+    cmd->add_option("PROJECT", args->project, "Project file (.rwk)")->required();
+    cmd->add_option("--window", args->window,
+                    "Only the frames from BEGIN_MS to END_MS, as \"Play movie in current "
+                    "position\" makes them (no soundtrack)")
+        ->expected(2);
+    cmd->callback([&run, args] { run = [args] { return CreateMovie(*args); }; });
+}
+
+}  // namespace Cli
