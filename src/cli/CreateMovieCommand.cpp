@@ -46,7 +46,7 @@ int CreateMovie(const CreateMovieArgs& args) {
     for (int tick = 0; !done; ++tick) {
         ended.wait_for(lock, std::chrono::milliseconds(100), [&] { return done; });
         if (stop.requested()) pipeline.RequestStop();
-        if (tick % 10 == 0 && !done) display.Refresh();
+        if (!done && (tick % 10 == 0 || !display.terminal())) display.Refresh();
     }
     lock.unlock();
     pipeline.Wait();

@@ -66,9 +66,9 @@ void StageDisplay::DrawTerminal(int stage, double fraction, const std::string& s
 
 void StageDisplay::PrintPlain(int stage, double fraction) {
     const int tenth = std::clamp(int(fraction * 10), 0, 10);
-    if (stage != printedStage_) {
-        std::fprintf(out_, "%s\n", StageName(stage));
-        printedStage_ = stage;
+    // Stages that passed between two looks are named too.
+    while (printedStage_ < stage) {
+        std::fprintf(out_, "%s\n", StageName(++printedStage_));
         printedTenth_ = 0;
     }
     if (tenth > printedTenth_) {

@@ -15,7 +15,10 @@ class StageDisplay {
 public:
     explicit StageDisplay(IPipelineState& state, std::FILE* out = stdout);
 
-    // One refresh; call about once a second while the pipeline runs.
+    // On a terminal the display is redrawn about once a second; plain lines may be checked
+    // more often, since they print only what changed.
+    bool terminal() const { return terminal_; }
+    // One refresh.
     void Refresh();
     // The last refresh, after the pipeline ended: every stage it reached is shown completed.
     void Finish(bool completed);

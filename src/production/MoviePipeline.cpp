@@ -179,9 +179,10 @@ bool MoviePipeline::LoadImages() {
 }
 
 bool MoviePipeline::CreateFrames() {
-    memory_.resize(workers_);
-    for (WorkMemory& memory : memory_) {
-        if (!memory.Reset(properties_.width, properties_.height)) {
+    memory_.clear();
+    for (unsigned i = 0; i < workers_; ++i) {
+        memory_.push_back(std::make_unique<WorkMemory>());
+        if (!memory_.back()->Reset(properties_.width, properties_.height)) {
             return !Fail("Out of memory");
         }
     }
@@ -198,7 +199,7 @@ bool MoviePipeline::CreateFrames() {
     {
         std::vector<std::jthread> threads;
         for (unsigned i = 0; i < workers_; ++i) {
-            threads.emplace_back([&job, this, i] { CreateFrame(i, workers_, job, memory_[i]); });
+            threads.emplace_back([&job, this, i] { CreateFrame(i, workers_, job, *memory_[i]); });
         }
     }
     memory_.clear();

@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -75,7 +76,7 @@ private:
     std::string folder_;
     uint32_t windowBegin_ = 0, windowEnd_ = 0;
     std::vector<PreparedObject> prepared_;
-    std::vector<WorkMemory> memory_;
+    std::vector<std::unique_ptr<WorkMemory>> memory_;  // one per rendering worker
 
     mutable std::mutex stageMutex_;
     int stage_ = 0;

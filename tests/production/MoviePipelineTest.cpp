@@ -1,0 +1,158 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <chrono>
+#include <filesystem>
+#include <thread>
+
+#include "panelwick/Sys/FileSystem.h"
+#include "production/MoviePipeline.h"
+#include "project/Document.h"
+#include "support/RunCommand.h"
+#include "support/TempDir.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class QuietPrompt : public IDocumentPrompt {
+public:
+    Answer AskYesNoCancel(const std::string&) override { return Answer::No; }
+    bool AskYesNo(const std::string&) override { return true; }
+    void ShowError(const std::string& m) override { ADD_FAILURE() << m; }
+};
+
+// A small project: the sample picture sliding for `seconds`, with or without the sample sound.
+class MoviePipelineTest : public ::testing::Test {
+protected:
+    void MakeProject(uint32_t seconds, bool withSound) {
+        QuietPrompt prompt;
+        ASSERT_TRUE(doc.New(dir / "chosen", prompt));
+        doc.properties.width = 160;
+        doc.properties.height = 90;
+        doc.objects[0].end = seconds * 1000;
+        if (withSound) {
+            doc.objects[1].end = seconds * 1000;
+        } else {
+            doc.objects.pop_back();
+        }
+    }
+
+    // Runs the pipeline to its end.
+    std::string Create(uint32_t windowBegin = 0, uint32_t windowEnd = 0) {
+        EXPECT_TRUE(pipeline.Start(doc, windowBegin, windowEnd, [this] { ++ends; }));
+        pipeline.Wait();
+        return pipeline.ErrorText();
+    }
+
+    // A stand-in encoder in the current folder, found before the real one, that records its
+    // arguments and writes nothing.
+    void UseRecordingEncoder() {
+        const std::string script = dir / "ffmpeg";
+        ASSERT_TRUE(Sys::WriteWholeFile(
+            script, "#!/bin/sh\nfor a in \"$@\"; do echo \"$a\"; done > '" + dir / "args" + "'\n"));
+        chmod(script.c_str(), 0755);
+        previous = fs::current_path();
+        fs::current_path(dir.path());
+    }
+
+    void TearDown() override {
+        if (!previous.empty()) fs::current_path(previous);
+    }
+
+    // The movie's streams: their types, then the video's size and frame count.
+    std::string Probe() {
+        const std::string types = RunCommand({"ffprobe", "-v", "error", "-show_entries",
+                                              "stream=codec_type", "-of", "csv=p=0", movie()})
+                                      .out;
+        return types + RunCommand({"ffprobe", "-v", "error", "-count_frames", "-select_streams",
+                                   "v", "-show_entries", "stream=width,height,nb_read_frames",
+                                   "-of", "csv=p=0", movie()})
+                           .out;
+    }
+    std::string movie() const { return doc.folder() + "/movie.mp4"; }
+    size_t TmpFiles() const { return Sys::ListFilesWithExtension(doc.folder() + "/tmp", "").size(); }
+
+    TempDir dir;
+    Document doc;
+    MoviePipeline pipeline{2};
+    int ends = 0;
+    fs::path previous;
+};
+
+}  // namespace
+
+TEST_F(MoviePipelineTest, MakesAMovieWithSoundAndEmptiesTmp) {
+    MakeProject(2, true);
+    ASSERT_EQ(Create(), "");
+    EXPECT_EQ(ends, 1);
+    EXPECT_EQ(pipeline.CurrentStage(), 0);
+    EXPECT_EQ(Probe(), "video\naudio\n160,90,48\n");
+    EXPECT_EQ(TmpFiles(), 0u);
+    EXPECT_TRUE(Sys::FolderExists(doc.folder() + "/tmp"));
+
+    // A second run replaces the movie.
+    doc.objects[0].end = 1000;
+    doc.objects[1].end = 1000;
+    ASSERT_EQ(Create(), "");
+    EXPECT_EQ(Probe(), "video\naudio\n160,90,24\n");
+    doc.objects.pop_back();  // without the sound object the movie has no audio stream
+    ASSERT_EQ(Create(), "");
+    EXPECT_EQ(Probe(), "video\n160,90,24\n");
+}
+
+TEST_F(MoviePipelineTest, WithoutSoundTheEncoderGetsNoSoundtrackAndItsFailureIsReported) {
+    MakeProject(1, false);
+    UseRecordingEncoder();
+    const std::string error = Create();
+    EXPECT_EQ(error, "Error\r\n\r\n" + pipeline.encoderCommandLine());
+    EXPECT_EQ(pipeline.encoderCommandLine(),
+              fs::current_path().string() + "/ffmpeg -thread_queue_size 8192 -f image2 "
+              "-framerate 24 -i %08d.jpg -s 160x90 -crf 16 -shortest \"" + movie() + "\"");
+    std::string args;
+    ASSERT_TRUE(Sys::ReadWholeFile(dir / "args", args));
+    EXPECT_EQ(args.substr(0, 18), "-thread_queue_size");
+    EXPECT_EQ(TmpFiles(), 0u);  // emptied although the encoder failed
+    EXPECT_FALSE(fs::exists(movie()));
+}
+
+TEST_F(MoviePipelineTest, AMissingPictureEndsTheRunBeforeAnyFrame) {
+    MakeProject(1, false);
+    doc.objects[0].fileName = u"gone.png";
+    EXPECT_EQ(Create(), "Error reading the file");
+    EXPECT_EQ(TmpFiles(), 0u);
+    EXPECT_FALSE(fs::exists(movie()));
+}
+
+TEST_F(MoviePipelineTest, AStopWhileRenderingKeepsTheFramesAndMakesNoMovie) {
+    MakeProject(60, true);
+    ASSERT_TRUE(Sys::WriteWholeFile(movie(), "old"));
+    ASSERT_TRUE(pipeline.Start(doc, 0, 0, [this] { ++ends; }));
+    while (pipeline.CurrentStage() < 3 ||
+           Sys::ListFilesWithExtension(doc.folder() + "/tmp", ".jpg").size() < 4) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    pipeline.RequestStop();
+    pipeline.Wait();
+    EXPECT_EQ(pipeline.ErrorText(), "");
+    EXPECT_TRUE(pipeline.stopped());
+    EXPECT_EQ(ends, 1);
+    const size_t frames = Sys::ListFilesWithExtension(doc.folder() + "/tmp", ".jpg").size();
+    EXPECT_GE(frames, 4u);
+    EXPECT_LT(frames, 1440u);
+    EXPECT_FALSE(fs::exists(doc.folder() + "/tmp/movie.wav"));
+    EXPECT_TRUE(fs::exists(movie()));  // stages 4 to 6 never ran
+
+    // The stop does not carry over into the next run.
+    doc.objects[0].end = doc.objects[1].end = 500;
+    EXPECT_EQ(Create(), "");
+    EXPECT_FALSE(pipeline.stopped());
+}
+
+TEST_F(MoviePipelineTest, WindowModeRendersOnlyTheWindowWithoutSound) {
+    MakeProject(2, true);
+    UseRecordingEncoder();
+    Create(1000, 1500);
+    EXPECT_EQ(pipeline.encoderCommandLine().find("movie.wav"), std::string::npos);
+}
