@@ -6,9 +6,11 @@
 #include "panelwick/CG/JpegEncoder.h"
 #include "panelwick/CG/PngWriter.h"
 #include "panelwick/Sys/FileSystem.h"
+#include "production/PagePreparation.h"
 #include "project/Document.h"
 #include "render/FrameComposer.h"
 #include "render/PrepareObject.h"
+#include "video/PageExportSession.h"
 
 namespace Cli {
 namespace {
@@ -41,9 +43,18 @@ int RenderFrame(const RenderFrameArgs& args) {
     if (!document.Open(AbsolutePath(args.project), prompt)) return kExitFailure;
     const MovieProperties& p = document.properties;
     std::vector<PreparedObject> prepared(document.objects.size());
+    PageExportSession pages;  // started at the first page object
+    bool started = false;
     for (size_t i = 0; i < document.objects.size(); ++i) {
-        const Sys::Result r =
-            PrepareObject(document.objects[i], prepared[i], document.folder(), p.width, p.height);
+        const MovieObject& o = document.objects[i];
+        Sys::Result r;
+        if (o.type == MovieObjectType::CorelDrawPage) {
+            if (!started && (r = pages.Start()).failed()) return Fail(r.message());
+            started = true;
+            r = PreparePageObject(pages, o, prepared[i], document.folder(), p.width, p.height);
+        } else {
+            r = PrepareObject(o, prepared[i], document.folder(), p.width, p.height);
+        }
         if (r.failed()) return Fail(r.message());
     }
     CG::DIBitmap frame;

@@ -8,13 +8,13 @@
 #include "panelwick/Sys/File.h"
 #include "panelwick/Sys/FileSystem.h"
 #include "production/MovieCommandLine.h"
+#include "production/PagePreparation.h"
 #include "project/Document.h"
 #include "render/CreateFrame.h"
 #include "render/FrameTiming.h"
 #include "render/PrepareObject.h"
 #include "video/Encoder.h"
 #include "video/EncoderJob.h"
-#include "video/PageExport.h"
 #include "video/PageExportSession.h"
 
 namespace {
@@ -144,16 +144,12 @@ bool MoviePipeline::ExportPages() {
     if (pages == 0) return true;
     PageExportSession session;
     Sys::Result result = session.Start();
-    const std::string png = folder_ + "/" + kPageExportFile;
     size_t done = 0;
     for (size_t i = 0; i < objects_.size() && result.ok(); ++i) {
         const MovieObject& o = objects_[i];
         if (o.type != MovieObjectType::CorelDrawPage || !TakesPart(o)) continue;
-        result = session.ExportToPng(folder_, o, png);
-        if (result.ok()) {
-            result = PrepareObject(o, prepared_[i], folder_, properties_.width, properties_.height);
-            Sys::DeleteFile(png);
-        }
+        result = PreparePageObject(session, o, prepared_[i], folder_, properties_.width,
+                                   properties_.height);
         SetPercent(double(++done) * 100 / double(pages));
         if (result.ok() && StopRequested()) break;
     }

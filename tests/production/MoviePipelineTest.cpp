@@ -9,6 +9,7 @@
 #include "panelwick/Sys/FileSystem.h"
 #include "production/MoviePipeline.h"
 #include "project/Document.h"
+#include "support/Corpus.h"
 #include "support/RunCommand.h"
 #include "support/TempDir.h"
 
@@ -155,4 +156,42 @@ TEST_F(MoviePipelineTest, WindowModeRendersOnlyTheWindowWithoutSound) {
     UseRecordingEncoder();
     Create(1000, 1500);
     EXPECT_EQ(pipeline.encoderCommandLine().find("movie.wav"), std::string::npos);
+}
+
+TEST_F(MoviePipelineTest, APageObjectIsExportedAndDrawnInTheMovieAndInOneFrame) {
+    const std::string probe = CorpusFile("cdr/probe.cdr");
+    if (probe.empty()) GTEST_SKIP() << "no test corpus";
+    MakeProject(1, false);
+    fs::copy_file(probe, doc.folder() + "/probe.cdr");
+    MovieObject page;
+    page.type = MovieObjectType::CorelDrawPage;
+    page.fileName = u"probe.cdr";
+    page.end = 1000;
+    page.beginState.x = page.endState.x = 8000000;
+    page.beginState.y = page.endState.y = 4500000;
+    page.beginState.sizeX = page.beginState.sizeY = page.endState.sizeX = page.endState.sizeY =
+        1000;
+    doc.objects = {page};
+    doc.properties.backColor = 0x00FFFFFF;
+    ASSERT_EQ(Create(), "");
+    EXPECT_EQ(Probe(), "video\n160,90,24\n");
+
+    // The page (a red rectangle on a transparent letter page) shows in the frame's middle.
+    ASSERT_TRUE(doc.Save().ok());
+    const std::string frame = dir / "frame.bmp";
+    CommandResult rendered = RunCli({"render-frame", doc.file(), "0", frame});
+    ASSERT_EQ(rendered.status, 0) << rendered.err;
+    std::string bmp;
+    ASSERT_TRUE(Sys::ReadWholeFile(frame, bmp));
+    ASSERT_GT(bmp.size(), 54u);
+    bool red = false;
+    for (size_t i = 54; i + 2 < bmp.size(); i += 3) {
+        const auto b = uint8_t(bmp[i]), g = uint8_t(bmp[i + 1]), r = uint8_t(bmp[i + 2]);
+        red = red || (r > 200 && g < 80 && b < 80);
+    }
+    EXPECT_TRUE(red);
+    EXPECT_FALSE(fs::exists(doc.folder() + "/tmp/cdrtmp.png"));
+
+    doc.objects[0].fileName = u"missing.cdr";
+    EXPECT_EQ(Create(), "Missing file: " + doc.folder() + "/missing.cdr");
 }
