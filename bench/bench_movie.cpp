@@ -1,0 +1,146 @@
+// bench-links: reelwork_production
+// Whole movie creation against the bare encoder, in one run. The reference project: 30 s at
+// 1280 x 720 and 24 fps, three moving pictures (one rotating), a text, a bevelled rectangle and
+// a sound. Create Movie runs with a stand-in encoder in the current folder that first keeps a
+// hard-linked copy of tmp (frames and soundtrack), then runs the real encoder; afterwards the
+// real encoder runs alone on that copy with the same command line. Prints each stage's time,
+// both totals and their ratio (target: at most 1.3).
+#include <sys/stat.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <thread>
+
+#include "panelwick/Sys/FileSystem.h"
+#include "panelwick/Sys/Process.h"
+#include "production/MoviePipeline.h"
+#include "production/PipelineStages.h"
+#include "project/Document.h"
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+class NoPrompt : public IDocumentPrompt {
+public:
+    Answer AskYesNoCancel(const std::string&) override { return Answer::No; }
+    bool AskYesNo(const std::string&) override { return true; }
+    void ShowError(const std::string& m) override { std::fprintf(stderr, "%s\n", m.c_str()); }
+};
+
+MovieObject Picture(uint32_t begin, uint32_t end, int32_t x0, int32_t x1, int32_t rotZ) {
+    MovieObject o;
+    o.fileName = u"sample.jpg";
+    o.begin = begin;
+    o.end = end;
+    o.beginState.x = x0;
+    o.endState.x = x1;
+    o.beginState.y = o.endState.y = 4500000;
+    o.beginState.sizeX = o.beginState.sizeY = o.endState.sizeX = o.endState.sizeY = 15000;
+    o.endState.rotZ = rotZ;
+    o.endState.saturation = 200;
+    return o;
+}
+
+bool MakeProject(const fs::path& dir, Document& doc) {
+    NoPrompt prompt;
+    if (!doc.New((dir / "Reference").string(), prompt)) return false;
+    doc.objects[0] = Picture(0, 30000, 14000000, 2000000, 0);
+    doc.objects[1].end = 30000;
+    doc.objects[1].fileName = u"long.wav";
+    doc.objects.push_back(Picture(0, 30000, 2000000, 14000000, 0));
+    doc.objects.push_back(Picture(5000, 30000, 8000000, 8000000, 7200000));
+    MovieObject text;
+    text.type = MovieObjectType::Text;
+    text.fileName = u"Arial";
+    text.text = u"Reference movie";
+    text.end = 30000;
+    text.beginState.x = text.endState.x = 8000000;
+    text.beginState.y = 1000000;
+    text.endState.y = 2000000;
+    doc.objects.push_back(text);
+    MovieObject bar;
+    bar.type = MovieObjectType::Rectangle;
+    bar.depth3D = 10;
+    bar.end = 30000;
+    bar.beginState.x = bar.endState.x = 8000000;
+    bar.beginState.y = bar.endState.y = 7800000;
+    bar.frontColor = 0x002040C0;
+    doc.objects.push_back(bar);
+    // 30 s of sound: the sample repeated.
+    const std::string sample = doc.folder() + "/sample.wav";
+    const std::string loop = "ffmpeg -v error -y -stream_loop 9 -i \"" + sample + "\" \"" +
+                             doc.folder() + "/long.wav\"";
+    return Sys::Process::RunAndWait(loop, "") && doc.Save().ok();
+}
+
+double Seconds(Clock::time_point a, Clock::time_point b) {
+    return std::chrono::duration<double>(b - a).count();
+}
+
+}  // namespace
+
+int main() {
+    const fs::path dir = fs::temp_directory_path() / "reelwork-bench-movie";
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    Document doc;
+    if (!MakeProject(dir, doc)) return 1;
+    // The stand-in encoder, found first because it lies in the current folder.
+    const fs::path kept = dir / "kept";
+    Sys::WriteWholeFile(dir / "ffmpeg", "#!/bin/sh\ncp -al \"$PWD\" '" + kept.string() +
+                                            "'\nexec /usr/bin/ffmpeg -v error -y \"$@\"\n");
+    chmod((dir / "ffmpeg").c_str(), 0755);
+    fs::current_path(dir);
+
+    MoviePipeline pipeline;
+    double stageSeconds[kPipelineStageCount + 1] = {};
+    int stage = 0;
+    const Clock::time_point start = Clock::now();
+    Clock::time_point stageStart = start;
+    bool ended = false;
+    pipeline.Start(doc, 0, 0, [&ended] { ended = true; });
+    for (;;) {
+        const int now = pipeline.CurrentStage();
+        if (now != stage) {
+            const Clock::time_point t = Clock::now();
+            if (stage > 0) stageSeconds[stage] += Seconds(stageStart, t);
+            stage = now;
+            stageStart = t;
+        }
+        if (now == 0 && ended) break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    pipeline.Wait();
+    const double whole = Seconds(start, Clock::now());
+    if (!pipeline.ErrorText().empty()) {
+        std::fprintf(stderr, "%s\n%s", pipeline.ErrorText().c_str(),
+                     pipeline.encoderOutput().c_str());
+        return 1;
+    }
+
+    std::string bare = pipeline.encoderCommandLine();
+    bare.replace(0, bare.find(' '), "/usr/bin/ffmpeg -v error -y");
+    const std::string tmp = doc.folder() + "/tmp/";
+    for (size_t at; (at = bare.find(tmp)) != std::string::npos;) {
+        bare.replace(at, tmp.size(), kept.string() + "/");
+    }
+    const Clock::time_point encodeStart = Clock::now();
+    Sys::Process::RunAndWait(bare, kept.string());
+    const double encode = Seconds(encodeStart, Clock::now());
+
+    std::printf("Create Movie, 30 s at 1280x720, 24 fps, 6 objects (%u worker threads)\n",
+                std::thread::hardware_concurrency());
+    for (int s = 1; s <= kPipelineStageCount; ++s) {
+        std::printf("  %-30s %7.2f s\n", StageName(s), stageSeconds[s]);
+    }
+    std::printf("  whole Create Movie             %7.2f s\n", whole);
+    std::printf("  bare encoder, same frames      %7.2f s\n", encode);
+    std::printf("  ratio                          %7.2f   (target <= 1.3)\n", whole / encode);
+    fs::current_path(fs::temp_directory_path());
+    fs::remove_all(dir);
+    return 0;
+}
