@@ -10,7 +10,7 @@ namespace CG {
 // counts and symbols in canonical order. Symbols the table lacks have length 0.
 class JpegHuffmanTable {
 public:
-    void Build(const JpegTables::HuffmanSpec& spec);
+    void Build(const JpegTables::HuffmanSpec& definition);
 
     uint16_t code[256] = {};
     uint8_t length[256] = {};

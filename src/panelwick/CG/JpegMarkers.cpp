@@ -15,13 +15,13 @@ void Put(JpegBitWriter& writer, std::initializer_list<int> bytes) {
     }
 }
 
-void PutTable(JpegBitWriter& writer, int classAndId, const JpegTables::HuffmanSpec& spec) {
+void PutTable(JpegBitWriter& writer, int classAndId, const JpegTables::HuffmanSpec& definition) {
     Put(writer, {classAndId});
-    writer.PutBytes(spec.counts, 16);
-    writer.PutBytes(spec.symbols, size_t(spec.symbolCount));
+    writer.PutBytes(definition.counts, 16);
+    writer.PutBytes(definition.symbols, size_t(definition.symbolCount));
 }
 
-int TableLength(const JpegTables::HuffmanSpec& spec) { return 1 + 16 + spec.symbolCount; }
+int TableLength(const JpegTables::HuffmanSpec& definition) { return 1 + 16 + definition.symbolCount; }
 
 }  // namespace
 

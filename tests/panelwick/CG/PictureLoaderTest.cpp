@@ -135,7 +135,7 @@ TEST(PictureLoader, PngsOfEveryKindGiveTheirTruePixels) {
     TempDir dir;
     struct Case {
         const char* name;
-        PngSpec spec;
+        PngSpec layout;
         Bytes expected;  // RGBA of the two pixels
     };
     const Case cases[] = {
@@ -156,7 +156,7 @@ TEST(PictureLoader, PngsOfEveryKindGiveTheirTruePixels) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        WritePng(dir / "x.png", c.spec);
+        WritePng(dir / "x.png", c.layout);
         EXPECT_EQ(Loaded(dir / "x.png"), c.expected);
     }
 }

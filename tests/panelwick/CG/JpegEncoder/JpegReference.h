@@ -16,19 +16,19 @@ namespace JpegReference {
 using CG::JpegTables::kChrominanceBase;
 using CG::JpegTables::kLuminanceBase;
 using CG::JpegTables::kZigzag;
-using Spec = CG::JpegTables::HuffmanSpec;
+using HuffmanDefinition = CG::JpegTables::HuffmanSpec;
 
 struct Huffman {
     uint16_t code[256] = {};
     uint8_t length[256] = {};
 
-    explicit Huffman(const Spec& spec) {
+    explicit Huffman(const HuffmanDefinition& definition) {
         int k = 0;
         uint16_t next = 0;
         for (int bits = 1; bits <= 16; ++bits) {
-            for (int i = 0; i < spec.counts[bits - 1]; ++i, ++k) {
-                code[spec.symbols[k]] = next++;
-                length[spec.symbols[k]] = uint8_t(bits);
+            for (int i = 0; i < definition.counts[bits - 1]; ++i, ++k) {
+                code[definition.symbols[k]] = next++;
+                length[definition.symbols[k]] = uint8_t(bits);
             }
             next = uint16_t(next << 1);
         }
@@ -88,10 +88,10 @@ private:
         for (int b : bytes) out_.push_back(uint8_t(b));
     }
 
-    void Table(int classId, const Spec& spec) {
+    void Table(int classId, const HuffmanDefinition& definition) {
         out_.push_back(uint8_t(classId));
-        out_.insert(out_.end(), spec.counts, spec.counts + 16);
-        out_.insert(out_.end(), spec.symbols, spec.symbols + spec.symbolCount);
+        out_.insert(out_.end(), definition.counts, definition.counts + 16);
+        out_.insert(out_.end(), definition.symbols, definition.symbols + definition.symbolCount);
     }
 
     void Headers(const uint8_t* lum, const uint8_t* chr, bool colour) {
