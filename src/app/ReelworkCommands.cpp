@@ -1,5 +1,6 @@
 // The commands of the main window's toolbar and menu.
 #include <cstdio>
+#include <memory>
 
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -16,6 +17,8 @@
 #include "production/ui/ProgressCtrl.h"
 #include "project/Version.h"
 #include "project/ui/DocumentView.h"
+#include "project/ui/EditDlg.h"
+#include "project/ui/PropertiesDlg.h"
 
 namespace {
 
@@ -206,14 +209,24 @@ void Reelwork::EditMovieProperties() {
     document.NotifyRepaint();
 }
 
-// The movie object editor and the movie properties dialog are separate dialogs; until they
-// are built in, every edit counts as cancelled.
-bool Reelwork::RunObjectEditor(MovieObject&) {
-    return false;
+bool Reelwork::RunObjectEditor(MovieObject& object) {
+    const Document& document = view_->document();
+    std::unique_ptr<EditDlg> dialog;
+    {
+        Win::WaitCursor wait;
+        dialog = std::make_unique<EditDlg>(object, document.folder(),
+                                           document.properties.backColor, this);
+    }
+    if (dialog->exec() != QDialog::Accepted) return false;
+    object.CopyPersistedFields(dialog->object());
+    return true;
 }
 
-bool Reelwork::RunPropertiesDialog(MovieProperties&) {
-    return false;
+bool Reelwork::RunPropertiesDialog(MovieProperties& properties) {
+    PropertiesDlg dialog(properties, this);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    properties = dialog.properties();
+    return true;
 }
 
 // Makes movie.mp4 of the whole movie (window 0, 0) or of the given time window, showing the
