@@ -17,6 +17,7 @@
 #include <QTimer>
 
 #include "app/AudioScreenshots.h"
+#include "app/EditorScreenshots.h"
 #include "app/Reelwork.h"
 #include "panelwick/Sys/FrameFolder.h"
 #include "production/IMovieCreation.h"
@@ -91,6 +92,7 @@ ScreenshotTour::ScreenshotTour(Reelwork& window, const QString& folder)
          }},
         {400, [this] { Save(QStringLiteral("main-window.png")); }},
         {0, [this] { SaveAudioDialogShots(window_, folder_); }},
+        {0, [this] { SaveEditorShots(window_, folder_); }},
         {0,
          [this] {
              Key(Qt::Key_C, Qt::ControlModifier);
