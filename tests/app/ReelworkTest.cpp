@@ -1,6 +1,8 @@
+#include <functional>
 #include <set>
 
 #include <QAction>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QTemporaryDir>
@@ -15,6 +17,9 @@
 #include "production/ui/ProgressCtrl.h"
 #include "project/FakePrompt.h"
 #include "project/ui/DocumentView.h"
+#include "project/ui/EditDlg.h"
+#include "render/FrameComposer.h"
+#include "render/PrepareObject.h"
 #include "support/QtTest.h"
 
 namespace {
@@ -47,6 +52,42 @@ const std::set<CommandId> kTools = {CommandId::AppendAudio,       CommandId::Nor
                                     CommandId::SmoothAudioEnds,   CommandId::AddBackMusic,
                                     CommandId::CombineAudioVideo, CommandId::Mp4ToWave,
                                     CommandId::Mp3ToWave,         CommandId::WaveToMp3};
+
+// The pixels of one colour (0x00RRGGBB) in the left and in the right half of the project's
+// frame 0 as the movie draws it.
+std::pair<int, int> MoviePixelsOf(const Document& document, uint32_t rgb) {
+    const MovieProperties& p = document.properties;
+    std::vector<PreparedObject> prepared(document.objects.size());
+    for (size_t i = 0; i < prepared.size(); ++i) {
+        const MovieObject& o = document.objects[i];
+        if (PrepareObject(o, prepared[i], document.folder(), p.width, p.height).failed()) return {};
+    }
+    CG::DIBitmap frame;
+    CG::ImageRGBA video;
+    frame.Create(24, 0, p.width, p.height, false);
+    const FrameScene scene{document.objects, prepared, p, document.folder()};
+    if (ComposeFrame(scene, 0, frame, video).failed()) return {};
+    std::pair<int, int> count;
+    for (int y = 0; y < frame.height(); ++y) {
+        const uint8_t* q = frame.pixels() + size_t(y) * frame.stride();
+        for (int x = 0; x < frame.width(); ++x, q += 3) {
+            if ((uint32_t(q[2]) << 16 | q[1] << 8 | q[0]) != rgb) continue;
+            ++(x < frame.width() / 2 ? count.first : count.second);
+        }
+    }
+    return count;
+}
+
+// Runs `edit` on the object editor that is shown next, then presses its OK.
+void EditWhenShown(std::function<void(EditDlg&)> edit, int triesLeft) {
+    if (auto* dialog = qobject_cast<EditDlg*>(QApplication::activeModalWidget())) {
+        dialog->WaitUntilPrepared();
+        edit(*dialog);
+        dialog->accept();
+    } else if (triesLeft > 0) {
+        QTimer::singleShot(10, [=] { EditWhenShown(edit, triesLeft - 1); });
+    }
+}
 
 }  // namespace
 
@@ -220,6 +261,40 @@ private slots:
         QCOMPARE(creation->windowBegin, 0u);
         window->RunCommand(CommandId::Stop);
         QTRY_COMPARE(window->mode(), int(Reelwork::kEditing));
+    }
+
+    void EditingATextObjectChangesTheMovie() {
+        NewProject("Trip");
+        doc().properties.width = 640;
+        doc().properties.height = 360;
+        doc().properties.backColor = 0;
+        MovieObject text;
+        text.type = MovieObjectType::Text;
+        text.text = u"Hello";
+        text.end = 5000;
+        text.frontColor = text.backColor = 0xFFFFFF;
+        text.beginState.x = text.endState.x = 1200 * 10000;
+        text.beginState.y = text.endState.y = 450 * 10000;
+        doc().objects = {text};
+        doc().NotifyRepaint();
+        const std::pair<int, int> white = MoviePixelsOf(doc(), 0xFFFFFF);
+        QVERIFY(white.first == 0 && white.second > 100);
+
+        ClickRow(0);
+        EditWhenShown(
+            [](EditDlg& dialog) {
+                dialog.ChooseColor(true, 0x0000FF);  // red
+                dialog.WaitUntilPrepared();
+                dialog.box(EditDlg::kX)->setText(QStringLiteral("400"));
+            },
+            300);
+        QTest::mouseDClick(window->view().viewport(), Qt::LeftButton, Qt::NoModifier,
+                           QPoint(30, 2));
+        QTRY_COMPARE(doc().objects[0].frontColor, 0x0000FFu);
+        QCOMPARE(doc().objects[0].beginState.x, 400 * 10000);
+        QVERIFY(doc().CanUndo());
+        const std::pair<int, int> red = MoviePixelsOf(doc(), 0xFF0000);
+        QVERIFY(red.first > 100 && red.second == 0);
     }
 
     void AskToSaveCancelKeepsEverything() {
