@@ -221,30 +221,7 @@ TEST(EditorCommands, ButtonTextsAndTitles) {
     EXPECT_FALSE(BlackTextOn(0x0000FF));  // red 255: 76
 }
 
-TEST(PropertiesForm, ListsAndSelections) {
-    std::string sizes;
-    for (const auto& item : PropertiesForm::Sizes()) sizes += item.text + " ";
-    EXPECT_EQ(sizes,
-              "160x90 320x180 426x240 480x270 640x360 800x450 853x480 1280x720 1600x900 "
-              "1920x1080 2560x1440 ");
-    EXPECT_EQ(PropertiesForm::FramesPerSecond()[23].text, "24 recommended");
-    EXPECT_EQ(PropertiesForm::MovieQualities().size(), 20u);
-    EXPECT_EQ(PropertiesForm::JpgQualities().size(), 91u);
-
-    MovieProperties p;
-    p.width = 1280;
-    p.height = 720;
-    p.fps = 25;
-    PropertiesForm form = PropertiesForm::FromProperties(p);
-    EXPECT_EQ(form.size, 7);
-    EXPECT_EQ(form.fps, 24);
-    form.size = 9;
-    ASSERT_TRUE(form.Apply(p));
-    EXPECT_EQ(p.width, 1920);
-    EXPECT_EQ(p.height, 1080);
-}
-
-TEST(PropertiesForm, UnknownValuesFallBackOrBlockOk) {
+TEST(PropertiesForm, ListsFallBackForUnknownValuesAndBlockOk) {
     MovieProperties p;
     p.width = 800;
     p.height = 600;
@@ -265,6 +242,14 @@ TEST(PropertiesForm, UnknownValuesFallBackOrBlockOk) {
     EXPECT_EQ(p.fps, 24);
     EXPECT_EQ(p.movieQuality, 70);
     EXPECT_TRUE(p.darkTheme);
+
+    std::string sizes;
+    for (const auto& item : PropertiesForm::Sizes()) sizes += item.text + " ";
+    EXPECT_EQ(sizes,
+              "160x90 320x180 426x240 480x270 640x360 800x450 853x480 1280x720 1600x900 "
+              "1920x1080 2560x1440 ");
+    EXPECT_EQ(PropertiesForm::FramesPerSecond()[23].text, "24 recommended");
+    EXPECT_EQ(PropertiesForm::JpgQualities().size(), 91u);
 }
 
 TEST(ProjectFileList, ListsTheTypesFilesSortedWithoutCase) {

@@ -167,7 +167,6 @@ private slots:
         PropertiesDlg properties(p);
         QCOMPARE(properties.sizeList()->currentText(), QStringLiteral("1280x720"));
         QCOMPARE(properties.fpsList()->currentText(), QStringLiteral("7"));
-        QCOMPARE(properties.fpsList()->itemText(23), QStringLiteral("24 recommended"));
         QCOMPARE(properties.movieQualityList()->currentIndex(), -1);
         properties.show();
         properties.accept();
