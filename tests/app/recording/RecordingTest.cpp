@@ -11,6 +11,8 @@
 #include "panelwick/Sys/FrameTimeTable.h"
 #include "project/FakePrompt.h"
 #include "project/ui/DocumentView.h"
+#include "render/FrameComposer.h"
+#include "render/PrepareObject.h"
 #include "support/QtTest.h"
 #include "support/XvfbServer.h"
 #include "video/ui/GetReadyDlg.h"
@@ -42,6 +44,28 @@ void SelectTitle(QListWidget* list, const QString& title) {
 // restored after two seconds ends the recording, which has become a frame folder.
 class RecordingTest : public QObject {
     Q_OBJECT
+
+    // A video object of the recording fills the middle of the movie's frame half a second in.
+    static void MovieShowsTheRecording(Document& doc) {
+        MovieObject video;
+        video.type = MovieObjectType::Video;
+        video.fileName = u"New screen recording";
+        video.end = 1500;
+        video.beginState.x = video.endState.x = 800 * 10000;
+        video.beginState.y = video.endState.y = 450 * 10000;
+        doc.objects = {video};
+        const MovieProperties& p = doc.properties;
+        std::vector<PreparedObject> prepared(1);
+        QVERIFY(PrepareObject(video, prepared[0], doc.folder(), p.width, p.height).ok());
+        CG::DIBitmap frame;
+        CG::ImageRGBA picture;
+        QVERIFY(frame.Create(24, 0, p.width, p.height, false));
+        const FrameScene scene{doc.objects, prepared, p, doc.folder()};
+        QVERIFY(ComposeFrame(scene, p.fps / 2, frame, picture).ok());
+        const uint8_t* middle =
+            frame.pixels() + size_t(p.height / 2) * frame.stride() + p.width / 2 * 3;
+        QVERIFY(std::abs(middle[2] - 0xC0) < 8 && std::abs(middle[0] - 0x10) < 8);
+    }
 
     QTemporaryDir dir;
     FakePrompt prompt;
@@ -124,6 +148,7 @@ private slots:
         QVERIFY(std::abs(qRed(middle) - 0xC0) < 8 && std::abs(qBlue(middle) - 0x10) < 8);
         QTest::qWait(200);  // no picture after the end
         QCOMPARE(Sys::ListFilesWithExtension(folder, ".jpg").size(), pictures);
+        MovieShowsTheRecording(doc);
         doc.CloseProject();
     }
 };
