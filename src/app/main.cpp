@@ -1,15 +1,13 @@
 // The desktop program: reelwork [PROJECT.rwk]
-#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <string>
 
 #include <QApplication>
 
-#include "app/Reelwork.h"
-#include "app/ScreenshotTour.h"
+#include "app/window/Reelwork.h"
+#include "editing/MainWindowRules.h"
 #include "production/MoviePipeline.h"
-#include "project/MainWindowRules.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
@@ -25,10 +23,5 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) commandLine += (i > 1 ? " " : "") + std::string(argv[i]);
     const std::string path = ProjectPathFromCommandLine(commandLine);
     if (!path.empty()) window.OpenProject(std::filesystem::absolute(path).string());
-
-    std::unique_ptr<ScreenshotTour> tour;
-    if (const char* folder = std::getenv("REELWORK_SCREENSHOTS")) {
-        tour = std::make_unique<ScreenshotTour>(window, folder);
-    }
     return application.exec();
 }

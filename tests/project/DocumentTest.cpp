@@ -1,11 +1,11 @@
-#include <gtest/gtest.h>
-
 #include <filesystem>
 
-#include "FakePrompt.h"
+#include <gtest/gtest.h>
+
 #include "panelwick/Sys/FileSystem.h"
 #include "project/CustomColors.h"
 #include "project/Document.h"
+#include "support/FakePrompt.h"
 #include "support/TempDir.h"
 
 namespace fs = std::filesystem;

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "FakePrompt.h"
 #include "project/Document.h"
 #include "project/TimelineEditor.h"
+#include "support/FakePrompt.h"
 
 namespace {
 
@@ -163,7 +163,8 @@ TEST_F(TimelineEditorTest, DeleteAsksWithTheRightTextAndCutSkipsTheQuestion) {
 TEST(DocumentExtent, IsThirtyFontHeightsPlusFourPixelsASecond) {
     Document doc;
     EXPECT_EQ(doc.HorizontalExtent(16), 480);
-    doc.objects = {Object(MovieObjectType::Image, 0, 5000), Object(MovieObjectType::Image, 0, 60000),
+    doc.objects = {Object(MovieObjectType::Image, 0, 5000),
+                   Object(MovieObjectType::Image, 0, 60000),
                    Object(MovieObjectType::Image, 0, 20000)};
     EXPECT_EQ(doc.HorizontalExtent(16), 720);
 }

@@ -1,0 +1,346 @@
+#include <functional>
+#include <set>
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <QUrl>
+
+#include "app/editor/EditDlg.h"
+#include "app/progress/ProgressCtrl.h"
+#include "app/timeline/DocumentView.h"
+#include "app/window/Reelwork.h"
+#include "panelwick/Sys/FileSystem.h"
+#include "panelwick/Win/Metrics.h"
+#include "panelwick/Win/Notice.h"
+#include "production/IMovieCreation.h"
+#include "render/FrameComposer.h"
+#include "render/PrepareObject.h"
+#include "support/FakePrompt.h"
+#include "support/QtTest.h"
+
+namespace {
+
+// Records how it was started and ends when asked to stop.
+class FakeCreation : public IMovieCreation {
+public:
+    int starts = 0;
+    uint32_t windowBegin = 0, windowEnd = 0;
+    std::string error;
+    EndNotice onEnd;
+
+    bool Start(Document&, uint32_t begin, uint32_t end, EndNotice notice) override {
+        ++starts;
+        windowBegin = begin;
+        windowEnd = end;
+        onEnd = std::move(notice);
+        return true;
+    }
+    void RequestStop() override { onEnd(); }
+    void Wait() override {}
+    std::string ErrorText() const override { return error; }
+    int CurrentStage() const override { return 3; }
+    bool TakeStageRestart() override { return false; }
+    double ProgressFraction() const override { return 0.5; }
+};
+
+const std::set<CommandId> kTools = {CommandId::AppendAudio,       CommandId::NormalizeAudio,
+                                    CommandId::BoostBass,         CommandId::CutAudio,
+                                    CommandId::SmoothAudioEnds,   CommandId::AddBackMusic,
+                                    CommandId::CombineAudioVideo, CommandId::Mp4ToWave,
+                                    CommandId::Mp3ToWave,         CommandId::WaveToMp3};
+
+// The pixels of one colour (0x00RRGGBB) in the left and in the right half of the project's
+// frame 0 as the movie draws it.
+std::pair<int, int> MoviePixelsOf(const Document& document, uint32_t rgb) {
+    const MovieProperties& p = document.properties;
+    std::vector<PreparedObject> prepared(document.objects.size());
+    for (size_t i = 0; i < prepared.size(); ++i) {
+        const MovieObject& o = document.objects[i];
+        if (PrepareObject(o, prepared[i], document.folder(), p.width, p.height).failed()) return {};
+    }
+    CG::DIBitmap frame;
+    CG::ImageRGBA video;
+    frame.Create(24, 0, p.width, p.height, false);
+    const FrameScene scene{document.objects, prepared, p, document.folder()};
+    if (ComposeFrame(scene, 0, frame, video).failed()) return {};
+    std::pair<int, int> count;
+    for (int y = 0; y < frame.height(); ++y) {
+        const uint8_t* q = frame.pixels() + size_t(y) * frame.stride();
+        for (int x = 0; x < frame.width(); ++x, q += 3) {
+            if ((uint32_t(q[2]) << 16 | q[1] << 8 | q[0]) != rgb) continue;
+            ++(x < frame.width() / 2 ? count.first : count.second);
+        }
+    }
+    return count;
+}
+
+// Runs `edit` on the object editor that is shown next, then presses its OK.
+void EditWhenShown(std::function<void(EditDlg&)> edit, int triesLeft) {
+    if (auto* dialog = qobject_cast<EditDlg*>(QApplication::activeModalWidget())) {
+        dialog->WaitUntilPrepared();
+        edit(*dialog);
+        dialog->accept();
+    } else if (triesLeft > 0) {
+        QTimer::singleShot(10, [=] { EditWhenShown(edit, triesLeft - 1); });
+    }
+}
+
+}  // namespace
+
+class ReelworkTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<Reelwork> window;
+    FakeCreation* creation = nullptr;
+    FakePrompt prompt;
+
+    Document& doc() { return window->view().document(); }
+    std::string Path(const char* name) { return dir->filePath(name).toStdString(); }
+    std::set<CommandId> Enabled() {
+        std::set<CommandId> ids;
+        for (const ToolbarButton& b : kToolbarButtons) {
+            if (b.id != CommandId::None && window->action(b.id)->isEnabled()) ids.insert(b.id);
+        }
+        return ids;
+    }
+    void NewProject(const char* name) {
+        QVERIFY(doc().New(Path(name), prompt));
+        window->RefreshCommands();
+    }
+    void ClickRow(int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        DocumentView& view = window->view();
+        QTest::mouseClick(view.viewport(), Qt::LeftButton, modifiers,
+                          QPoint(30, row * view.rowHeight() + 2));
+    }
+    void Drop(const std::string& path) {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
+        // A drop goes where the drag entered.
+        QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton,
+                              Qt::NoModifier);
+        QCoreApplication::sendEvent(window.get(), &enter);
+        QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(window.get(), &drop);
+    }
+
+private slots:
+    void init() {
+        dir = std::make_unique<QTemporaryDir>();
+        window = std::make_unique<Reelwork>();
+        auto fake = std::make_unique<FakeCreation>();
+        creation = fake.get();
+        window->SetMovieCreation(std::move(fake));
+        window->show();
+        prompt = FakePrompt();
+    }
+    void cleanup() {
+        doc().CloseProject();  // nothing left to ask about
+        window.reset();
+        dir.reset();
+    }
+
+    void ToolbarHoldsEveryCommandInOrder() {
+        const QList<QAction*> actions = window->toolbar()->actions();
+        QCOMPARE(actions.size(), kToolbarButtonCount);
+        const int icon = Win::NearestIconSize(0.42333 * Win::ScreenDpi() / 2.54);
+        QCOMPARE(window->toolbar()->iconSize(), QSize(icon, icon));
+        for (int i = 0; i < kToolbarButtonCount; ++i) {
+            const ToolbarButton& button = kToolbarButtons[i];
+            QCOMPARE(actions[i]->isSeparator(), button.id == CommandId::None);
+            if (button.id == CommandId::None) continue;
+            QCOMPARE(actions[i]->toolTip(), QString::fromLatin1(button.text));
+            QVERIFY(!actions[i]->icon().isNull());
+            QWidget* widget = window->toolbar()->widgetForAction(actions[i]);
+            QCOMPARE(widget->width(), icon + Win::CmToPixels(0.1));
+        }
+        QMenu* help = window->menuBar()->findChild<QMenu*>();
+        QCOMPARE(help->title(), QStringLiteral("&Help"));
+        QCOMPARE(help->actions().size(), 1);
+        QCOMPARE(help->actions()[0]->text(), QStringLiteral("&About ..."));
+        QCOMPARE(help->actions()[0]->shortcuts(),
+                 QList<QKeySequence>({QKeySequence(QStringLiteral("Alt+?")),
+                                      QKeySequence(QStringLiteral("Alt+/"))}));
+    }
+
+    void CommandStatesFollowProjectAndSelection() {
+        std::set<CommandId> expected = kTools;
+        expected.insert({CommandId::New, CommandId::Open, CommandId::Help});
+        QCOMPARE(Enabled(), expected);
+        QCOMPARE(window->windowTitle(), QStringLiteral("Reelwork 1.0"));
+
+        NewProject("Trip");
+        const auto none = Enabled();
+        QVERIFY(none.contains(CommandId::CreateMovie));
+        QVERIFY(none.contains(CommandId::PlayMovieInPosition));
+        QVERIFY(!none.contains(CommandId::PlayMovie));
+        QVERIFY(!none.contains(CommandId::Delete));
+        QVERIFY(!none.contains(CommandId::Save));
+
+        ClickRow(0);
+        const auto one = Enabled();
+        QVERIFY(one.contains(CommandId::Delete) && one.contains(CommandId::Copy) &&
+                one.contains(CommandId::Cut));
+        QVERIFY(!one.contains(CommandId::AlignTime) && !one.contains(CommandId::MakeSameDuration) &&
+                !one.contains(CommandId::MoveAfter));
+        ClickRow(1, Qt::ShiftModifier);
+        const auto two = Enabled();
+        QVERIFY(two.contains(CommandId::AlignTime) && two.contains(CommandId::MakeSameDuration) &&
+                two.contains(CommandId::MoveAfter));
+
+        window->RunCommand(CommandId::Copy);
+        QVERIFY(Enabled().contains(CommandId::Paste));
+        QVERIFY(Sys::WriteWholeFile(doc().folder() + "/movie.mp4", "x"));
+        window->RunCommand(CommandId::MoveAfter);  // refreshes: movie.mp4 is seen now
+        QCOMPARE(doc().objects[1].begin, 3100u);
+        QVERIFY(Enabled().contains(CommandId::PlayMovie));
+        QVERIFY(Enabled().contains(CommandId::Undo));
+    }
+
+    void TitleShowsUnsavedChanges() {
+        NewProject("Trip");
+        QCOMPARE(window->windowTitle(), QStringLiteral("Trip"));
+        ClickRow(0);
+        QTest::keyClick(&window->view(), Qt::Key_Space);
+        QCOMPARE(window->windowTitle(), QStringLiteral("Trip"));  // the edit notice is posted
+        QCoreApplication::processEvents();
+        QCOMPARE(window->windowTitle(), QStringLiteral("Trip*"));
+        QVERIFY(window->action(CommandId::Save)->isEnabled());
+        window->RunCommand(CommandId::Save);
+        QCOMPARE(window->windowTitle(), QStringLiteral("Trip"));
+        QVERIFY(!window->action(CommandId::Save)->isEnabled());
+    }
+
+    void CreateMovieKeepsTheWindowBusyUntilItEnds() {
+        NewProject("Trip");
+        QVERIFY(Sys::WriteWholeFile(doc().folder() + "/movie.mp4", "old"));
+        window->RunCommand(CommandId::CreateMovie);
+        QCOMPARE(creation->starts, 1);
+        QVERIFY(!Sys::FileExists(doc().folder() + "/movie.mp4"));
+        QCOMPARE(window->mode(), int(Reelwork::kCreating));
+        QCOMPARE(window->currentPage(), static_cast<QWidget*>(&window->progress()));
+        QCOMPARE(Enabled(), (std::set<CommandId>{CommandId::Stop, CommandId::Help}));
+        QCOMPARE(window->windowTitle(), QStringLiteral("Trip"));
+        QVERIFY(!window->close());
+        QVERIFY(window->isVisible());
+
+        // Only the end notice with 123 and 456 counts.
+        Win::PostNotice(window.get(), Reelwork::kCreationEndNotice, 1, 2);
+        QCoreApplication::processEvents();
+        QCOMPARE(window->mode(), int(Reelwork::kCreating));
+
+        creation->error = "Error\r\n\r\nffmpeg";
+        QString shown;
+        AnswerNextMessageBox(QMessageBox::Ok, &shown);
+        window->RunCommand(CommandId::Stop);
+        QTRY_COMPARE(window->mode(), int(Reelwork::kEditing));
+        QTRY_COMPARE(shown, QStringLiteral("Error\r\n\r\nffmpeg"));
+        QCOMPARE(window->currentPage(), static_cast<QWidget*>(&window->view()));
+        QVERIFY(Enabled().contains(CommandId::CreateMovie));
+        QVERIFY(!Enabled().contains(CommandId::Stop));
+    }
+
+    void PlayInPositionMakesTheSelectedObjectsTime() {
+        NewProject("Trip");
+        window->RunCommand(CommandId::PlayMovieInPosition);
+        QCOMPARE(creation->starts, 0);  // nothing selected
+        doc().objects[1].begin = 1500;
+        doc().objects[1].end = 4000;
+        ClickRow(1);
+        window->RunCommand(CommandId::PlayMovieInPosition);
+        QCOMPARE(creation->starts, 1);
+        QCOMPARE(creation->windowBegin, 1500u);
+        QCOMPARE(creation->windowEnd, 4000u);
+        window->RunCommand(CommandId::Stop);
+        QTRY_COMPARE(window->mode(), int(Reelwork::kEditing));
+        window->RunCommand(CommandId::CreateMovie);
+        QCOMPARE(creation->windowBegin, 0u);
+        window->RunCommand(CommandId::Stop);
+        QTRY_COMPARE(window->mode(), int(Reelwork::kEditing));
+    }
+
+    void EditingATextObjectChangesTheMovie() {
+        NewProject("Trip");
+        doc().properties.width = 640;
+        doc().properties.height = 360;
+        doc().properties.backColor = 0;
+        MovieObject text;
+        text.type = MovieObjectType::Text;
+        text.text = u"Hello";
+        text.end = 5000;
+        text.frontColor = text.backColor = 0xFFFFFF;
+        text.beginState.x = text.endState.x = 1200 * 10000;
+        text.beginState.y = text.endState.y = 450 * 10000;
+        doc().objects = {text};
+        doc().NotifyRepaint();
+        const std::pair<int, int> white = MoviePixelsOf(doc(), 0xFFFFFF);
+        QVERIFY(white.first == 0 && white.second > 100);
+
+        ClickRow(0);
+        EditWhenShown(
+            [](EditDlg& dialog) {
+                dialog.ChooseColor(true, 0x0000FF);  // red
+                dialog.WaitUntilPrepared();
+                dialog.box(EditDlg::kX)->setText(QStringLiteral("400"));
+            },
+            300);
+        QTest::mouseDClick(window->view().viewport(), Qt::LeftButton, Qt::NoModifier,
+                           QPoint(30, 2));
+        QTRY_COMPARE(doc().objects[0].frontColor, 0x0000FFu);
+        QCOMPARE(doc().objects[0].beginState.x, 400 * 10000);
+        QVERIFY(doc().CanUndo());
+        const std::pair<int, int> red = MoviePixelsOf(doc(), 0xFF0000);
+        QVERIFY(red.first > 100 && red.second == 0);
+    }
+
+    void AskToSaveCancelKeepsEverything() {
+        NewProject("Trip");
+        ClickRow(0);
+        QTest::keyClick(&window->view(), Qt::Key_F3);
+        const auto objects = doc().objects;
+        const std::string file = doc().file();
+        for (CommandId id : {CommandId::New, CommandId::Open}) {
+            QString question;
+            AnswerNextMessageBox(QMessageBox::Cancel, &question);
+            window->RunCommand(id);
+            QCOMPARE(question, QStringLiteral("Do you want to save the changes?"));
+        }
+        AnswerNextMessageBox(QMessageBox::Cancel);
+        QVERIFY(!window->close());
+        QVERIFY(window->isVisible());
+        QCOMPARE(doc().objects, objects);
+        QCOMPARE(doc().file(), file);
+        QVERIFY(doc().CanUndo());
+        QVERIFY(!doc().saved());
+        QCOMPARE(window->windowTitle(), QStringLiteral("Trip*"));
+
+        AnswerNextMessageBox(QMessageBox::No);
+        QVERIFY(window->close());
+        QVERIFY(!doc().IsOpen());
+    }
+
+    void DroppedProjectFilesOpen() {
+        NewProject("Other");
+        const std::string other = doc().file();
+        doc().CloseProject();
+        NewProject("Trip");
+        QVERIFY(Sys::WriteWholeFile(Path("notes.txt"), "text"));
+        Drop(Path("notes.txt"));
+        QCOMPARE(window->windowTitle(), QStringLiteral("Trip"));
+        ClickRow(0);
+        QTest::keyClick(&window->view(), Qt::Key_F3);
+        QString question;
+        AnswerNextMessageBox(QMessageBox::No, &question);
+        Drop(other);
+        QCOMPARE(question, QStringLiteral("Do you want to save the changes?"));
+        QCOMPARE(QString::fromStdString(doc().file()), QString::fromStdString(other));
+        QCOMPARE(window->windowTitle(), QStringLiteral("Other"));
+    }
+};
+
+REELWORK_QTEST_MAIN(ReelworkTest)
+#include "ReelworkTest.moc"
