@@ -122,7 +122,7 @@ void Mixdown(const fs::path& dir, const std::string& cli) {
         const std::vector<MovieObject> objects = Objects(movie);
         std::vector<double> times;
         for (int run = 0; run < (movie <= 60 ? 3 : 1); ++run) {
-            Mt::Progress progress;
+            Mt::Task progress;
             const auto start = std::chrono::steady_clock::now();
             if (MixSoundtrack(objects, properties, dir.string(), dir / "movie.wav", progress)
                     .failed()) {

@@ -5,12 +5,11 @@
 // hard-linked copy of tmp (frames and soundtrack), then runs the real encoder; afterwards the
 // real encoder runs alone on that copy with the same command line. Prints each stage's time,
 // both totals and their ratio (target: at most 1.3).
-#include <sys/stat.h>
-
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <sys/stat.h>
 #include <thread>
 
 #include "panelwick/Sys/FileSystem.h"
@@ -72,8 +71,8 @@ bool MakeProject(const fs::path& dir, Document& doc) {
     doc.objects.push_back(bar);
     // 30 s of sound: the sample repeated.
     const std::string sample = doc.folder() + "/sample.wav";
-    const std::string loop = "ffmpeg -v error -y -stream_loop 9 -i \"" + sample + "\" \"" +
-                             doc.folder() + "/long.wav\"";
+    const std::string loop =
+        "ffmpeg -v error -y -stream_loop 9 -i \"" + sample + "\" \"" + doc.folder() + "/long.wav\"";
     return Sys::Process::RunAndWait(loop, "") && doc.Save().ok();
 }
 
@@ -102,7 +101,7 @@ int main() {
     const Clock::time_point start = Clock::now();
     Clock::time_point stageStart = start;
     bool ended = false;
-    pipeline.Start(doc, 0, 0, [&ended] { ended = true; });
+    (void)pipeline.Start(doc, 0, 0, [&ended] { ended = true; });
     for (;;) {
         const int now = pipeline.CurrentStage();
         if (now != stage) {
@@ -116,9 +115,8 @@ int main() {
     }
     pipeline.Wait();
     const double whole = Seconds(start, Clock::now());
-    if (!pipeline.ErrorText().empty()) {
-        std::fprintf(stderr, "%s\n%s", pipeline.ErrorText().c_str(),
-                     pipeline.encoderOutput().c_str());
+    if (!pipeline.Result().ok()) {
+        std::fprintf(stderr, "%s\n", pipeline.Result().FullText().c_str());
         return 1;
     }
 

@@ -95,14 +95,12 @@ bool RenderMovie(const std::vector<MovieObject>& objects, const MovieProperties&
         }
     }
     std::atomic<uint32_t> framesDone{0};
-    std::atomic<int64_t> progress{0};
-    Mt::StopFlags stopFlags;
+    Mt::Task task;
     Mt::SharedText errorText;
     const FrameJob job{.scene = {objects, prepared, properties, folder},
                        .frameCount = FrameCount(objects, properties.fps),
                        .framesDone = framesDone,
-                       .progress = progress,
-                       .stopFlags = stopFlags,
+                       .task = task,
                        .errorText = errorText,
                        .notifyError = {}};
     const uint32_t n = std::max(1u, std::thread::hardware_concurrency());

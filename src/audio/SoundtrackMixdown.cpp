@@ -7,7 +7,6 @@
 #include "audio/AudioMixState.h"
 #include "panelwick/Mm/AutoLevel.h"
 #include "panelwick/Mm/BufferedWaveFile.h"
-#include "panelwick/Mm/RoutineControl.h"
 #include "panelwick/Mm/VectorPath.h"
 #include "panelwick/Sys/FileSystem.h"
 
@@ -50,8 +49,8 @@ uint32_t MaxConcurrentAudio(const std::vector<MovieObject>& objects, uint8_t fps
 
 Sys::Result MixSoundtrack(const std::vector<MovieObject>& objects,
                           const MovieProperties& properties, const std::string& projectFolder,
-                          const std::filesystem::path& output, Mt::Progress& progress,
-                          uint32_t windowBegin, const std::atomic<bool>* stop) {
+                          const std::filesystem::path& output, Mt::Task& task,
+                          uint32_t windowBegin) {
     Sys::DeleteFile(output);
     if (windowBegin != 0 || !HasAudioObjects(objects)) return {};
     const uint8_t fps = properties.fps;
@@ -110,17 +109,17 @@ Sys::Result MixSoundtrack(const std::vector<MovieObject>& objects,
             }
         }
         for (size_t j = 0; j < count; ++j) emit(sums[2 * j] / n, sums[2 * j + 1] / n);
-        progress.Set(double(first + count) / double(total));
-        if (stop != nullptr && stop->load(std::memory_order_relaxed)) {
+        task.SetProgress(double(first + count) / double(total));
+        if (task.Cancelled()) {
             closeAll();
             out.DiscardBuffered();
             (void)out.FlushAndClose();
             Sys::DeleteFile(output);
-            return Mm::kStoppedMessage;
+            return Mt::kStoppedMessage;
         }
     }
     while (written < total) emit(0.0, 0.0);
-    progress.Set(1.0);
+    task.SetProgress(1.0);
     const Sys::Result closed = out.FlushAndClose();
     closeAll();
     return closed;

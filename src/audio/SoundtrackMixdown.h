@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "panelwick/Mt/Progress.h"
+#include "panelwick/Mt/Task.h"
 #include "panelwick/Sys/Result.h"
 #include "project/MovieObject.h"
 #include "project/MovieProperties.h"
@@ -15,7 +15,8 @@
 // 44100 Hz, 16-bit stereo frames, as long as the movie.
 //
 // Movie creation calls it as its audio stage with output = project folder + "/tmp/movie.wav"
-// and the run's window begin; that stage ignores stop requests, so it passes no stop flag.
+// and the run's window begin; that stage ignores stop requests, so it passes a task of its own
+// that nobody cancels.
 // The function
 //   - deletes an existing output, and writes nothing more when the project has no audio
 //     object or windowBegin is not 0 (a window run has no soundtrack);
@@ -24,14 +25,14 @@
 //   - with the movie's normalize volume on, levels the sum through the look-ahead
 //     normaliser (its delay is compensated, the frame count stays the same);
 //   - clamps to -32767..32767, rounds down and writes;
-//   - sets `progress` (fraction of the samples done) as it goes.
+//   - sets the task's progress (fraction of the samples done) as it goes.
 // The only reported failure is that the output cannot be created. Memory use does not grow
-// with the movie's length. A set `stop` flag (the command line's Ctrl+C) ends the mix early
-// with Mm::kStoppedMessage and deletes the output.
+// with the movie's length. A cancelled task (the command line's Ctrl+C) ends the mix early
+// with Mt::kStoppedMessage and deletes the output.
 Sys::Result MixSoundtrack(const std::vector<MovieObject>& objects,
                           const MovieProperties& properties, const std::string& projectFolder,
-                          const std::filesystem::path& output, Mt::Progress& progress,
-                          uint32_t windowBegin = 0, const std::atomic<bool>* stop = nullptr);
+                          const std::filesystem::path& output, Mt::Task& task,
+                          uint32_t windowBegin = 0);
 
 bool HasAudioObjects(const std::vector<MovieObject>& objects);
 // Frames of the movie: fps x (latest end) / 1000, truncated.

@@ -1,10 +1,9 @@
 #include <memory>
 #include <vector>
 
-#include "audio/AudioTools.h"
+#include "audio/AppendJob.h"
 #include "cli/Command.h"
-#include "cli/RoutineRun.h"
-#include "panelwick/Mm/AppendWorker.h"
+#include "cli/JobRun.h"
 
 namespace Cli {
 
@@ -24,11 +23,11 @@ void AddAppendCommand(CLI::App& app, CommandRun& run) {
         run = [args] {
             std::vector<std::string> inputs;
             for (const std::string& input : args->inputs) inputs.push_back(AbsolutePath(input));
-            if (Sys::Result r = CheckAppendInputs(inputs); r.failed()) return Fail(r.message());
-            const std::string out = AbsolutePath(args->output);
-            return RunRoutine("Appending", out, [&](const Mm::RoutineControl& control) {
-                return Mm::AppendWaveFiles({inputs.begin(), inputs.end()}, out, control);
-            });
+            AppendJob job;
+            if (ToolMessage m = job.Plan(inputs, AbsolutePath(args->output)); m.failed()) {
+                return Fail(m.text);
+            }
+            return RunJob("Appending", job.output(), [&](Mt::Task& task) { return job.Run(task); });
         };
     });
 }

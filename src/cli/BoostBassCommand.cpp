@@ -1,11 +1,8 @@
 #include <memory>
 
-#include "audio/AudioTools.h"
-#include "cli/AudioToolInput.h"
+#include "audio/BoostBassJob.h"
 #include "cli/Command.h"
-#include "cli/RoutineRun.h"
-#include "panelwick/Mm/BoostBass.h"
-#include "panelwick/Sys/FileSystem.h"
+#include "cli/JobRun.h"
 
 namespace Cli {
 
@@ -28,15 +25,13 @@ void AddBoostBassCommand(CLI::App& app, CommandRun& run) {
         ->check(CLI::Range(1.0, 20.0));
     cmd->callback([&run, args] {
         run = [args] {
-            const std::string in = AbsolutePath(args->input);
-            std::string out;
-            if (Sys::Result r = PrepareToolInput(in, kBoostBassSuffix, true, out); r.failed()) {
-                return Fail(r.message());
+            BoostBassJob job;
+            if (ToolMessage m = job.Plan(AbsolutePath(args->input), args->frequency, args->gain);
+                m.failed()) {
+                return Fail(m.text);
             }
-            Sys::DeleteFile(out);
-            return RunRoutine("Boosting bass", out, [&](const Mm::RoutineControl& control) {
-                return Mm::BoostBass(in, out, args->frequency, args->gain, control);
-            });
+            return RunJob("Boosting bass", job.output(),
+                          [&](Mt::Task& task) { return job.Run(task); });
         };
     });
 }

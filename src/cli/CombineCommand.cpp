@@ -1,10 +1,8 @@
 #include <memory>
 
 #include "cli/Command.h"
-#include "panelwick/Sys/FileSystem.h"
+#include "cli/JobRun.h"
 #include "video/CombineJob.h"
-#include "video/Encoder.h"
-#include "video/EncoderJob.h"
 
 namespace Cli {
 namespace {
@@ -13,16 +11,9 @@ int Combine(CombineJob::Settings settings) {
     for (std::string* path : {&settings.audioPath, &settings.videoPath, &settings.outputPath}) {
         if (!path->empty()) *path = AbsolutePath(*path);
     }
-    std::string encoder;
-    if (!Encoder::Find(encoder)) return Fail(Encoder::kNotFound);
     CombineJob combine;
-    if (Sys::Result r = combine.Build(settings, encoder); r.failed()) return Fail(r.message());
-    EncoderJob job;
-    if (!RunEncoderJob(combine.commandLine(), combine.folder(), job)) return kExitFailure;
-    if (!Sys::FileExists(settings.outputPath)) {
-        return FailNoOutput(settings.outputPath, combine.commandLine(), job);
-    }
-    return kExitOk;
+    if (Sys::Result r = combine.Build(settings); r.failed()) return Fail(r.message());
+    return RunJob("", "", [&](Mt::Task& task) { return combine.Run(task); });
 }
 
 }  // namespace
@@ -30,8 +21,9 @@ int Combine(CombineJob::Settings settings) {
 void AddCombineCommand(CLI::App& app, CommandRun& run) {
     auto settings = std::make_shared<CombineJob::Settings>();
     auto* cmd = app.add_subcommand(
-        "combine", "Join a sound with a video (MP3 + MP4, streams copied) or with a numbered "
-                   "JPG series (WAVE + JPG files, --jpg-series) into one MP4 file");
+        "combine",
+        "Join a sound with a video (MP3 + MP4, streams copied) or with a numbered "
+        "JPG series (WAVE + JPG files, --jpg-series) into one MP4 file");
     cmd->add_option("--audio", settings->audioPath, "Sound: MP3, or WAVE with --jpg-series")
         ->required();
     cmd->add_option("--video", settings->videoPath,

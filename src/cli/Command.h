@@ -5,8 +5,6 @@
 
 #include <CLI/CLI.hpp>
 
-class EncoderJob;
-
 // Each command adds its sub-command to the application; when the command line selects it,
 // its callback stores in `run` the work to do, which returns the exit status.
 using CommandRun = std::function<int()>;
@@ -36,12 +34,6 @@ void AddEncodeJpegCommand(CLI::App& app, CommandRun& run);
 void AddCreateMovieCommand(CLI::App& app, CommandRun& run);
 void AddImportVideoCommand(CLI::App& app, CommandRun& run);
 void AddCombineCommand(CLI::App& app, CommandRun& run);
-
-// Runs an encoder command line in a folder and waits for it; false, after printing the job's
-// message, when the program could not be started.
-bool RunEncoderJob(const std::string& commandLine, const std::string& folder, EncoderJob& job);
-// Fails naming what the encoder did not write, the command line and its last lines.
-int FailNoOutput(const std::string& what, const std::string& commandLine, const EncoderJob& job);
 
 // Audio tools.
 void AddDurationCommand(CLI::App& app, CommandRun& run);

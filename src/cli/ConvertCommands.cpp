@@ -1,43 +1,16 @@
-#include <iostream>
 #include <memory>
 
 #include "cli/Command.h"
-#include "panelwick/Sys/FileSystem.h"
-#include "video/Encoder.h"
-#include "video/EncoderJob.h"
+#include "cli/JobRun.h"
 #include "video/MediaConversion.h"
 
 namespace Cli {
-
-bool RunEncoderJob(const std::string& commandLine, const std::string& folder, EncoderJob& job) {
-    if (!job.Start(commandLine, folder)) return Fail("Unable to start the encoder job"), false;
-    job.Wait();
-    if (!job.result().empty()) return Fail(job.result()), false;
-    return true;
-}
-
-int FailNoOutput(const std::string& what, const std::string& commandLine,
-                 const EncoderJob& job) {
-    return Fail("The encoder wrote no " + what + "; it ran:\n" + commandLine + "\n" +
-                job.outputTail());
-}
-
 namespace {
 
 int Convert(MediaConversion::Kind kind, const std::string& path) {
-    std::string encoder;
-    if (!Encoder::Find(encoder)) return Fail(Encoder::kNotFound);
     MediaConversion plan;
-    if (Sys::Result r = plan.Plan(kind, AbsolutePath(path), encoder); r.failed()) {
-        return Fail(r.message());
-    }
-    if (!Sys::FileExists(plan.input())) return Fail("Missing file: " + plan.input());
-    Sys::DeleteFile(plan.output());
-    EncoderJob job;
-    if (!RunEncoderJob(plan.commandLine(), encoder, job)) return kExitFailure;
-    if (!Sys::FileExists(plan.output())) return FailNoOutput(plan.output(), plan.commandLine(), job);
-    std::cout << plan.output() << '\n';
-    return kExitOk;
+    if (Sys::Result r = plan.Plan(kind, AbsolutePath(path)); r.failed()) return Fail(r.message());
+    return RunJob("", plan.output(), [&](Mt::Task& task) { return plan.Run(task); });
 }
 
 void AddConversion(CLI::App& app, CommandRun& run, const char* name, const char* help,

@@ -5,9 +5,9 @@
 
 #include "cli/CliPrompt.h"
 #include "cli/Command.h"
+#include "cli/JobRun.h"
 #include "cli/StageDisplay.h"
 #include "cli/StopSignal.h"
-#include "panelwick/Sys/FileSystem.h"
 #include "production/MoviePipeline.h"
 #include "project/Document.h"
 
@@ -23,10 +23,6 @@ int CreateMovie(const CreateMovieArgs& args) {
     Document document;
     CliPrompt prompt;
     if (!document.Open(AbsolutePath(args.project), prompt)) return kExitFailure;
-    const std::string movie = document.folder() + "/movie.mp4";
-    Sys::DeleteFile(movie);
-    if (Sys::FileExists(movie)) return Fail("Please close the video player");
-
     std::mutex mutex;
     std::condition_variable ended;
     bool done = false;
@@ -34,12 +30,12 @@ int CreateMovie(const CreateMovieArgs& args) {
     StopSignal stop;
     const uint32_t begin = args.window.empty() ? 0 : args.window[0];
     const uint32_t end = args.window.empty() ? 0 : args.window[1];
-    const bool started = pipeline.Start(document, begin, end, [&] {
+    const Sys::Result started = pipeline.Start(document, begin, end, [&] {
         std::lock_guard lock(mutex);
         done = true;
         ended.notify_all();
     });
-    if (!started) return Fail("Unable to start the movie creation");
+    if (started.failed()) return Fail(started.message());
 
     StageDisplay display(pipeline);
     std::unique_lock lock(mutex);
@@ -51,20 +47,10 @@ int CreateMovie(const CreateMovieArgs& args) {
     lock.unlock();
     pipeline.Wait();
 
-    const std::string error = pipeline.ErrorText();
-    display.Finish(error.empty() && !pipeline.stopped());
-    if (!error.empty()) {
-        std::cerr << error << '\n';
-        if (error.rfind("Error\r\n", 0) == 0 && !pipeline.encoderOutput().empty()) {
-            std::cerr << "\nThe encoder's last lines:\n" << pipeline.encoderOutput();
-        }
-        return kExitFailure;
-    }
-    if (pipeline.stopped() || stop.requested()) {
-        std::cerr << "Stopped\n";
-        return kExitStopped;
-    }
-    std::cout << movie << '\n';
+    const Mt::TaskResult result = pipeline.Result();
+    display.Finish(result.ok());
+    if (!result.ok()) return Finish(result);
+    std::cout << document.paths().movie() << '\n';
     return kExitOk;
 }
 
@@ -72,10 +58,11 @@ int CreateMovie(const CreateMovieArgs& args) {
 
 void AddCreateMovieCommand(CLI::App& app, CommandRun& run) {
     auto args = std::make_shared<CreateMovieArgs>();
-    auto* cmd = app.add_subcommand(
-        "create-movie", "Make PROJECT's movie.mp4: export pages, prepare pictures, render the "
-                        "frames on every core, mix the soundtrack and run the encoder. Ctrl+C "
-                        "stops at the next check (status 130), leaving the frames made so far");
+    auto* cmd =
+        app.add_subcommand("create-movie",
+                           "Make PROJECT's movie.mp4: export pages, prepare pictures, render the "
+                           "frames on every core, mix the soundtrack and run the encoder. Ctrl+C "
+                           "stops at the next check (status 130), leaving the frames made so far");
     cmd->add_option("PROJECT", args->project, "Project file (.rwk)")->required();
     cmd->add_option("--window", args->window,
                     "Only the frames from BEGIN_MS to END_MS, as \"Play movie in current "

@@ -1,11 +1,9 @@
 #include <charconv>
 #include <memory>
 
-#include "audio/AudioTools.h"
-#include "cli/AudioToolInput.h"
+#include "audio/CutJob.h"
 #include "cli/Command.h"
-#include "cli/RoutineRun.h"
-#include "panelwick/Mm/Assistant.h"
+#include "cli/JobRun.h"
 
 namespace Cli {
 namespace {
@@ -48,14 +46,11 @@ void AddCutCommand(CLI::App& app, CommandRun& run) {
             if (!ParseTime(args->start, t1) || !ParseTime(args->end, t2)) {
                 return Fail("The times must be seconds (75.5) or minutes and seconds (1:15.5)");
             }
-            const std::string in = AbsolutePath(args->input);
-            std::string out;
-            if (Sys::Result r = PrepareToolInput(in, kCutSuffix, false, out); r.failed()) {
-                return Fail(r.message());
+            CutJob job;
+            if (ToolMessage m = job.Plan(AbsolutePath(args->input), t1, t2); m.failed()) {
+                return Fail(m.text);
             }
-            return RunRoutine("", out, [&](const Mm::RoutineControl& control) {
-                return Mm::Assistant::CopyWaveFile(in, out, t1, t2, control);
-            });
+            return RunJob("", job.output(), [&](Mt::Task& task) { return job.Run(task); });
         };
     });
 }

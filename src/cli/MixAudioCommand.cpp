@@ -4,9 +4,7 @@
 #include "audio/SoundtrackMixdown.h"
 #include "cli/CliPrompt.h"
 #include "cli/Command.h"
-#include "cli/StopSignal.h"
-#include "cli/TerminalProgress.h"
-#include "panelwick/Mm/RoutineControl.h"
+#include "cli/JobRun.h"
 #include "panelwick/Sys/FileSystem.h"
 #include "project/Document.h"
 
@@ -34,23 +32,10 @@ void AddMixAudioCommand(CLI::App& app, CommandRun& run) {
                 std::printf("The project has no audio object; no soundtrack was written\n");
                 return kExitOk;
             }
-            StopSignal stop;
-            Mt::Progress progress;
-            TerminalProgress display(progress, "Mixing audio");
-            const Sys::Result result =
-                MixSoundtrack(document.objects, document.properties, document.folder(), out,
-                              progress, 0, &stop.flag());
-            if (stop.requested()) {
-                display.Abandon();
-                return kExitStopped;
-            }
-            if (result.failed()) {
-                display.Abandon();
-                return Fail(result.message());
-            }
-            display.Finish();
-            std::printf("%s\n", out.c_str());
-            return kExitOk;
+            return RunJob("Mixing audio", out, [&](Mt::Task& task) {
+                return MixSoundtrack(document.objects, document.properties, document.folder(), out,
+                                     task);
+            });
         };
     });
 }

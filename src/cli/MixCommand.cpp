@@ -1,9 +1,8 @@
 #include <memory>
 
+#include "audio/MixJob.h"
 #include "cli/Command.h"
-#include "cli/RoutineRun.h"
-#include "panelwick/Mm/Assistant.h"
-#include "panelwick/Sys/FileSystem.h"
+#include "cli/JobRun.h"
 
 namespace Cli {
 
@@ -28,22 +27,14 @@ void AddMixCommand(CLI::App& app, CommandRun& run) {
                   "not used; wins over --loop)");
     cmd->callback([&run, args] {
         run = [args] {
-            const std::string first = AbsolutePath(args->first);
-            const std::string second = AbsolutePath(args->second);
-            if (!Sys::FileExists(first) || !Sys::FileExists(second)) {
-                return Fail("Please provide a valid input file");
+            MixJob job;
+            const std::string out = args->output.empty() ? "" : AbsolutePath(args->output);
+            if (ToolMessage m = job.Plan(AbsolutePath(args->first), AbsolutePath(args->second), out,
+                                         args->balance, args->loop, args->autoLevel);
+                m.failed()) {
+                return Fail(m.text);
             }
-            if (args->output.empty()) return Fail("Please provide a valid output file");
-            const std::string out = AbsolutePath(args->output);
-            const int other = 100 - args->balance;
-            return RunRoutine("Mixing", out, [&](const Mm::RoutineControl& control) {
-                if (args->autoLevel) {
-                    return Mm::Assistant::MixVoiceMusicAutoLevel(first, second, out, control);
-                }
-                if (args->loop)
-                    return Mm::Assistant::MixVoiceMusic(first, second, other, out, control);
-                return Mm::Assistant::MixWaveFile(first, second, other, out, control);
-            });
+            return RunJob("Mixing", out, [&](Mt::Task& task) { return job.Run(task); });
         };
     });
 }

@@ -1,11 +1,8 @@
 #include <memory>
 
-#include "audio/AudioTools.h"
-#include "cli/AudioToolInput.h"
+#include "audio/NormalizeJob.h"
 #include "cli/Command.h"
-#include "cli/RoutineRun.h"
-#include "panelwick/Mm/Assistant.h"
-#include "panelwick/Sys/FileSystem.h"
+#include "cli/JobRun.h"
 
 namespace Cli {
 
@@ -16,15 +13,10 @@ void AddNormalizeCommand(CLI::App& app, CommandRun& run) {
     cmd->add_option("IN.wav", *input, "Mono or stereo 16-bit WAVE file")->required();
     cmd->callback([&run, input] {
         run = [input] {
-            const std::string in = AbsolutePath(*input);
-            std::string out;
-            if (Sys::Result r = PrepareToolInput(in, kNormalizeSuffix, true, out); r.failed()) {
-                return Fail(r.message());
-            }
-            Sys::DeleteFile(out);
-            return RunRoutine("Normalizing", out, [&](const Mm::RoutineControl& control) {
-                return Mm::Assistant::NormalizeVolume(in, out, control);
-            });
+            NormalizeJob job;
+            if (ToolMessage m = job.Plan(AbsolutePath(*input)); m.failed()) return Fail(m.text);
+            return RunJob("Normalizing", job.output(),
+                          [&](Mt::Task& task) { return job.Run(task); });
         };
     });
 }

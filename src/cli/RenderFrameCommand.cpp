@@ -6,11 +6,9 @@
 #include "panelwick/CG/JpegEncoder.h"
 #include "panelwick/CG/PngWriter.h"
 #include "panelwick/Sys/FileSystem.h"
-#include "production/PagePreparation.h"
+#include "production/ScenePreparation.h"
 #include "project/Document.h"
 #include "render/FrameComposer.h"
-#include "render/PrepareObject.h"
-#include "video/PageExportSession.h"
 
 namespace Cli {
 namespace {
@@ -41,27 +39,16 @@ int RenderFrame(const RenderFrameArgs& args) {
     Document document;
     CliPrompt prompt;
     if (!document.Open(AbsolutePath(args.project), prompt)) return kExitFailure;
-    const MovieProperties& p = document.properties;
-    std::vector<PreparedObject> prepared(document.objects.size());
-    PageExportSession pages;  // started at the first page object
-    bool started = false;
-    for (size_t i = 0; i < document.objects.size(); ++i) {
-        const MovieObject& o = document.objects[i];
-        Sys::Result r;
-        if (o.type == MovieObjectType::CorelDrawPage) {
-            if (!started && (r = pages.Start()).failed()) return Fail(r.message());
-            started = true;
-            r = PreparePageObject(pages, o, prepared[i], document.folder(), p.width, p.height);
-        } else {
-            r = PrepareObject(o, prepared[i], document.folder(), p.width, p.height);
-        }
-        if (r.failed()) return Fail(r.message());
+    ScenePreparation preparation(document.objects, document.properties, document.paths());
+    if (Mt::TaskResult r = preparation.PrepareAll(Mt::Task::Unwatched()); !r.ok()) {
+        return Fail(r.message());
     }
+    PreparedScene& scene = preparation.scene();
+    const MovieProperties& p = scene.properties;
     CG::DIBitmap frame;
     CG::ImageRGBA video;
     if (!frame.Create(24, 0, p.width, p.height, false)) return Fail("Out of memory");
-    const FrameScene scene{document.objects, prepared, p, document.folder()};
-    if (Sys::Result r = ComposeFrame(scene, args.frame, frame, video); r.failed()) {
+    if (Sys::Result r = ComposeFrame(scene.frameScene(), args.frame, frame, video); r.failed()) {
         return Fail(r.message());
     }
     if (Sys::Result r = Save(frame, AbsolutePath(args.out), p.jpgQuality); r.failed()) {

@@ -1,11 +1,8 @@
 #include <memory>
 
-#include "audio/AudioTools.h"
-#include "cli/AudioToolInput.h"
+#include "audio/SmoothEndsJob.h"
 #include "cli/Command.h"
-#include "cli/RoutineRun.h"
-#include "panelwick/Mm/Assistant.h"
-#include "panelwick/Sys/FileSystem.h"
+#include "cli/JobRun.h"
 
 namespace Cli {
 
@@ -16,15 +13,9 @@ void AddSmoothEndsCommand(CLI::App& app, CommandRun& run) {
     cmd->add_option("IN.wav", *input, "WAVE file")->required();
     cmd->callback([&run, input] {
         run = [input] {
-            const std::string in = AbsolutePath(*input);
-            std::string out;
-            if (Sys::Result r = PrepareToolInput(in, kSmoothSuffix, false, out); r.failed()) {
-                return Fail(r.message());
-            }
-            Sys::DeleteFile(out);
-            return RunRoutine("", out, [&](const Mm::RoutineControl& control) {
-                return Mm::Assistant::SmoothEndsFile(in, out, control);
-            });
+            SmoothEndsJob job;
+            if (ToolMessage m = job.Plan(AbsolutePath(*input)); m.failed()) return Fail(m.text);
+            return RunJob("", job.output(), [&](Mt::Task& task) { return job.Run(task); });
         };
     });
 }

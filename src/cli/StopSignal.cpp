@@ -1,17 +1,16 @@
 #include "cli/StopSignal.h"
 
+#include <atomic>
 #include <signal.h>
 
 namespace Cli {
 namespace {
 
-// Only lock-free atomics may be touched inside a signal handler.
+// Only lock-free atomics may be touched inside a signal handler; cancelling a task is one.
 std::atomic<bool> gStop{false};
-std::atomic<std::atomic<uint32_t>*> gWord{nullptr};
-std::atomic<uint32_t> gBit{0};
+std::atomic<Mt::Task*> gTask{nullptr};
 static_assert(std::atomic<bool>::is_always_lock_free);
-static_assert(std::atomic<uint32_t>::is_always_lock_free);
-static_assert(std::atomic<std::atomic<uint32_t>*>::is_always_lock_free);
+static_assert(std::atomic<Mt::Task*>::is_always_lock_free);
 
 struct sigaction gPreviousInt, gPreviousTerm;
 
@@ -21,14 +20,14 @@ void OnSignal(int number) {
         raise(SIGINT);
         return;
     }
-    if (std::atomic<uint32_t>* word = gWord.load()) word->fetch_or(gBit.load());
+    if (Mt::Task* task = gTask.load()) task->Cancel();
 }
 
 }  // namespace
 
-StopSignal::StopSignal() {
+StopSignal::StopSignal(Mt::Task* task) {
     gStop.store(false);
-    gWord.store(nullptr);
+    gTask.store(task);
     struct sigaction action {};
     action.sa_handler = OnSignal;
     sigemptyset(&action.sa_mask);
@@ -40,21 +39,11 @@ StopSignal::StopSignal() {
 StopSignal::~StopSignal() {
     sigaction(SIGINT, &gPreviousInt, nullptr);
     sigaction(SIGTERM, &gPreviousTerm, nullptr);
-    gWord.store(nullptr);
-}
-
-void StopSignal::AlsoSet(std::atomic<uint32_t>& word, uint32_t bit) {
-    gBit.store(bit);
-    gWord.store(&word);
-    if (gStop.load()) word.fetch_or(bit);
+    gTask.store(nullptr);
 }
 
 bool StopSignal::requested() const {
     return gStop.load();
-}
-
-const std::atomic<bool>& StopSignal::flag() const {
-    return gStop;
 }
 
 }  // namespace Cli

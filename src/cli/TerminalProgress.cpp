@@ -14,7 +14,7 @@ constexpr auto kRedrawInterval = std::chrono::milliseconds(250);
 TerminalProgress::TerminalProgress(Sampler sampler, std::FILE* out)
     : sampler_(std::move(sampler)), out_(out), terminal_(isatty(fileno(out)) == 1) {
     Draw(true);
-    thread_ = std::jthread([this](std::stop_token stop) { Run(stop); });
+    drawer_.Start([this](Mt::Task& task) { return Run(task); });
 }
 
 TerminalProgress::TerminalProgress(const Mt::Progress& progress, std::string label, std::FILE* out)
@@ -28,12 +28,13 @@ TerminalProgress::Sampler TerminalProgress::Percent(const Mt::Progress& progress
     };
 }
 
-void TerminalProgress::Run(std::stop_token stop) {
+Mt::TaskResult TerminalProgress::Run(Mt::Task& task) {
     std::unique_lock lock(mutex_);
-    while (!stop.stop_requested()) {
-        wake_.wait_for(lock, stop, kRedrawInterval, [] { return false; });
-        if (!stop.stop_requested()) Draw(false);
+    while (!task.Cancelled()) {
+        wake_.wait_for(lock, kRedrawInterval, [&] { return task.Cancelled(); });
+        if (!task.Cancelled()) Draw(false);
     }
+    return {};
 }
 
 // A terminal gets the line redrawn in place; other outputs a new line per step.
@@ -50,10 +51,13 @@ void TerminalProgress::Draw(bool force) {
 }
 
 void TerminalProgress::Stop() {
-    if (thread_.joinable()) {
-        thread_.request_stop();
-        thread_.join();
+    {
+        // Under the lock, so that the drawer either sees the cancel or is already waiting.
+        std::lock_guard lock(mutex_);
+        drawer_.Cancel();
     }
+    wake_.notify_all();
+    (void)drawer_.Wait();
 }
 
 void TerminalProgress::Finish() {

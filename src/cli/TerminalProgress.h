@@ -5,9 +5,9 @@
 #include <functional>
 #include <mutex>
 #include <string>
-#include <thread>
 
 #include "panelwick/Mt/Progress.h"
+#include "panelwick/Mt/Worker.h"
 
 namespace Cli {
 
@@ -39,7 +39,7 @@ public:
     static Sampler Percent(const Mt::Progress& progress, std::string label);
 
 private:
-    void Run(std::stop_token stop);
+    Mt::TaskResult Run(Mt::Task& task);
     void Draw(bool force);
     void Stop();
 
@@ -50,8 +50,8 @@ private:
     int lastStep_ = -1;
     size_t lastWidth_ = 0;
     std::mutex mutex_;
-    std::condition_variable_any wake_;
-    std::jthread thread_;
+    std::condition_variable wake_;
+    Mt::Worker drawer_;
 };
 
 }  // namespace Cli

@@ -73,7 +73,7 @@ CommandContext MakeCommandContext(const Document& document, int mode, bool paste
     c.selected = document.SelectedRange(first, last);
     c.multipleSelected =
         document.first() >= 0 && document.last() >= 0 && document.first() != document.last();
-    c.movieExists = c.projectOpen && CanRead(document.folder() + "/movie.mp4");
+    c.movieExists = c.projectOpen && CanRead(document.paths().movie());
     c.unsaved = !document.saved();
     c.pasteAvailable = pasteAvailable;
     c.canUndo = document.CanUndo();

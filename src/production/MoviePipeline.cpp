@@ -1,28 +1,19 @@
 #include "production/MoviePipeline.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
+#include <sys/stat.h>
 
 #include "audio/SoundtrackMixdown.h"
 #include "panelwick/Sys/File.h"
 #include "panelwick/Sys/FileSystem.h"
 #include "production/MovieCommandLine.h"
-#include "production/PagePreparation.h"
 #include "project/Document.h"
 #include "render/CreateFrame.h"
 #include "render/FrameTiming.h"
-#include "render/PrepareObject.h"
 #include "video/Encoder.h"
-#include "video/EncoderJob.h"
-#include "video/PageExportSession.h"
+#include "video/EncoderRun.h"
 
 namespace {
-
-bool IsPicture(const MovieObject& o) {
-    return o.type == MovieObjectType::Image || o.type == MovieObjectType::Text ||
-           o.type == MovieObjectType::Rectangle || o.type == MovieObjectType::Video;
-}
 
 bool Opens(const std::string& path) {
     Sys::File file;
@@ -39,19 +30,22 @@ MoviePipeline::~MoviePipeline() {
     Wait();
 }
 
-bool MoviePipeline::Start(Document& document, uint32_t windowBegin, uint32_t windowEnd,
-                          EndNotice onEnd) {
-    if (thread_.joinable() || !document.IsOpen()) return false;
-    objects_ = document.objects;
-    properties_ = document.properties;
-    folder_ = document.folder();
+Sys::Result MoviePipeline::Start(const Document& document, uint32_t windowBegin, uint32_t windowEnd,
+                                 EndNotice onEnd) {
+    if (thread_.joinable()) return "A movie is being made already";
+    if (!document.IsOpen()) return "Open a project first";
+    const std::string movie = document.paths().movie();
+    Sys::DeleteFile(movie);
+    if (Sys::FileExists(movie)) return "Please close the video player";
+    preparation_ = std::make_unique<ScenePreparation>(document.objects, document.properties,
+                                                      document.paths(), windowBegin, windowEnd);
     windowBegin_ = windowBegin;
     windowEnd_ = windowEnd;
     onEnd_ = std::move(onEnd);
     // A stop asked for during an earlier run must not end this one.
-    stopFlags_.Clear();
+    task_.Reset();
     thread_ = std::thread([this] { Run(); });
-    return true;
+    return {};
 }
 
 void MoviePipeline::Wait() {
@@ -64,17 +58,14 @@ int MoviePipeline::CurrentStage() const {
 }
 
 double MoviePipeline::ProgressFraction() const {
-    if (CurrentStage() == 4) return mixProgress_.Get();
-    return double(progress_.load()) / double(Mt::Progress::kOne) / 100.0;
+    return CurrentStage() == 4 ? mixTask_.progress() : task_.progress();
 }
 
 void MoviePipeline::Run() {
-    errorText_.Clear();
-    stopped_ = false;
+    workerError_.Clear();
     commandLine_.clear();
-    encoderOutput_.clear();
-    RunStages();
-    prepared_.clear();
+    result_ = RunStages();
+    preparation_.reset();
     memory_.clear();
     {
         std::lock_guard lock(stageMutex_);
@@ -88,40 +79,30 @@ bool MoviePipeline::EnterStage(int stage) {
         std::lock_guard lock(stageMutex_);
         stage_ = stage;
     }
-    progress_.store(0);
+    task_.SetProgress(0);
     restart_.store(true);
-    return !StopRequested();
+    return !task_.Cancelled();
 }
 
-bool MoviePipeline::StopRequested() {
-    if (!stopFlags_.StopRequested()) return false;
-    stopped_ = true;
-    return true;
+Mt::TaskResult MoviePipeline::RunStages() {
+    const Mt::TaskResult stopped = Mt::TaskResult::Stopped();
+    if (!EnterStage(1)) return stopped;
+    if (Mt::TaskResult r = PrepareTmpFolder(); !r.ok()) return r;
+    if (Mt::TaskResult r = preparation_->PreparePages(task_); !r.ok()) return r;
+    if (!EnterStage(2)) return stopped;
+    if (Mt::TaskResult r = preparation_->PreparePictures(task_); !r.ok()) return r;
+    if (!EnterStage(3)) return stopped;
+    if (Mt::TaskResult r = CreateFrames(); !r.ok()) return r;
+    // A worker that failed cancelled the task so that the others stopped: its message wins.
+    if (const std::string error = workerError_.Get(); !error.empty()) return error.c_str();
+    if (!EnterStage(4)) return stopped;
+    if (Mt::TaskResult r = MixAudio(); !r.ok()) return r;
+    if (!EnterStage(5)) return stopped;
+    return AssembleAndCleanUp();
 }
 
-bool MoviePipeline::Fail(const Sys::Result& result) {
-    if (result.ok()) return false;
-    errorText_.Set(result.message());
-    return true;
-}
-
-void MoviePipeline::SetPercent(double percent) {
-    progress_.store(int64_t(percent * double(Mt::Progress::kOne)));
-}
-
-void MoviePipeline::RunStages() {
-    prepared_.assign(objects_.size(), PreparedObject{});
-    if (!EnterStage(1) || Fail(PrepareTmpFolder())) return;
-    if (!ExportPages()) return;
-    if (!EnterStage(2) || !LoadImages()) return;
-    if (!EnterStage(3) || !CreateFrames()) return;
-    if (!EnterStage(4) || !MixAudio()) return;
-    if (!EnterStage(5)) return;
-    AssembleAndCleanUp();
-}
-
-Sys::Result MoviePipeline::PrepareTmpFolder() const {
-    const std::string tmp = folder_ + "/tmp";
+Mt::TaskResult MoviePipeline::PrepareTmpFolder() const {
+    const std::string tmp = preparation_->scene().paths.tmp();
     if (!Sys::FolderExists(tmp)) {
         if (::mkdir(tmp.c_str(), 0777) != 0) return "Unable to create \\tmp folder";
     } else {
@@ -131,67 +112,20 @@ Sys::Result MoviePipeline::PrepareTmpFolder() const {
     return {};
 }
 
-bool MoviePipeline::TakesPart(const MovieObject& o) const {
-    if (windowBegin_ == 0) return true;
-    return o.begin <= windowEnd_ && o.end >= windowBegin_;
-}
-
-bool MoviePipeline::ExportPages() {
-    size_t pages = 0;
-    for (const MovieObject& o : objects_) {
-        if (o.type == MovieObjectType::CorelDrawPage && TakesPart(o)) ++pages;
-    }
-    if (pages == 0) return true;
-    PageExportSession session;
-    Sys::Result result = session.Start();
-    size_t done = 0;
-    for (size_t i = 0; i < objects_.size() && result.ok(); ++i) {
-        const MovieObject& o = objects_[i];
-        if (o.type != MovieObjectType::CorelDrawPage || !TakesPart(o)) continue;
-        result = PreparePageObject(session, o, prepared_[i], folder_, properties_.width,
-                                   properties_.height);
-        SetPercent(double(++done) * 100 / double(pages));
-        if (result.ok() && StopRequested()) break;
-    }
-    (void)session.Quit();
-    return !Fail(result) && !stopped_;
-}
-
-bool MoviePipeline::LoadImages() {
-    size_t pictures = 0, done = 0;
-    for (const MovieObject& o : objects_) {
-        if (IsPicture(o) && TakesPart(o)) ++pictures;
-    }
-    for (size_t i = 0; i < objects_.size(); ++i) {
-        const MovieObject& o = objects_[i];
-        if (!IsPicture(o) || !TakesPart(o)) continue;
-        if (Fail(PrepareObject(o, prepared_[i], folder_, properties_.width, properties_.height))) {
-            return false;
-        }
-        SetPercent(double(++done) * 100 / double(pictures));
-        if (StopRequested()) return false;
-    }
-    return true;
-}
-
-bool MoviePipeline::CreateFrames() {
+Mt::TaskResult MoviePipeline::CreateFrames() {
+    PreparedScene& scene = preparation_->scene();
     memory_.clear();
     for (unsigned i = 0; i < workers_; ++i) {
         memory_.push_back(std::make_unique<WorkMemory>());
-        if (!memory_.back()->Reset(properties_.width, properties_.height)) {
-            return !Fail("Out of memory");
+        if (!memory_.back()->Reset(scene.properties.width, scene.properties.height)) {
+            return "Out of memory";
         }
     }
     framesDone_.store(0);
-    FrameJob job{FrameScene{objects_, prepared_, properties_, folder_},
-                 FrameCount(objects_, properties_.fps),
-                 windowBegin_,
-                 windowEnd_,
-                 framesDone_,
-                 progress_,
-                 stopFlags_,
-                 errorText_,
-                 {}};
+    FrameJob job{scene.frameScene(), FrameCount(scene.objects, scene.properties.fps),
+                 windowBegin_,       windowEnd_,
+                 framesDone_,        task_,
+                 workerError_,       {}};
     {
         std::vector<std::jthread> threads;
         for (unsigned i = 0; i < workers_; ++i) {
@@ -199,45 +133,44 @@ bool MoviePipeline::CreateFrames() {
         }
     }
     memory_.clear();
-    for (size_t i = 0; i < objects_.size(); ++i) {
-        if (objects_[i].type != MovieObjectType::Audio) prepared_[i].Release();
+    for (size_t i = 0; i < scene.objects.size(); ++i) {
+        if (scene.objects[i].type != MovieObjectType::Audio) scene.prepared[i].Release();
     }
-    return true;
+    return {};
 }
 
-bool MoviePipeline::MixAudio() {
-    mixProgress_.Reset();
-    return !Fail(MixSoundtrack(objects_, properties_, folder_, folder_ + "/tmp/movie.wav",
-                               mixProgress_, windowBegin_));
+Mt::TaskResult MoviePipeline::MixAudio() {
+    const PreparedScene& scene = preparation_->scene();
+    mixTask_.Reset();
+    return MixSoundtrack(scene.objects, scene.properties, scene.paths.folder(),
+                         scene.paths.soundtrack(), mixTask_, windowBegin_);
 }
 
-void MoviePipeline::AssembleAndCleanUp() {
-    Sys::DeleteFile(folder_ + "/movie.mp4");
+// The encoder's exit status decides, and then the movie must be there: either failing gives
+// "Error", a blank line and the command line, with the encoder's last lines as the detail.
+Mt::TaskResult MoviePipeline::AssembleAndCleanUp() {
+    const PreparedScene& scene = preparation_->scene();
+    const ProjectPaths& paths = scene.paths;
+    Sys::DeleteFile(paths.movie());
     std::string encoder;
-    if (!Encoder::Find(encoder)) {
-        errorText_.Set(Encoder::kNotFound);
-        return;
-    }
-    const bool withSoundtrack = windowBegin_ == 0 && Opens(folder_ + "/tmp/movie.wav");
-    commandLine_ = MovieCommandLine(encoder, folder_, withSoundtrack, properties_.fps,
-                                    properties_.width, properties_.height,
-                                    properties_.movieQuality);
-    EncoderJob job;
-    bool started = job.Start(commandLine_, folder_ + "/tmp");
-    if (started) {
-        job.Wait();
-        started = job.result().empty();
-        encoderOutput_ = job.outputTail();
-    }
-    if (started) {
+    if (!Encoder::Find(encoder)) return Encoder::kNotFound;
+    const bool withSoundtrack = windowBegin_ == 0 && Opens(paths.soundtrack());
+    commandLine_ = MovieCommandLine(encoder, paths, withSoundtrack, scene.properties.fps,
+                                    scene.properties.width, scene.properties.height,
+                                    scene.properties.movieQuality);
+    EncoderRun run;
+    const Mt::TaskResult encoded = run.Run(commandLine_, paths.tmp(), task_);
+    if (encoded.stopped()) return encoded;
+    if (run.started()) {
         {
             std::lock_guard lock(stageMutex_);
             stage_ = 6;
         }
         restart_.store(true);
-        (void)Sys::EmptyFolder(folder_ + "/tmp");
+        (void)Sys::EmptyFolder(paths.tmp());
     }
-    if (!started || !Opens(folder_ + "/movie.mp4")) {
-        errorText_.Set("Error\r\n\r\n" + commandLine_);
+    if (!encoded.ok() || !Opens(paths.movie())) {
+        return Mt::TaskResult::Failed("Error\r\n\r\n" + commandLine_, run.outputTail());
     }
+    return {};
 }

@@ -1,8 +1,7 @@
 #include "project/Document.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
+#include <sys/stat.h>
 
 #include "panelwick/Sys/FileSystem.h"
 #include "panelwick/Sys/Resource.h"
@@ -89,8 +88,8 @@ bool Document::AskToSave(IDocumentPrompt& prompt) {
 }
 
 void Document::CloseProject() {
-    if (!folder_.empty() && Sys::FolderExists(folder_ + "/tmp")) {
-        (void)Sys::DeleteFolderTree(folder_ + "/tmp");
+    if (!folder_.empty() && Sys::FolderExists(paths().tmp())) {
+        (void)Sys::DeleteFolderTree(paths().tmp());
     }
     properties = MovieProperties::AfterNew();
     objects.clear();
@@ -197,9 +196,13 @@ bool Document::Restore(bool undo) {
     return true;
 }
 
-bool Document::Undo() { return Restore(true); }
+bool Document::Undo() {
+    return Restore(true);
+}
 
-bool Document::Redo() { return Restore(false); }
+bool Document::Redo() {
+    return Restore(false);
+}
 
 void Document::NotifyObjectsChanged() {
     if (listener_) listener_->ObjectsChanged();

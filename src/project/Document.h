@@ -9,6 +9,7 @@
 #include "project/IDocumentPrompt.h"
 #include "project/MovieObject.h"
 #include "project/MovieProperties.h"
+#include "project/ProjectPaths.h"
 #include "project/UndoHistory.h"
 
 // The open project: movie properties, the ordered objects (timeline rows, drawing order), the
@@ -23,6 +24,7 @@ public:
     bool saved() const { return saved_; }
     bool IsOpen() const { return !folder_.empty(); }
     const std::string& folder() const { return folder_; }
+    ProjectPaths paths() const { return ProjectPaths(folder_); }
     const std::string& file() const { return file_; }
     void SetFile(const std::string& file, const std::string& folder);
 

@@ -8,13 +8,13 @@ namespace {
 // Adds one frame to the shared count and stores the progress it makes of the whole.
 void CountFrame(const FrameJob& job) {
     const uint32_t done = job.framesDone.fetch_add(1) + 1;
-    job.progress.store(int64_t(done * 100.0 / job.frameCount * double(int64_t(1) << 31)));
+    job.task.SetProgress(double(done) / job.frameCount);
 }
 
 void ReportError(const FrameJob& job, const std::string& message) {
     job.errorText.Set(message);
     if (job.notifyError) job.notifyError();
-    job.stopFlags.Set(Mt::StopFlags::kStop);
+    job.task.Cancel();
 }
 
 // Renders one frame into its file; false after reporting an error.
@@ -31,7 +31,7 @@ bool RenderFrame(const FrameJob& job, uint32_t frame, uint32_t fileNumber, WorkM
 
 int CreateFrame(uint32_t workerIndex, uint32_t workerCount, const FrameJob& job,
                 WorkMemory& memory) {
-    if (job.stopFlags.StopRequested() || workerCount == 0) return 0;
+    if (job.task.Cancelled() || workerCount == 0) return 0;
     if (job.windowBegin != 0) {
         const FrameWindow window =
             WindowFrames(job.scene.properties.fps, job.windowBegin, job.windowEnd);
@@ -41,7 +41,7 @@ int CreateFrame(uint32_t workerIndex, uint32_t workerCount, const FrameJob& job,
                 return 0;
             }
             CountFrame(job);
-            if (job.stopFlags.StopRequested()) return 0;
+            if (job.task.Cancelled()) return 0;
         }
         return 0;
     }
@@ -49,7 +49,7 @@ int CreateFrame(uint32_t workerIndex, uint32_t workerCount, const FrameJob& job,
     for (uint32_t f = block.first; f < block.first + block.count; ++f) {
         if (!RenderFrame(job, f, f + 1, memory)) return 0;
         CountFrame(job);
-        if (job.stopFlags.StopRequested()) return 0;
+        if (job.task.Cancelled()) return 0;
     }
     return 0;
 }

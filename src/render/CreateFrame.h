@@ -12,9 +12,9 @@
 // only those inside the window are written (the others are still counted).
 //
 // After each frame it counts the frame and updates the progress; before the first frame and
-// after each frame it reads the stop flags and returns when bit 0 is set (clearing bits 0 and 1
-// when bit 1 is set too). On the first error it stores the message in the job's error text,
-// calls notifyError and sets the stop bit, then returns. Always returns 0.
+// after each frame it returns when the job's task was cancelled. On the first error it stores
+// the message in the job's error text, calls notifyError and cancels the task, then returns.
+// Always returns 0.
 //
 // Many workers run at once over one job, each with its own WorkMemory; the job's scene must not
 // change until all have returned.

@@ -5,18 +5,18 @@
 #include <functional>
 
 #include "panelwick/Mt/SharedText.h"
-#include "panelwick/Mt/StopFlags.h"
+#include "panelwick/Mt/Task.h"
 #include "render/FrameScene.h"
 
 // The frames of one movie run, shared by all rendering workers (see CreateFrame). The scene and
 // the numbers are read only; the counters are shared:
 // - framesDone: frames rendered or skipped so far, incremented once per frame;
-// - progress: percent done x 2^31, stored with one atomic 64-bit write after each frame;
-// - stopFlags: read before the first frame and after each frame; a worker that fails sets
-//   bit 0 so that the others stop after their current frame;
+// - task: its progress is the fraction of the frames done, stored after each frame; its cancel
+//   request is read before the first frame and after each frame; a worker that fails cancels
+//   it so that the others stop after their current frame;
 // - errorText: the failing worker's message;
-// - notifyError: called by a failing worker after it stored the message and before it sets
-//   the stop bit, from the worker's thread: it must only notify (post an event, wake a
+// - notifyError: called by a failing worker after it stored the message and before it
+//   cancels the task, from the worker's thread: it must only notify (post an event, wake a
 //   waiter), never wait for the workers.
 struct FrameJob {
     FrameScene scene;
@@ -26,8 +26,7 @@ struct FrameJob {
     uint32_t windowBegin = 0;
     uint32_t windowEnd = 0;
     std::atomic<uint32_t>& framesDone;
-    std::atomic<int64_t>& progress;
-    Mt::StopFlags& stopFlags;
+    Mt::Task& task;
     Mt::SharedText& errorText;
     std::function<void()> notifyError;
 };

@@ -7,6 +7,7 @@
 #include "panelwick/CG/PictureLoader.h"
 #include "panelwick/Sys/FrameFolder.h"
 #include "panelwick/Sys/Utf.h"
+#include "project/ProjectPaths.h"
 #include "render/Animation.h"
 #include "render/RectanglePicture.h"
 #include "render/TextPicture.h"
@@ -20,7 +21,7 @@ bool CanOpen(const std::string& path) {
 }
 
 Sys::Result PreparePage(const std::string& projectFolder, CG::ImageRGBA& picture) {
-    const std::string exported = projectFolder + "/tmp/cdrtmp.png";
+    const std::string exported = ProjectPaths(projectFolder).pageExport();
     if (CanOpen(exported)) return CG::LoadPicture(picture, exported);
     CG::DIBitmap bitmap;
     if (CG::LoadBmp(bitmap, kPagePlaceholder).failed()) {

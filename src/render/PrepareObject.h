@@ -9,7 +9,7 @@
 
 // Makes an object's picture by its type, then its animation rates for a W x H movie:
 // - Image: the picture file projectFolder/fileName (the loader's text on failure);
-// - vector-drawing page: projectFolder/tmp/cdrtmp.png when it can be opened, else the built-in
+// - vector-drawing page: the project's page export file when it can be opened, else the built-in
 //   placeholder picture (resource 304): "CG::DIBitmap::LoadBmp unable to load resource" or
 //   "bitmap.Export(customControlOut.imageRGBA)" when that fails;
 // - Text and Rectangle: see TextPicture.h and RectanglePicture.h;

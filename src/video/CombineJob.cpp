@@ -2,11 +2,12 @@
 
 #include <cstdio>
 
-#include "panelwick/CG/PictureLoader.h"
 #include "panelwick/CG/ImageRGBA.h"
+#include "panelwick/CG/PictureLoader.h"
 #include "panelwick/Sys/FileSystem.h"
+#include "project/Version.h"
 #include "video/Encoder.h"
-#include "video/JpgSeries.h"
+#include "video/EncoderRun.h"
 
 Sys::Result CombineJob::Refuse(const char* caption, std::string message) {
     caption_ = caption;
@@ -35,6 +36,16 @@ Sys::Result CombineJob::Build(const Settings& s, const std::string& encoderFolde
         }
     }
     Sys::DeleteFile(s.outputPath);
+    output_ = s.outputPath;
+    std::string encoder = encoderFolder;
+    if (encoder.empty() && !Encoder::Find(encoder)) return Refuse(kProgramName, Encoder::kNotFound);
+    ComposeCommandLine(s, series, first, encoder);
+    folder_ = encoder;
+    return {};
+}
+
+void CombineJob::ComposeCommandLine(const Settings& s, const JpgSeries& series,
+                                    const CG::ImageRGBA& first, const std::string& encoder) {
     const int crf = Encoder::ConstantRateFactor(s.quality);
     char middle[160];
     if (s.jpgSeries) {
@@ -42,14 +53,17 @@ Sys::Result CombineJob::Build(const Settings& s, const std::string& encoderFolde
         char tail[160];
         std::snprintf(tail, sizeof tail, "\" -s %ux%u -crf %d -shortest \"", first.width(),
                       first.height(), crf);
-        commandLine_ = "\"" + encoderFolder + "/ffmpeg\" -i \"" + s.audioPath + middle +
-                       series.folder + "/" + series.pattern + tail + s.outputPath + "\"";
+        commandLine_ = "\"" + encoder + "/ffmpeg\" -i \"" + s.audioPath + middle + series.folder +
+                       "/" + series.pattern + tail + s.outputPath + "\"";
     } else {
-        std::snprintf(middle, sizeof middle,
-                      "\" -map 0:v -map 1:a -c copy -y -crf %d -shortest \"", crf);
-        commandLine_ = "\"" + encoderFolder + "/ffmpeg\" -i \"" + s.videoPath + "\" -i \"" +
-                       s.audioPath + middle + s.outputPath + "\"";
+        std::snprintf(middle, sizeof middle, "\" -map 0:v -map 1:a -c copy -y -crf %d -shortest \"",
+                      crf);
+        commandLine_ = "\"" + encoder + "/ffmpeg\" -i \"" + s.videoPath + "\" -i \"" + s.audioPath +
+                       middle + s.outputPath + "\"";
     }
-    folder_ = encoderFolder;
-    return {};
+}
+
+Mt::TaskResult CombineJob::Run(Mt::Task& task) const {
+    EncoderRun run;
+    return run.RunToFile(commandLine_, folder_, output_, task);
 }

@@ -2,7 +2,11 @@
 
 #include <string>
 
+#include "panelwick/CG/ImageRGBA.h"
+#include "panelwick/Mt/Task.h"
+#include "panelwick/Mt/TaskResult.h"
 #include "panelwick/Sys/Result.h"
+#include "video/JpgSeries.h"
 
 // Builds the encoder job that joins a sound with a video or a JPG series into one MP4 file.
 class CombineJob {
@@ -15,8 +19,12 @@ public:
     };
 
     // Checks the settings, deletes an old output and builds the command line and the folder
-    // to run it in. On failure the message, and caption() its message box caption.
-    Sys::Result Build(const Settings& settings, const std::string& encoderFolder);
+    // to run it in. On failure the message, and caption() its message box caption. Without an
+    // encoder folder the encoder is looked for once the checks pass (its message under the
+    // program's caption).
+    Sys::Result Build(const Settings& settings, const std::string& encoderFolder = {});
+    // After a build: runs the encoder and checks that it wrote the output.
+    Mt::TaskResult Run(Mt::Task& task) const;
 
     const std::string& commandLine() const { return commandLine_; }
     const std::string& folder() const { return folder_; }
@@ -24,6 +32,8 @@ public:
 
 private:
     Sys::Result Refuse(const char* caption, std::string message);
+    void ComposeCommandLine(const Settings& s, const JpgSeries& series, const CG::ImageRGBA& first,
+                            const std::string& encoder);
 
-    std::string commandLine_, folder_, caption_;
+    std::string commandLine_, folder_, caption_, output_;
 };

@@ -1,6 +1,16 @@
 #include "video/MediaConversion.h"
 
 #include "panelwick/Sys/FileSystem.h"
+#include "video/Encoder.h"
+#include "video/EncoderRun.h"
+
+Sys::Result MediaConversion::Plan(Kind kind, const std::string& chosenPath) {
+    std::string title;
+    if (!Sys::FileTitle(chosenPath, title)) return "Invalid filename";
+    std::string encoder;
+    if (!Encoder::Find(encoder)) return Encoder::kNotFound;
+    return Plan(kind, chosenPath, encoder);
+}
 
 Sys::Result MediaConversion::Plan(Kind kind, const std::string& chosenPath,
                                   const std::string& encoderFolder) {
@@ -19,5 +29,13 @@ Sys::Result MediaConversion::Plan(Kind kind, const std::string& chosenPath,
     output_ = base + out;
     const char* options = kind == Kind::WaveToMp3 ? "\" -vn -q:a 1 \"" : "\" \"";
     commandLine_ = "\"" + encoderFolder + "/ffmpeg\" -i \"" + input_ + options + output_ + "\"";
+    encoderFolder_ = encoderFolder;
     return {};
+}
+
+Mt::TaskResult MediaConversion::Run(Mt::Task& task) const {
+    if (!Sys::FileExists(input_)) return Mt::TaskResult::Failed("Missing file: " + input_);
+    Sys::DeleteFile(output_);
+    EncoderRun run;
+    return run.RunToFile(commandLine_, encoderFolder_, output_, task);
 }

@@ -3,8 +3,9 @@
 #include <filesystem>
 #include <system_error>
 
-#include "panelwick/Sys/FileSystem.h"
 #include "panelwick/CG/PictureLoader.h"
+#include "panelwick/Sys/FileSystem.h"
+#include "project/ProjectPaths.h"
 #include "video/PageExportSession.h"
 
 namespace {
@@ -23,8 +24,9 @@ Sys::Result MakeTmpFolder(const std::string& folder) {
 
 Sys::Result ExportPage(const std::string& projectFolder, const MovieObject& object,
                        CG::ImageRGBA& picture) {
-    if (Sys::Result made = MakeTmpFolder(projectFolder + "/tmp"); made.failed()) return made;
-    const std::string pngPath = projectFolder + "/" + kPageExportFile;
+    const ProjectPaths paths(projectFolder);
+    if (Sys::Result made = MakeTmpFolder(paths.tmp()); made.failed()) return made;
+    const std::string pngPath = paths.pageExport();
     PageExportSession session;
     Sys::Result result = session.Start();
     if (result.ok()) result = session.ExportToPng(projectFolder, object, pngPath);

@@ -26,11 +26,11 @@ protected:
     Mixdown() { properties.normalizeVolume = false; }
 
     std::vector<int16_t> Mix(const std::vector<MovieObject>& objects) {
-        Mt::Progress progress;
+        Mt::Task progress;
         const Sys::Result result =
             MixSoundtrack(objects, properties, dir.path().string(), dir / "movie.wav", progress);
         EXPECT_EQ(result.message(), "");
-        EXPECT_EQ(progress.Get(), 1.0);
+        EXPECT_EQ(progress.progress(), 1.0);
         uint16_t channels = 0;
         std::vector<int16_t> samples = ReadWaveSamples(dir / "movie.wav", &channels);
         EXPECT_EQ(channels, 2);
@@ -159,7 +159,7 @@ TEST_F(Mixdown, VectorAndPlainCodeWriteTheSameFile) {
 }
 
 TEST_F(Mixdown, WritesNothingWithoutAudioAndReportsAnOutputItCannotCreate) {
-    Mt::Progress progress;
+    Mt::Task progress;
     ASSERT_TRUE(Sys::WriteWholeFile(dir / "movie.wav", "old"));
     EXPECT_TRUE(
         MixSoundtrack({MovieObject()}, properties, dir.path().string(), dir / "movie.wav", progress)

@@ -4,10 +4,10 @@
 #include "production/MovieCommandLine.h"
 
 TEST(MovieCommandLine, IsBuiltExactlyWithAndWithoutSoundtrack) {
-    EXPECT_EQ(MovieCommandLine("/usr/bin", "/m/Trip", false, 25, 1280, 720, 80),
+    EXPECT_EQ(MovieCommandLine("/usr/bin", ProjectPaths("/m/Trip"), false, 25, 1280, 720, 80),
               "/usr/bin/ffmpeg -thread_queue_size 8192 -f image2 -framerate 25 -i %08d.jpg "
               "-s 1280x720 -crf 11 -shortest \"/m/Trip/movie.mp4\"");
-    EXPECT_EQ(MovieCommandLine("/opt", "/m/My Trip", true, 24, 160, 90, 70),
+    EXPECT_EQ(MovieCommandLine("/opt", ProjectPaths("/m/My Trip"), true, 24, 160, 90, 70),
               "/opt/ffmpeg -i \"/m/My Trip/tmp/movie.wav\" -thread_queue_size 8192 -f image2 "
               "-framerate 24 -i %08d.jpg -s 160x90 -crf 16 -shortest \"/m/My Trip/movie.mp4\"");
 }

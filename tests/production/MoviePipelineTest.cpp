@@ -1,10 +1,10 @@
-#include <gtest/gtest.h>
-
-#include <sys/stat.h>
-
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
+#include <sys/stat.h>
 #include <thread>
+
+#include <gtest/gtest.h>
 
 #include "panelwick/Sys/FileSystem.h"
 #include "production/MoviePipeline.h"
@@ -42,24 +42,29 @@ protected:
 
     // Runs the pipeline to its end.
     std::string Create(uint32_t windowBegin = 0, uint32_t windowEnd = 0) {
-        EXPECT_TRUE(pipeline.Start(doc, windowBegin, windowEnd, [this] { ++ends; }));
+        EXPECT_TRUE(pipeline.Start(doc, windowBegin, windowEnd, [this] { ++ends; }).ok());
         pipeline.Wait();
-        return pipeline.ErrorText();
+        return pipeline.Result().message();
     }
 
-    // A stand-in encoder in the current folder, found before the real one, that records its
-    // arguments and writes nothing.
-    void UseRecordingEncoder() {
-        const std::string script = dir / "ffmpeg";
-        ASSERT_TRUE(Sys::WriteWholeFile(
-            script, "#!/bin/sh\nfor a in \"$@\"; do echo \"$a\"; done > '" + dir / "args" + "'\n"));
+    // A stand-in encoder first in PATH, found before the real one.
+    void UseEncoder(const std::string& body) {
+        const fs::path folder = dir / "bin";
+        fs::create_directories(folder);
+        const std::string script = folder / "ffmpeg";
+        ASSERT_TRUE(Sys::WriteWholeFile(script, "#!/bin/sh\n" + body + "\n"));
         chmod(script.c_str(), 0755);
-        previous = fs::current_path();
-        fs::current_path(dir.path());
+        const char* path = std::getenv("PATH");
+        previousPath = path ? path : "";
+        setenv("PATH", (folder.string() + ":" + previousPath).c_str(), 1);
+    }
+    // One that records its arguments and writes nothing.
+    void UseRecordingEncoder() {
+        UseEncoder("for a in \"$@\"; do echo \"$a\"; done > '" + dir / "args" + "'");
     }
 
     void TearDown() override {
-        if (!previous.empty()) fs::current_path(previous);
+        if (!previousPath.empty()) setenv("PATH", previousPath.c_str(), 1);
     }
 
     // The movie's streams: their types, then the video's size and frame count.
@@ -73,13 +78,15 @@ protected:
                            .out;
     }
     std::string movie() const { return doc.folder() + "/movie.mp4"; }
-    size_t TmpFiles() const { return Sys::ListFilesWithExtension(doc.folder() + "/tmp", "").size(); }
+    size_t TmpFiles() const {
+        return Sys::ListFilesWithExtension(doc.folder() + "/tmp", "").size();
+    }
 
     TempDir dir;
     Document doc;
     MoviePipeline pipeline{2};
     int ends = 0;
-    fs::path previous;
+    std::string previousPath;
 };
 
 }  // namespace
@@ -109,13 +116,23 @@ TEST_F(MoviePipelineTest, WithoutSoundTheEncoderGetsNoSoundtrackAndItsFailureIsR
     const std::string error = Create();
     EXPECT_EQ(error, "Error\r\n\r\n" + pipeline.encoderCommandLine());
     EXPECT_EQ(pipeline.encoderCommandLine(),
-              fs::current_path().string() + "/ffmpeg -thread_queue_size 8192 -f image2 "
-              "-framerate 24 -i %08d.jpg -s 160x90 -crf 16 -shortest \"" + movie() + "\"");
+              dir / "bin" +
+                  "/ffmpeg -thread_queue_size 8192 -f image2 "
+                  "-framerate 24 -i %08d.jpg -s 160x90 -crf 16 -shortest \"" +
+                  movie() + "\"");
     std::string args;
     ASSERT_TRUE(Sys::ReadWholeFile(dir / "args", args));
     EXPECT_EQ(args.substr(0, 18), "-thread_queue_size");
     EXPECT_EQ(TmpFiles(), 0u);  // emptied although the encoder failed
     EXPECT_FALSE(fs::exists(movie()));
+}
+
+TEST_F(MoviePipelineTest, AnEncoderThatFailsFailsTheRunEvenWhenItLeftAMovie) {
+    MakeProject(1, false);
+    UseEncoder("echo frame=3; echo 'No space left on device'; echo half > '" + movie() +
+               "'; exit 1");
+    EXPECT_EQ(Create(), "Error\r\n\r\n" + pipeline.encoderCommandLine());
+    EXPECT_EQ(pipeline.Result().detail(), "frame=3\nNo space left on device\n");
 }
 
 TEST_F(MoviePipelineTest, AMissingPictureEndsTheRunBeforeAnyFrame) {
@@ -129,26 +146,25 @@ TEST_F(MoviePipelineTest, AMissingPictureEndsTheRunBeforeAnyFrame) {
 TEST_F(MoviePipelineTest, AStopWhileRenderingKeepsTheFramesAndMakesNoMovie) {
     MakeProject(60, true);
     ASSERT_TRUE(Sys::WriteWholeFile(movie(), "old"));
-    ASSERT_TRUE(pipeline.Start(doc, 0, 0, [this] { ++ends; }));
+    ASSERT_TRUE(pipeline.Start(doc, 0, 0, [this] { ++ends; }).ok());
     while (pipeline.CurrentStage() < 3 ||
            Sys::ListFilesWithExtension(doc.folder() + "/tmp", ".jpg").size() < 4) {
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }
     pipeline.RequestStop();
     pipeline.Wait();
-    EXPECT_EQ(pipeline.ErrorText(), "");
-    EXPECT_TRUE(pipeline.stopped());
+    EXPECT_TRUE(pipeline.Result().stopped());
     EXPECT_EQ(ends, 1);
     const size_t frames = Sys::ListFilesWithExtension(doc.folder() + "/tmp", ".jpg").size();
     EXPECT_GE(frames, 4u);
     EXPECT_LT(frames, 1440u);
     EXPECT_FALSE(fs::exists(doc.folder() + "/tmp/movie.wav"));
-    EXPECT_TRUE(fs::exists(movie()));  // stages 4 to 6 never ran
+    EXPECT_FALSE(fs::exists(movie()));  // the old movie goes before the run starts
 
     // The stop does not carry over into the next run.
     doc.objects[0].end = doc.objects[1].end = 500;
     EXPECT_EQ(Create(), "");
-    EXPECT_FALSE(pipeline.stopped());
+    EXPECT_TRUE(pipeline.Result().ok());
 }
 
 TEST_F(MoviePipelineTest, WindowModeRendersOnlyTheWindowWithoutSound) {

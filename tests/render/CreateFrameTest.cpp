@@ -17,8 +17,7 @@ struct Movie {
     std::vector<PreparedObject> prepared;
     MovieProperties properties;
     std::atomic<uint32_t> framesDone{0};
-    std::atomic<int64_t> progress{0};
-    Mt::StopFlags stopFlags;
+    Mt::Task task;
     Mt::SharedText errorText;
     int notices = 0;
 
@@ -42,8 +41,7 @@ struct Movie {
             .scene = {objects, prepared, properties, folder.path().string()},
             .frameCount = frames,
             .framesDone = framesDone,
-            .progress = progress,
-            .stopFlags = stopFlags,
+            .task = task,
             .errorText = errorText,
             .notifyError = [this] { ++notices; },
         };
@@ -81,7 +79,7 @@ TEST(CreateFrame, WorkersWriteEveryFrameOnceAndCountProgress) {
     EXPECT_TRUE(movie.HasFile(1));
     EXPECT_TRUE(movie.HasFile(10));
     EXPECT_EQ(movie.framesDone.load(), 10u);
-    EXPECT_EQ(movie.progress.load(), int64_t(100) << 31);
+    EXPECT_EQ(movie.task.progress(), 1.0);
     EXPECT_EQ(movie.notices, 0);
 }
 
@@ -99,21 +97,19 @@ TEST(CreateFrame, WindowModeWritesTheWindowNumberedFromOne) {
 
 TEST(CreateFrame, StopLetsEachWorkerFinishItsFrameAndWriteNoMore) {
     Movie before(1000);
-    before.stopFlags.Set(Mt::StopFlags::kStop | Mt::StopFlags::kClearOnSight);
+    before.task.Cancel();
     before.Run(before.Job(10), 1);
     EXPECT_EQ(before.FileCount(), 0u);
-    EXPECT_EQ(before.stopFlags.Read(), 0u);  // cleared on sight, so a next run starts clean
 
     Movie during(200000);
     const FrameJob job = during.Job(2000);
     std::jthread stopper([&] {
         while (during.framesDone.load() < 5) std::this_thread::yield();
-        during.stopFlags.RequestStop();
+        during.task.Cancel();
     });
     during.Run(job, 2);
     EXPECT_LT(during.framesDone.load(), 2000u);
     EXPECT_EQ(during.FileCount(), during.framesDone.load());
-    EXPECT_EQ(during.stopFlags.Read(), Mt::StopFlags::kStop);  // left set without bit 1
 }
 
 TEST(CreateFrame, ErrorStoresTheTextNotifiesAndStopsTheOthers) {
@@ -122,7 +118,7 @@ TEST(CreateFrame, ErrorStoresTheTextNotifiesAndStopsTheOthers) {
     movie.Run(movie.Job(10), 1);
     EXPECT_EQ(movie.errorText.Get(), "Document::CreateFrame error workMemory.jpgImage.Encode");
     EXPECT_EQ(movie.notices, 1);
-    EXPECT_EQ(movie.stopFlags.Read() & Mt::StopFlags::kStop, Mt::StopFlags::kStop);
+    EXPECT_TRUE(movie.task.Cancelled());
     EXPECT_EQ(movie.framesDone.load(), 0u);
 
     // A draw error: the frame is not 24-bit.

@@ -1,13 +1,14 @@
-#include <gtest/gtest.h>
-
 #include <array>
 #include <filesystem>
+
+#include <gtest/gtest.h>
 
 #include "panelwick/Com/Apartment.h"
 #include "panelwick/Com/Exception.h"
 #include "panelwick/Com/Object.h"
 #include "panelwick/Sys/FileSystem.h"
 #include "panelwick/Sys/Utf.h"
+#include "project/ProjectPaths.h"
 #include "support/Corpus.h"
 #include "support/TempDir.h"
 #include "video/PageExport.h"
@@ -59,7 +60,7 @@ TEST_F(PageExport, PageOneBecomesThePictureAtOneHundredFiftyDotsPerInch) {
     EXPECT_EQ(Pixel(picture, 1200, 1600)[3], 0);
 
     EXPECT_TRUE(Sys::FolderExists(dir / "tmp"));
-    EXPECT_FALSE(std::filesystem::exists(dir / kPageExportFile));
+    EXPECT_FALSE(std::filesystem::exists(ProjectPaths(Folder()).pageExport()));
     EXPECT_EQ(CorelDraw::RunningApplications(), running);
 }
 
@@ -85,8 +86,8 @@ TEST_F(PageExport, UnreadableDocumentsGiveTheServersExceptionText) {
         "CorelDRAW.Application.OpenDocument.IDispatch.Invoke\r\n\r\n"
         "Method OpenDocument(VT_BSTR) returns VT_DISPATCH\r\n raised an exception\r\n\r\n"
         "Source: CorelDRAW.Application\r\n"
-        "Description: The file is not a drawing this program can read: " + DocPath() +
-        "\r\nHelp File: \r\nCode: 0\r\nHelp Context: 0";
+        "Description: The file is not a drawing this program can read: " +
+        DocPath() + "\r\nHelp File: \r\nCode: 0\r\nHelp Context: 0";
 
     ASSERT_TRUE(Sys::WriteWholeFile(DocPath(), bytes.substr(0, bytes.size() / 2)));
     EXPECT_EQ(ExportPage(Folder(), object, picture).message(), expected);
@@ -121,7 +122,8 @@ TEST_F(PageExport, ServerTypeInformationStopsShortCallsAtTheClient) {
     } catch (const Com::Exception& e) {
         EXPECT_EQ(e.hr(), Com::DISP_E_BADPARAMCOUNT);
         EXPECT_EQ(e.Message().rfind("OpenDocument.ExportBitmap takes 16 parameters, they were "
-                                    "provided 3\r\n\r\nMethod ExportBitmap(VT_BSTR, VT_I4, ", 0),
+                                    "provided 3\r\n\r\nMethod ExportBitmap(VT_BSTR, VT_I4, ",
+                                    0),
                   0u)
             << e.Message();
     }

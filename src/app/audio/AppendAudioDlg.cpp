@@ -7,13 +7,13 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "audio/AppendJob.h"
 #include "audio/AudioTools.h"
-#include "panelwick/Mm/AppendWorker.h"
 #include "panelwick/Win/Metrics.h"
 
 namespace {
 
-constexpr const char* kCaption = "Append Audio";
+constexpr const char* kCaption = AppendJob::kCaption;
 constexpr int kDoneValue = 100;  // the completion notice carries 100 and 100
 
 }  // namespace
@@ -88,13 +88,13 @@ void AppendAudioDlg::Combine(const std::string& chosenOutput) {
         chosenOutput.empty() ? ChooseOutputFile(this, "Output wave file", "Wave audio (*.wav)")
                              : chosenOutput;
     if (output.empty()) return;
+    AppendJob job;
+    if (ToolMessage refusal = job.Plan(files, output); refusal.failed()) {
+        Refuse(refusal);
+        return;
+    }
     working_->show();
-    StartWorker(
-        [files, output](const Mm::RoutineControl& control) {
-            std::vector<std::filesystem::path> inputs(files.begin(), files.end());
-            return Mm::AppendWaveFiles(inputs, output, control);
-        },
-        kDoneValue);
+    StartWorker([job](Mt::Task& task) { return job.Run(task); }, kDoneValue);
 }
 
 void AppendAudioDlg::WorkerFinished(const std::string& error, const char* caption) {

@@ -8,7 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "audio/AudioToolRuns.h"
+#include "audio/CutJob.h"
 #include "panelwick/Mm/WaveFile.h"
 #include "panelwick/Win/DacCtrl.h"
 #include "panelwick/Win/Metrics.h"
@@ -113,13 +113,19 @@ void AudioEditDlg::Stop() {
 
 void AudioEditDlg::Output() {
     if (busy()) return;
-    const ToolMessage outcome = [&] {
+    CutJob job;
+    if (ToolMessage refusal = job.Plan(FromQ(input_->text()), Seconds(false), Seconds(true));
+        refusal.failed()) {
+        Refuse(refusal);
+        return;
+    }
+    Mt::TaskResult result;
+    {
         Win::WaitCursor wait;
-        return RunCut(FromQ(input_->text()), NumberIn(times_[0][0]), NumberIn(times_[0][1]),
-                      NumberIn(times_[1][0]), NumberIn(times_[1][1]));
-    }();
-    if (outcome.failed()) {
-        Refuse(outcome);
+        result = job.Run();
+    }
+    if (result.failed()) {
+        Refuse(ToolMessage::Box(result.message(), CutJob::kCaption));
         return;
     }
     accept();

@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QSlider>
 
-#include "audio/AudioToolRuns.h"
+#include "audio/MixJob.h"
 #include "panelwick/Win/Metrics.h"
 
 namespace {
@@ -64,24 +64,22 @@ MixBalanceDlg::MixBalanceDlg(AudioToolSettings& settings, QWidget* parent)
     connect(start_, &QPushButton::clicked, this, &MixBalanceDlg::Start);
     working.insert(working.end(), {balance_, loop_, autoLevel_, start_});
     SetWorkingControls(working);
-    SetWorkerCaption("MixAudio");
+    SetWorkerCaption(MixJob::kCaption);
 }
 
 void MixBalanceDlg::Start() {
     if (busy()) return;
     const std::string input1 = FromQ(input1_->text()), input2 = FromQ(input2_->text());
     const std::string output = FromQ(output_->text());
-    if (ToolMessage refusal = CheckMixFiles(input1, input2, output); refusal.failed()) {
+    MixJob job;
+    if (ToolMessage refusal = job.Plan(input1, input2, output, balance_->value(),
+                                       loop_->isChecked(), autoLevel_->isChecked());
+        refusal.failed()) {
         Refuse(refusal);
         return;
     }
     settings_.mixBalance = balance_->value();
     settings_.mixLoop = loop_->isChecked();
     settings_.mixAutoLevel = autoLevel_->isChecked();
-    StartWorker(
-        [=, balance = balance_->value(), loop = loop_->isChecked(),
-         autoLevel = autoLevel_->isChecked()](const Mm::RoutineControl& control) {
-            return RunMix(input1, input2, output, balance, loop, autoLevel, control);
-        },
-        kDoneValue);
+    StartWorker([job](Mt::Task& task) { return job.Run(task); }, kDoneValue);
 }

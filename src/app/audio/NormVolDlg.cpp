@@ -5,13 +5,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "audio/AudioToolRuns.h"
+#include "audio/NormalizeJob.h"
 #include "panelwick/Mm/WaveFile.h"
 #include "panelwick/Win/Metrics.h"
 
 namespace {
 
-constexpr const char* kCaption = "Normalize Volume";
+constexpr const char* kCaption = NormalizeJob::kCaption;
 constexpr int kDoneValue = 100;
 
 }  // namespace
@@ -48,18 +48,13 @@ void NormVolDlg::SetInput(const std::string& path) {
 
 void NormVolDlg::Normalize() {
     if (busy()) return;
-    const std::string input = FromQ(input_->text());
-    std::string output;
-    if (ToolMessage refusal = CheckNormalizeInput(input, output); refusal.failed()) {
+    NormalizeJob job;
+    if (ToolMessage refusal = job.Plan(FromQ(input_->text())); refusal.failed()) {
         Refuse(refusal);
         return;
     }
     setWindowTitle(QStringLiteral("Working . . ."));
-    StartWorker(
-        [input, output](const Mm::RoutineControl& control) {
-            return RunNormalize(input, output, control);
-        },
-        kDoneValue);
+    StartWorker([job](Mt::Task& task) { return job.Run(task); }, kDoneValue);
 }
 
 void NormVolDlg::WorkerFinished(const std::string& error, const char* caption) {

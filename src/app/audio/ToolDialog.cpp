@@ -27,10 +27,12 @@ void ToolDialog::Refuse(const ToolMessage& message, QWidget* field) {
     }
 }
 
-void ToolDialog::StartWorker(ToolWorker::Routine routine, int noticeValue) {
+void ToolDialog::StartWorker(Mt::Worker::Body job, int noticeValue) {
     noticeValue_ = noticeValue;
     SetBusy(true);
-    worker_.Start(std::move(routine), this, noticeValue, noticeValue);
+    worker_.Start(std::move(job), [this, noticeValue] {
+        Win::PostNotice(this, Win::kAppMessage, noticeValue, noticeValue);
+    });
 }
 
 void ToolDialog::WorkerFinished(const std::string& error, const char* caption) {
@@ -47,7 +49,7 @@ bool ToolDialog::event(QEvent* event) {
     if (notice == nullptr) return QDialog::event(event);
     if (notice->message() == Win::kAppMessage && notice->wParam() == noticeValue_ &&
         notice->lParam() == noticeValue_ && busy_) {
-        const std::string error = worker_.Finish();
+        const std::string error = worker_.Wait().message();
         SetBusy(false);
         WorkerFinished(error, workerCaption_);
     }

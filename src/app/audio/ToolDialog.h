@@ -5,8 +5,8 @@
 
 #include <QDialog>
 
-#include "app/audio/ToolWorker.h"
 #include "audio/ToolMessage.h"
+#include "panelwick/Mt/Worker.h"
 
 class QLineEdit;
 
@@ -34,9 +34,9 @@ protected:
     void SetBusy(bool busy);
     // A message box with its caption, or a balloon at `field`.
     void Refuse(const ToolMessage& message, QWidget* field = nullptr);
-    // Runs the routine on the worker thread, busy until its completion notice (carrying
+    // Runs the job on the worker thread, busy until its completion notice (carrying
     // `noticeValue` twice) arrives; then WorkerFinished runs on the window thread.
-    void StartWorker(ToolWorker::Routine routine, int noticeValue);
+    void StartWorker(Mt::Worker::Body job, int noticeValue);
     // By default the dialog closes with OK after success and shows the failure under
     // `caption` otherwise.
     virtual void WorkerFinished(const std::string& error, const char* caption);
@@ -49,7 +49,7 @@ protected:
 private:
     std::vector<QWidget*> controls_;
     bool busy_ = false;
-    ToolWorker worker_;
+    Mt::Worker worker_;
     int noticeValue_ = 0;
     const char* workerCaption_ = "Reelwork";
 };

@@ -17,7 +17,7 @@
 #include "panelwick/Win/Balloon.h"
 #include "panelwick/Win/MessageBox.h"
 #include "panelwick/Win/Notice.h"
-#include "production/SingleObjectPreparation.h"
+#include "production/ScenePreparation.h"
 
 namespace {
 
@@ -72,9 +72,7 @@ EditDlg::EditDlg(const MovieObject& object, std::string projectFolder, uint32_t 
     Reload();
 }
 
-EditDlg::~EditDlg() {
-    if (worker_.joinable()) worker_.join();
-}
+EditDlg::~EditDlg() = default;
 
 void EditDlg::Connect() {
     connect(tabs_, &QTabBar::currentChanged, this, &EditDlg::ShowTab);
@@ -317,16 +315,22 @@ void EditDlg::Reload() {
     }
     SetBusy(true);
     preview_->SetWorking(true);
-    worker_ = std::thread([this, object = object_] {
-        preparedResult_ =
-            PrepareSingleObject(object, preparing_, folder_, kReferenceWidth, kReferenceHeight);
-        Win::PostNotice(this, kPreparedNotice);
-    });
+    worker_.Start(
+        [this, object = object_](Mt::Task& task) {
+            MovieProperties reference;
+            reference.width = kReferenceWidth;
+            reference.height = kReferenceHeight;
+            ScenePreparation preparation({object}, reference, ProjectPaths(folder_));
+            const Mt::TaskResult result = preparation.PrepareAll(task);
+            if (result.ok()) preparing_ = preparation.scene().prepared[0];
+            return result;
+        },
+        [this] { Win::PostNotice(this, kPreparedNotice); });
 }
 
 bool EditDlg::event(QEvent* event) {
     if (const Win::NoticeEvent* notice = Win::AsNotice(event)) {
-        if (notice->Is(kPreparedNotice) && worker_.joinable()) Prepared();
+        if (notice->Is(kPreparedNotice) && busy_) Prepared();
         if (notice->Is(PreviewCtrl::kMovedNotice)) PreviewMoved();
         return true;
     }
@@ -334,16 +338,16 @@ bool EditDlg::event(QEvent* event) {
 }
 
 void EditDlg::Prepared() {
-    worker_.join();
-    if (preparedResult_.failed()) {
-        prepared_.Release();
-    } else {
+    const Mt::TaskResult result = worker_.Wait();
+    if (result.ok()) {
         prepared_ = preparing_;
+    } else {
+        prepared_.Release();
     }
     preparing_.Release();
     preview_->SetObject(object_, prepared_.picture);
     preview_->SetWorking(false);
-    if (preparedResult_.failed()) Win::MessageBox::ShowError(this, preparedResult_.message());
+    if (result.failed()) Win::MessageBox::ShowError(this, result.message());
     SetBusy(false);
     RefreshPreview();
 }

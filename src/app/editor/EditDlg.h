@@ -2,12 +2,12 @@
 
 #include <array>
 #include <string>
-#include <thread>
 
 #include <QDialog>
 
 #include "editing/EditorCommands.h"
 #include "editing/EditorValidation.h"
+#include "panelwick/Mt/Worker.h"
 #include "panelwick/Sys/Result.h"
 #include "project/MovieObject.h"
 #include "render/PreparedObject.h"
@@ -112,8 +112,7 @@ private:
     bool busy_ = false;
     PreparedObject prepared_;
     PreparedObject preparing_;  // the worker's, handed over with its notice
-    Sys::Result preparedResult_;
-    std::thread worker_;
+    Mt::Worker worker_;
 
     QTabBar* tabs_;
     QLineEdit *minutes_, *seconds_;

@@ -27,15 +27,15 @@ FilenameDlg::FilenameDlg(MovieObjectType type, std::string projectFolder, std::s
     connect(buttons, &QDialogButtonBox::rejected, this, &FilenameDlg::reject);
     connect(list_, &QListWidget::itemDoubleClicked, this, &FilenameDlg::accept);
 
-    thread_ = std::thread([this, type, folder = std::move(projectFolder)] {
-        names_ = ListProjectFiles(type, folder);
-        Win::PostNotice(this, kListedNotice);
-    });
+    lister_.Start(
+        [this, type, folder = std::move(projectFolder)](Mt::Task&) {
+            names_ = ListProjectFiles(type, folder);
+            return Mt::TaskResult();
+        },
+        [this] { Win::PostNotice(this, kListedNotice); });
 }
 
-FilenameDlg::~FilenameDlg() {
-    if (thread_.joinable()) thread_.join();
-}
+FilenameDlg::~FilenameDlg() = default;
 
 bool FilenameDlg::event(QEvent* event) {
     if (const Win::NoticeEvent* notice = Win::AsNotice(event)) {
@@ -46,7 +46,7 @@ bool FilenameDlg::event(QEvent* event) {
 }
 
 void FilenameDlg::Listed() {
-    thread_.join();
+    (void)lister_.Wait();
     for (const std::string& name : names_) list_->addItem(QString::fromStdString(name));
     list_->setCurrentRow(IndexOfName(names_, current_));
     listing_ = false;

@@ -1,11 +1,11 @@
 #pragma once
 
 #include <string>
-#include <thread>
 #include <vector>
 
 #include <QDialog>
 
+#include "panelwick/Mt/Worker.h"
 #include "project/MovieObjectType.h"
 
 class QListWidget;
@@ -40,8 +40,8 @@ private:
 
     std::string current_;
     std::string name_;
-    std::vector<std::string> names_;  // written by the thread before its notice
-    std::thread thread_;
+    std::vector<std::string> names_;  // written by the lister before its notice
+    Mt::Worker lister_;
     bool listing_ = true;
     QListWidget* list_;
     QPushButton* ok_;

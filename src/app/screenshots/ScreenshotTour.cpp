@@ -23,6 +23,7 @@
 #include "app/video/GetReadyDlg.h"
 #include "app/video/ScreenCaptureDlg.h"
 #include "app/window/Reelwork.h"
+#include "panelwick/Mt/Worker.h"
 #include "panelwick/Sys/FrameFolder.h"
 #include "production/IMovieCreation.h"
 
@@ -32,51 +33,46 @@ namespace {
 // display can be seen: stage 2 takes a second, stage 3 gains 10 % a second.
 class StageWalk : public IMovieCreation {
 public:
-    ~StageWalk() override { Wait(); }
-
-    bool Start(Document&, uint32_t, uint32_t, EndNotice onEnd) override {
-        stop_ = false;
-        thread_ = std::thread([this, onEnd = std::move(onEnd)] {
-            for (int stage = 1; stage <= 3 && !stop_; ++stage) {
-                SetStage(stage);
-                for (int tenth = 1; tenth <= (stage == 3 ? 100 : stage == 2 ? 10 : 0); ++tenth) {
-                    std::this_thread::sleep_for(std::chrono::milliseconds(100));
-                    if (stop_) break;
-                    progress_ = stage == 3 ? tenth / 100.0 : tenth / 10.0;
-                }
-            }
-            SetStage(0);
-            onEnd();
-        });
-        return true;
+    Sys::Result Start(const Document&, uint32_t, uint32_t, EndNotice onEnd) override {
+        walker_.Start([this](Mt::Task& task) { return Walk(task); }, std::move(onEnd));
+        return {};
     }
-    void RequestStop() override { stop_ = true; }
-    void Wait() override {
-        if (thread_.joinable()) thread_.join();
-    }
-    std::string ErrorText() const override { return {}; }
+    void RequestStop() override { walker_.Cancel(); }
+    void Wait() override { (void)walker_.Wait(); }
+    Mt::TaskResult Result() const override { return {}; }
     int CurrentStage() const override {
         std::lock_guard lock(mutex_);
         return stage_;
     }
     bool TakeStageRestart() override { return restart_.exchange(false); }
-    double ProgressFraction() const override { return progress_; }
+    double ProgressFraction() const override { return walker_.task().progress(); }
 
 private:
-    void SetStage(int stage) {
+    Mt::TaskResult Walk(Mt::Task& task) {
+        for (int stage = 1; stage <= 3 && !task.Cancelled(); ++stage) {
+            SetStage(stage, task);
+            for (int tenth = 1; tenth <= (stage == 3 ? 100 : stage == 2 ? 10 : 0); ++tenth) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(100));
+                if (task.Cancelled()) break;
+                task.SetProgress(stage == 3 ? tenth / 100.0 : tenth / 10.0);
+            }
+        }
+        SetStage(0, task);
+        return {};
+    }
+    void SetStage(int stage, Mt::Task& task) {
         {
             std::lock_guard lock(mutex_);
             stage_ = stage;
         }
-        progress_ = 0;
+        task.SetProgress(0);
         restart_ = true;
     }
 
-    std::thread thread_;
     mutable std::mutex mutex_;
     int stage_ = 0;
-    std::atomic<bool> restart_{false}, stop_{false};
-    std::atomic<double> progress_{0};
+    std::atomic<bool> restart_{false};
+    Mt::Worker walker_;
 };
 
 }  // namespace

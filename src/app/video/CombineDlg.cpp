@@ -173,17 +173,9 @@ void CombineDlg::Combine() {
         if (fps_->currentIndex() < 0) return;
         settings_.fps = fps_->currentData().toInt();
     }
-    std::string encoder;
-    if (!Encoder::Find(encoder)) {
-        Win::MessageBox::ShowError(this, Encoder::kNotFound, kProgramName);
+    if (Sys::Result r = job_.Build(settings_); r.failed()) {
+        Win::MessageBox::ShowError(this, r.message(), job_.caption());
         return;
     }
-    CombineJob job;
-    if (Sys::Result r = job.Build(settings_, encoder); r.failed()) {
-        Win::MessageBox::ShowError(this, r.message(), job.caption());
-        return;
-    }
-    commandLine_ = job.commandLine();
-    folder_ = job.folder();
     accept();
 }

@@ -23,8 +23,10 @@ public:
     CombineDlg(const CombineJob::Settings& settings, QWidget* parent = nullptr);
 
     const CombineJob::Settings& settings() const { return settings_; }
-    const std::string& commandLine() const { return commandLine_; }
-    const std::string& folder() const { return folder_; }
+    // The job that Combine built, ready to run.
+    const CombineJob& job() const { return job_; }
+    const std::string& commandLine() const { return job_.commandLine(); }
+    const std::string& folder() const { return job_.folder(); }
 
     bool jpgMode() const;
     void SetJpgMode(bool jpg);
@@ -43,7 +45,7 @@ private:
     void ShowPath(QPushButton* button, const std::string& path);
 
     CombineJob::Settings settings_;
-    std::string commandLine_, folder_;
+    CombineJob job_;
     QPushButton *audio_, *video_, *output_;
     QLabel* videoLabel_;
     QComboBox *quality_, *fps_;

@@ -6,10 +6,9 @@
 #include "panelwick/Win/CmLayout.h"
 #include "panelwick/Win/Notice.h"
 
-WorkingDlg::WorkingDlg(std::string commandLine, std::string folder, QWidget* parent)
+WorkingDlg::WorkingDlg(Mt::Worker::Body job, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      commandLine_(std::move(commandLine)),
-      folder_(std::move(folder)) {
+      job_(std::move(job)) {
     setObjectName(QStringLiteral("WorkingDlg"));
     setWindowTitle(QStringLiteral("Please wait!"));
     setModal(true);
@@ -24,17 +23,15 @@ void WorkingDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (started_) return;
     started_ = true;
-    const bool started = job_.Start(commandLine_, folder_, [this] {
-        Win::PostNotice(this, Win::kAppMessage, kJobEnded, kJobEnded);
-    });
-    if (!started) accept();
+    worker_.Start(std::move(job_),
+                  [this] { Win::PostNotice(this, Win::kAppMessage, kJobEnded, kJobEnded); });
 }
 
 bool WorkingDlg::event(QEvent* event) {
     if (const Win::NoticeEvent* notice = Win::AsNotice(event)) {
         if (notice->message() == Win::kAppMessage && notice->wParam() == kJobEnded &&
             notice->lParam() == kJobEnded) {
-            job_.Wait();
+            result_ = worker_.Wait();
             accept();
         }
         return true;

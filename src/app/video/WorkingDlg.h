@@ -1,21 +1,19 @@
 #pragma once
 
-#include <string>
-
 #include <QDialog>
 
-#include "video/EncoderJob.h"
+#include "panelwick/Mt/Worker.h"
 
-// "Please wait!": runs one encoder command line in a folder while the user waits, and ends by
-// itself when the program has ended. It cannot be closed before.
+// "Please wait!": runs one job (an encoder run, mostly) on a worker while the user waits, and
+// ends by itself when the job has ended. It cannot be closed before.
 class WorkingDlg : public QDialog {
     Q_OBJECT
 
 public:
-    WorkingDlg(std::string commandLine, std::string folder, QWidget* parent = nullptr);
+    explicit WorkingDlg(Mt::Worker::Body job, QWidget* parent = nullptr);
 
-    // "Error: " and the command line when the program could not be started, else empty.
-    const std::string& result() const { return job_.result(); }
+    // How the job ended; read after the dialog ended.
+    const Mt::TaskResult& result() const { return result_; }
 
     // The notice the job posts when it ends: the application message with 100 and 100.
     static constexpr int kJobEnded = 100;
@@ -30,7 +28,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    std::string commandLine_, folder_;
+    Mt::Worker::Body job_;
     bool started_ = false;
-    EncoderJob job_;
+    Mt::Worker worker_;
+    Mt::TaskResult result_;
 };

@@ -114,7 +114,7 @@ void Reelwork::SetMovieCreation(std::unique_ptr<IMovieCreation> creation) {
 }
 
 std::string Reelwork::MoviePath() const {
-    return view_->document().folder() + "/movie.mp4";
+    return view_->document().paths().movie();
 }
 
 void Reelwork::RefreshCommands() {

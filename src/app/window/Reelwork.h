@@ -95,6 +95,7 @@ private:
     void OpenWithSystem(const std::string& path);
     void ShowAbout();
     // Commands of the external encoder (ReelworkMedia.cpp).
+    void ShowJobFailure(const Mt::TaskResult& result, const char* caption);
     void ConvertMedia(MediaConversion::Kind kind);
     void ImportVideo();
     void CombineAudioVideo();

@@ -236,22 +236,16 @@ void Reelwork::CreateMovie(uint32_t windowBegin, uint32_t windowEnd) {
     windowEnd_ = windowEnd;
     Document& document = view_->document();
     if (!document.IsOpen() || !creation_) return;
-    const std::string movie = MoviePath();
-    if (Sys::FileExists(movie)) (void)Sys::DeleteFile(movie);
-    if (Sys::FileExists(movie)) {
-        Win::MessageBox::ShowError(this, "Please close the video player");
+    progress_->Reset();
+    const Sys::Result started = creation_->Start(
+        document, windowBegin_, windowEnd_, [this] { Win::PostNotice(this, kCreationEndNotice); });
+    if (started.failed()) {
+        Win::MessageBox::ShowError(this, started.message());
         return;
     }
     SetMode(kCreating);
     RefreshCommands();
     ApplyLayout();
-    progress_->Reset();
-    if (!creation_->Start(document, windowBegin_, windowEnd_,
-                          [this] { Win::PostNotice(this, kCreationEndNotice); })) {
-        SetMode(kEditing);
-        ApplyLayout();
-        return;
-    }
     creationTimer_.start();
 }
 
@@ -274,12 +268,9 @@ void Reelwork::CreationEnded() {
     SetMode(kEditing);
     RefreshCommands();
     ApplyLayout();
-    const std::string error = creation_->ErrorText();
-    if (!error.empty()) {
-        Win::MessageBox::ShowError(this, error);
-        return;
-    }
-    PlayMovie();
+    const Mt::TaskResult result = creation_->Result();
+    if (result.failed()) Win::MessageBox::ShowError(this, result.FullText());
+    if (result.ok()) PlayMovie();
 }
 
 void Reelwork::PlayMovie() {

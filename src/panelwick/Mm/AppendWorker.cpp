@@ -8,7 +8,7 @@
 namespace Mm {
 
 Sys::Result AppendWaveFiles(const std::vector<std::filesystem::path>& inputs,
-                            const std::filesystem::path& output, const RoutineControl& control) {
+                            const std::filesystem::path& output, Mt::Task& task) {
     if (inputs.empty()) return {};
     WaveFile out;
     {
@@ -24,8 +24,8 @@ Sys::Result AppendWaveFiles(const std::vector<std::filesystem::path>& inputs,
     const size_t count = inputs.size();
     uint8_t block[8192];
     for (size_t done = 0; done < count; ++done) {
-        if (control.Stopped()) return kStoppedMessage;
-        control.Report(double(done * 100 / count) / 100.0);
+        if (task.Cancelled()) return Mt::kStoppedMessage;
+        task.SetProgress(double(done * 100 / count) / 100.0);
         WaveFile input;
         if (Sys::Result r = input.OpenForReading(inputs[done]); r.failed()) return r;
         uint32_t remaining = input.dataBytes();
@@ -37,7 +37,7 @@ Sys::Result AppendWaveFiles(const std::vector<std::filesystem::path>& inputs,
             (void)out.Write(block, n);
         }
     }
-    control.Report(1.0);
+    task.SetProgress(1.0);
     return guard.Finish();
 }
 

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "panelwick/Mm/RoutineControl.h"
+#include "panelwick/Mt/Task.h"
 #include "panelwick/Sys/Result.h"
 
 namespace Mm {
@@ -14,6 +14,6 @@ namespace Mm {
 // and deletes the output.
 Sys::Result AppendWaveFiles(const std::vector<std::filesystem::path>& inputs,
                             const std::filesystem::path& output,
-                            const RoutineControl& control = {});
+                            Mt::Task& task = Mt::Task::Unwatched());
 
 }  // namespace Mm

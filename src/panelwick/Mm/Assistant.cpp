@@ -39,7 +39,7 @@ void PutSample(uint8_t* p, int32_t v) {
 }  // namespace
 
 Sys::Result Assistant::CopyWaveFile(const Path& in, const Path& out, double t1, double t2,
-                                    const RoutineControl& control) {
+                                    Mt::Task& task) {
     WaveFile input, output;
     if (Sys::Result r = OpenPair(input, in, output, out); r.failed()) return r;
     OutputGuard guard(output, out);
@@ -48,7 +48,7 @@ Sys::Result Assistant::CopyWaveFile(const Path& in, const Path& out, double t1, 
     uint32_t remaining = input.dataBytes();
     uint8_t block[1024];
     while (remaining > 0) {
-        if (control.Stopped()) return kStoppedMessage;
+        if (task.Cancelled()) return Mt::kStoppedMessage;
         const double elapsed = perSecond > 0 ? total - double(remaining) * 8 / perSecond : 0.0;
         if (elapsed >= t2) break;
         const int32_t n = input.Read(block, int32_t(std::min<uint32_t>(sizeof block, remaining)));
@@ -58,13 +58,12 @@ Sys::Result Assistant::CopyWaveFile(const Path& in, const Path& out, double t1, 
         if (output.Write(block, n) != n) {
             return "Mm::Assistant::CopyWaveFile Unable to copy samples from input to output";
         }
-        control.Report(1.0 - double(remaining) / input.dataBytes());
+        task.SetProgress(1.0 - double(remaining) / input.dataBytes());
     }
     return guard.Finish();
 }
 
-Sys::Result Assistant::SmoothEndsFile(const Path& in, const Path& out,
-                                      const RoutineControl& control) {
+Sys::Result Assistant::SmoothEndsFile(const Path& in, const Path& out, Mt::Task& task) {
     WaveFile input, output;
     if (Sys::Result r = OpenPair(input, in, output, out); r.failed()) return r;
     OutputGuard guard(output, out);
@@ -83,7 +82,7 @@ Sys::Result Assistant::SmoothEndsFile(const Path& in, const Path& out,
     uint32_t remaining = input.dataBytes();
     std::vector<uint8_t> block(16384);
     while (remaining > 0) {
-        if (control.Stopped()) return kStoppedMessage;
+        if (task.Cancelled()) return Mt::kStoppedMessage;
         const int32_t got = input.Read(
             block.data(), int32_t(std::min<uint32_t>(uint32_t(block.size()), remaining)));
         if (got <= 0) break;
@@ -105,13 +104,12 @@ Sys::Result Assistant::SmoothEndsFile(const Path& in, const Path& out,
         if (output.Write(block.data(), got) != got) {
             return "Mm::Assistant::SmoothEndsFile Unable to copy samples from input to output";
         }
-        control.Report(1.0 - double(remaining) / input.dataBytes());
+        task.SetProgress(1.0 - double(remaining) / input.dataBytes());
     }
     return guard.Finish();
 }
 
-Sys::Result Assistant::NormalizeVolume(const Path& in, const Path& out,
-                                       const RoutineControl& control) {
+Sys::Result Assistant::NormalizeVolume(const Path& in, const Path& out, Mt::Task& task) {
     WaveFile input, output;
     if (Sys::Result r = input.OpenForReading(in); r.failed()) return r;
     const int channels = input.channels();
@@ -151,14 +149,14 @@ Sys::Result Assistant::NormalizeVolume(const Path& in, const Path& out,
     };
     uint32_t remaining = input.dataBytes();
     while (remaining > 0) {
-        if (control.Stopped()) return kStoppedMessage;
+        if (task.Cancelled()) return Mt::kStoppedMessage;
         const int32_t got =
             input.Read(block.data(), int32_t(std::min<size_t>(block.size(), remaining)));
         if (got <= 0) break;
         remaining -= uint32_t(got);
         framesIn += uint64_t(got / frameBytes);
         pass(got / frameBytes);
-        control.Report(1.0 - double(remaining) / input.dataBytes());
+        task.SetProgress(1.0 - double(remaining) / input.dataBytes());
     }
     std::fill(block.begin(), block.end(), 0);
     pass(AutoLevel::kLength);

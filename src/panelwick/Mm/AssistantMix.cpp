@@ -105,7 +105,7 @@ Sys::Result OpenInputs(const Assistant::Path& first, WaveFile& a, const Assistan
 }  // namespace
 
 Sys::Result Assistant::MixWaveFile(const Path& a, const Path& b, int32_t balance, const Path& out,
-                                   const RoutineControl& control) {
+                                   Mt::Task& task) {
     balance = std::clamp(balance, 0, 100);
     WaveFile inA, inB, output;
     Sys::Result result =
@@ -151,7 +151,7 @@ Sys::Result Assistant::MixWaveFile(const Path& a, const Path& b, int32_t balance
         return n;
     };
     for (;;) {
-        if (control.Stopped()) return kStoppedMessage;
+        if (task.Cancelled()) return Mt::kStoppedMessage;
         const int32_t na = read(inA, remainingA, blockA);
         const int32_t nb = read(inB, remainingB, blockB);
         if (na == 0 && nb == 0) break;
@@ -165,13 +165,13 @@ Sys::Result Assistant::MixWaveFile(const Path& a, const Path& b, int32_t balance
         MixSamples(blockB.data(), 100 - balance, blockA.data(), balance, 100, mixed.data(),
                    samples);
         (void)output.Write(mixed.data(), longer);
-        control.Report(1.0 - (double(remainingA) + double(remainingB)) / total);
+        task.SetProgress(1.0 - (double(remainingA) + double(remainingB)) / total);
     }
     return guard.Finish();
 }
 
 Sys::Result Assistant::MixVoiceMusic(const Path& voice, const Path& music, int32_t voicePercent,
-                                     const Path& out, const RoutineControl& control) {
+                                     const Path& out, Mt::Task& task) {
     voicePercent = std::clamp(voicePercent, 0, 100);
     WaveFile inVoice, inMusic, output;
     Sys::Result result = OpenInputs(voice, inVoice, music, inMusic, out, CheckVoiceAndMusic);
@@ -183,19 +183,19 @@ Sys::Result Assistant::MixVoiceMusic(const Path& voice, const Path& music, int32
     std::vector<int16_t> mixed(kBlockBytes / 2);
     bool skip;
     while (int32_t frames = reader.Next(skip)) {
-        if (control.Stopped()) return kStoppedMessage;
+        if (task.Cancelled()) return Mt::kStoppedMessage;
         if (skip) continue;
         const size_t samples = size_t(frames * reader.channels());
         MixSamples(reader.voice(), voicePercent, reader.music(), 100 - voicePercent, 100,
                    mixed.data(), samples);
         (void)output.Write(mixed.data(), int32_t(samples * 2));
-        control.Report(reader.done());
+        task.SetProgress(reader.done());
     }
     return guard.Finish();
 }
 
 Sys::Result Assistant::MixVoiceMusicAutoLevel(const Path& voice, const Path& music, const Path& out,
-                                              const RoutineControl& control) {
+                                              Mt::Task& task) {
     WaveFile inVoice, inMusic, output;
     Sys::Result result = OpenInputs(voice, inVoice, music, inMusic, out, CheckVoiceAndMusic);
     if (result.failed()) return result;
@@ -210,7 +210,7 @@ Sys::Result Assistant::MixVoiceMusicAutoLevel(const Path& voice, const Path& mus
     std::vector<int16_t> mixed(kBlockBytes / 2);
     bool skip;
     while (int32_t frames = reader.Next(skip)) {
-        if (control.Stopped()) return kStoppedMessage;
+        if (task.Cancelled()) return Mt::kStoppedMessage;
         if (skip) continue;
         const int16_t* v = reader.voice();
         const int16_t* m = reader.music();
@@ -224,7 +224,7 @@ Sys::Result Assistant::MixVoiceMusicAutoLevel(const Path& voice, const Path& mus
             }
         }
         (void)output.Write(mixed.data(), int32_t(frames * channels * 2));
-        control.Report(reader.done());
+        task.SetProgress(reader.done());
     }
     return guard.Finish();
 }

@@ -10,7 +10,7 @@
 namespace Mm {
 
 Sys::Result BoostBass(const std::filesystem::path& in, const std::filesystem::path& out,
-                      double frequency, double gainDb, const RoutineControl& control) {
+                      double frequency, double gainDb, Mt::Task& task) {
     WaveFile input, output;
     if (Sys::Result r = input.OpenForReading(in); r.failed()) return r;
     const int channels = input.channels();
@@ -31,7 +31,7 @@ Sys::Result BoostBass(const std::filesystem::path& in, const std::filesystem::pa
     std::vector<double> values(kBlockBytes / 2);
     uint32_t remaining = input.dataBytes();
     while (remaining > 0) {
-        if (control.Stopped()) return kStoppedMessage;
+        if (task.Cancelled()) return Mt::kStoppedMessage;
         const int32_t got =
             input.Read(block.data(), int32_t(std::min<uint32_t>(kBlockBytes, remaining)));
         if (got <= 0) break;
@@ -48,7 +48,7 @@ Sys::Result BoostBass(const std::filesystem::path& in, const std::filesystem::pa
             block[i] = int16_t(int32_t(std::clamp(values[i], -32767.0, 32767.0)));
         }
         (void)output.Write(block.data(), got);
-        control.Report(1.0 - double(remaining) / input.dataBytes());
+        task.SetProgress(1.0 - double(remaining) / input.dataBytes());
     }
     return guard.Finish();
 }

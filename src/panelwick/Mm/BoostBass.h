@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "panelwick/Mm/RoutineControl.h"
+#include "panelwick/Mt/Task.h"
 #include "panelwick/Sys/Result.h"
 
 namespace Mm {
@@ -11,6 +11,6 @@ namespace Mm {
 // frequencies below it keep their level, those above are cut by gainDb, so the bass stands
 // out without clipping. Samples are clamped to -32767..32767 and truncated.
 Sys::Result BoostBass(const std::filesystem::path& in, const std::filesystem::path& out,
-                      double frequency, double gainDb, const RoutineControl& control = {});
+                      double frequency, double gainDb, Mt::Task& task = Mt::Task::Unwatched());
 
 }  // namespace Mm

@@ -1,11 +1,13 @@
 #include "panelwick/Sys/Process.h"
 
+#include <cerrno>
 #include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
-
-#include <cerrno>
 #include <vector>
 
 #include "panelwick/Sys/CommandLine.h"
@@ -14,6 +16,25 @@ extern char** environ;
 
 namespace Sys {
 namespace {
+
+int ExitStatus(int status) {
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+// posix_spawnattr_t with its clean-up: the child leads a process group of its own.
+class SpawnAttributes {
+public:
+    SpawnAttributes() {
+        posix_spawnattr_init(&attributes_);
+        posix_spawnattr_setflags(&attributes_, POSIX_SPAWN_SETPGROUP);
+        posix_spawnattr_setpgroup(&attributes_, 0);
+    }
+    ~SpawnAttributes() { posix_spawnattr_destroy(&attributes_); }
+    posix_spawnattr_t* get() { return &attributes_; }
+
+private:
+    posix_spawnattr_t attributes_;
+};
 
 // posix_spawn_file_actions_t with its clean-up.
 class SpawnActions {
@@ -63,7 +84,9 @@ bool Process::Start(const ProcessOptions& options) {
     for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
     pid_t pid;
-    const int error = posix_spawnp(&pid, argv[0], actions.get(), nullptr, argv.data(), environ);
+    SpawnAttributes attributes;
+    const int error =
+        posix_spawnp(&pid, argv[0], actions.get(), attributes.get(), argv.data(), environ);
     if (fds[1] >= 0) ::close(fds[1]);
     if (error != 0) {
         if (fds[0] >= 0) ::close(fds[0]);
@@ -83,6 +106,13 @@ size_t Process::Read(char* buffer, size_t count) {
     return n > 0 ? size_t(n) : 0;
 }
 
+bool Process::WaitForOutput(std::chrono::milliseconds timeout) {
+    if (pipe_ < 0) return true;
+    pollfd fd{pipe_, POLLIN, 0};
+    const int ready = ::poll(&fd, 1, int(timeout.count()));
+    return ready != 0;  // an error reads as ready, so the caller's Read sees it
+}
+
 int Process::Wait() {
     if (pid_ <= 0) return status_;
     int status = 0;
@@ -91,16 +121,34 @@ int Process::Wait() {
         r = ::waitpid(pid_, &status, 0);
     } while (r < 0 && errno == EINTR);
     pid_ = -1;
-    status_ = r < 0 ? -1 : WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    status_ = r < 0 ? -1 : ExitStatus(status);
     return status_;
+}
+
+int Process::Terminate(std::chrono::milliseconds grace) {
+    if (pid_ <= 0) return status_;
+    ::kill(-pid_, SIGTERM);  // the whole group: a wrapper script and what it started
+    const auto deadline = std::chrono::steady_clock::now() + grace;
+    int status = 0;
+    while (std::chrono::steady_clock::now() < deadline) {
+        const pid_t r = ::waitpid(pid_, &status, WNOHANG);
+        if (r == pid_ || (r < 0 && errno != EINTR)) {
+            pid_ = -1;
+            status_ = r < 0 ? -1 : ExitStatus(status);
+            return status_;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    ::kill(-pid_, SIGKILL);
+    return Wait();
 }
 
 bool Process::RunAndWait(const std::string& commandLine, const std::string& workingDirectory,
                          std::string* output) {
     Process child;
-    ProcessOptions options{commandLine, workingDirectory,
-                           output ? ProcessOptions::Output::PipeWithErrors
-                                  : ProcessOptions::Output::Inherit};
+    ProcessOptions options{
+        commandLine, workingDirectory,
+        output ? ProcessOptions::Output::PipeWithErrors : ProcessOptions::Output::Inherit};
     if (!child.Start(options)) return false;
     char buffer[4096];
     while (size_t n = child.Read(buffer, sizeof buffer)) {

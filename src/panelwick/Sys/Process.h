@@ -1,9 +1,9 @@
 #pragma once
 
-#include <sys/types.h>
-
+#include <chrono>
 #include <cstddef>
 #include <string>
+#include <sys/types.h>
 
 namespace Sys {
 
@@ -22,7 +22,8 @@ struct ProcessOptions {
     } output = Output::Inherit;
 };
 
-// A child program. Destruction closes the pipe and waits for the child.
+// A child program, started in a process group of its own so that a terminal's Ctrl+C reaches
+// only us and we decide how the child ends. Destruction closes the pipe and waits for it.
 class Process {
 public:
     Process() = default;
@@ -35,8 +36,13 @@ public:
     bool Start(const ProcessOptions& options);
     // Up to count bytes of the child's output; 0 once it closed its end (or without a pipe).
     size_t Read(char* buffer, size_t count);
+    // True when Read would not block (output waiting, or the end of it) within the time.
+    bool WaitForOutput(std::chrono::milliseconds timeout);
     // Waits for the child to end; its exit status (128 + signal when killed), -1 when none ran.
     int Wait();
+    // Ends the child: asks it to terminate, and kills it when it is still running after the
+    // grace time; its whole process group goes the same way. Gives its exit status, as Wait does.
+    int Terminate(std::chrono::milliseconds grace = std::chrono::seconds(2));
     bool started() const { return pid_ > 0; }
 
     // Starts the command line in the working folder and waits for it; false when it could not be

@@ -14,6 +14,7 @@
 #include "panelwick/Sys/FileSystem.h"
 #include "panelwick/Win/Metrics.h"
 #include "support/QtTest.h"
+#include "video/EncoderRun.h"
 
 class VideoDialogsTest : public QObject {
     Q_OBJECT
@@ -22,8 +23,11 @@ private slots:
     // The dialog ends by itself once the program has ended, and cannot be closed before.
     void WorkingDialogWaitsForTheProgram() {
         QTemporaryDir dir;
-        WorkingDlg working("\"/bin/sh\" -c \"sleep 0.3; echo done > out.txt\"",
-                           dir.path().toStdString());
+        const std::string folder = dir.path().toStdString();
+        WorkingDlg working([folder](Mt::Task& task) {
+            EncoderRun run;
+            return run.Run("\"/bin/sh\" -c \"sleep 0.3; echo done > out.txt\"", folder, task);
+        });
         QCOMPARE(working.windowTitle(), QStringLiteral("Please wait!"));
         QCOMPARE(working.size(), QSize(Win::CmToPixels(7.40833), Win::CmToPixels(1.88383)));
         QCOMPARE(working.findChild<QLabel*>()->text(), QStringLiteral("Working . . ."));
@@ -37,16 +41,19 @@ private slots:
         clock.start();
         QCOMPARE(working.exec(), int(QDialog::Accepted));
         QVERIFY(clock.elapsed() >= 250);
-        QVERIFY(working.result().empty());
+        QVERIFY(working.result().ok());
         std::string out;
         QVERIFY(Sys::ReadWholeFile(dir.filePath("out.txt").toStdString(), out));
         QCOMPARE(out, std::string("done\n"));
     }
 
     void WorkingDialogReportsAProgramThatCannotStart() {
-        WorkingDlg working("\"/no/such/ffmpeg\" -i \"a.mp3\" \"a.wav\"", "/");
+        WorkingDlg working([](Mt::Task& task) {
+            EncoderRun run;
+            return run.Run("\"/no/such/ffmpeg\" -i \"a.mp3\" \"a.wav\"", "/", task);
+        });
         QCOMPARE(working.exec(), int(QDialog::Accepted));
-        QCOMPARE(working.result(),
+        QCOMPARE(working.result().message(),
                  std::string("Error: \"/no/such/ffmpeg\" -i \"a.mp3\" \"a.wav\""));
     }
 

@@ -17,8 +17,8 @@
 #include "panelwick/Win/Metrics.h"
 #include "panelwick/Win/Notice.h"
 #include "production/IMovieCreation.h"
+#include "production/ScenePreparation.h"
 #include "render/FrameComposer.h"
-#include "render/PrepareObject.h"
 #include "support/FakePrompt.h"
 #include "support/QtTest.h"
 
@@ -30,18 +30,20 @@ public:
     int starts = 0;
     uint32_t windowBegin = 0, windowEnd = 0;
     std::string error;
+    std::string refusal;  // what Start answers, when set
     EndNotice onEnd;
 
-    bool Start(Document&, uint32_t begin, uint32_t end, EndNotice notice) override {
+    Sys::Result Start(const Document&, uint32_t begin, uint32_t end, EndNotice notice) override {
+        if (!refusal.empty()) return refusal;
         ++starts;
         windowBegin = begin;
         windowEnd = end;
         onEnd = std::move(notice);
-        return true;
+        return {};
     }
     void RequestStop() override { onEnd(); }
     void Wait() override {}
-    std::string ErrorText() const override { return error; }
+    Mt::TaskResult Result() const override { return error.c_str(); }
     int CurrentStage() const override { return 3; }
     bool TakeStageRestart() override { return false; }
     double ProgressFraction() const override { return 0.5; }
@@ -57,16 +59,12 @@ const std::set<CommandId> kTools = {CommandId::AppendAudio,       CommandId::Nor
 // frame 0 as the movie draws it.
 std::pair<int, int> MoviePixelsOf(const Document& document, uint32_t rgb) {
     const MovieProperties& p = document.properties;
-    std::vector<PreparedObject> prepared(document.objects.size());
-    for (size_t i = 0; i < prepared.size(); ++i) {
-        const MovieObject& o = document.objects[i];
-        if (PrepareObject(o, prepared[i], document.folder(), p.width, p.height).failed()) return {};
-    }
+    ScenePreparation preparation(document.objects, p, document.paths());
+    if (!preparation.PrepareAll(Mt::Task::Unwatched()).ok()) return {};
     CG::DIBitmap frame;
     CG::ImageRGBA video;
     frame.Create(24, 0, p.width, p.height, false);
-    const FrameScene scene{document.objects, prepared, p, document.folder()};
-    if (ComposeFrame(scene, 0, frame, video).failed()) return {};
+    if (ComposeFrame(preparation.scene().frameScene(), 0, frame, video).failed()) return {};
     std::pair<int, int> count;
     for (int y = 0; y < frame.height(); ++y) {
         const uint8_t* q = frame.pixels() + size_t(y) * frame.stride();
@@ -217,10 +215,17 @@ private slots:
 
     void CreateMovieKeepsTheWindowBusyUntilItEnds() {
         NewProject("Trip");
-        QVERIFY(Sys::WriteWholeFile(doc().folder() + "/movie.mp4", "old"));
+        // A refusal of the movie creation is shown and changes nothing.
+        creation->refusal = "Please close the video player";
+        QString refused;
+        AnswerNextMessageBox(QMessageBox::Ok, &refused);
+        window->RunCommand(CommandId::CreateMovie);
+        QCOMPARE(refused, QStringLiteral("Please close the video player"));
+        QCOMPARE(window->mode(), int(Reelwork::kEditing));
+        creation->refusal.clear();
+
         window->RunCommand(CommandId::CreateMovie);
         QCOMPARE(creation->starts, 1);
-        QVERIFY(!Sys::FileExists(doc().folder() + "/movie.mp4"));
         QCOMPARE(window->mode(), int(Reelwork::kCreating));
         QCOMPARE(window->currentPage(), static_cast<QWidget*>(&window->progress()));
         QCOMPARE(Enabled(), (std::set<CommandId>{CommandId::Stop, CommandId::Help}));

@@ -228,21 +228,19 @@ TEST(Assistant, AppendJoinsTheFilesInOrder) {
     WriteWave(dir / "1.wav", Constant(1000, 1, 1), 1);
     WriteWave(dir / "2.wav", Constant(5001, 1, 2), 1);
     WriteWave(dir / "3.wav", Constant(3, 1, 3), 1);
-    Mt::Progress progress;
-    Mm::RoutineControl control{&progress, nullptr};
+    Mt::Task task;
     ASSERT_TRUE(
-        Mm::AppendWaveFiles({dir / "1.wav", dir / "2.wav", dir / "3.wav"}, dir / "all.wav", control)
+        Mm::AppendWaveFiles({dir / "1.wav", dir / "2.wav", dir / "3.wav"}, dir / "all.wav", task)
             .ok());
     std::vector<int16_t> expected = Constant(1000, 1, 1);
     expected.resize(6001, 2);
     expected.resize(6004, 3);
     EXPECT_EQ(ReadWaveSamples(dir / "all.wav"), expected);
-    EXPECT_EQ(progress.Get(), 1.0);
+    EXPECT_EQ(task.progress(), 1.0);
 
-    std::atomic<bool> stop{true};
-    control.stop = &stop;
-    EXPECT_EQ(Mm::AppendWaveFiles({dir / "1.wav", dir / "2.wav"}, dir / "s.wav", control).message(),
-              Mm::kStoppedMessage);
+    task.Cancel();
+    EXPECT_EQ(Mm::AppendWaveFiles({dir / "1.wav", dir / "2.wav"}, dir / "s.wav", task).message(),
+              Mt::kStoppedMessage);
     EXPECT_FALSE(Sys::FileExists(dir / "s.wav"));
     EXPECT_EQ(Mm::AppendWaveFiles({dir / "1.wav", dir / "none.wav"}, dir / "s.wav").message(),
               "WaveFile::OpenForReading - the file cannot be open");
