@@ -16,6 +16,7 @@
 #include <thread>
 #include <vector>
 
+#include "panelwick/Sys/CpuLevel.h"
 #include "render/Animation.h"
 #include "render/CreateFrame.h"
 #include "render/DrawPicture.h"
@@ -240,7 +241,7 @@ void FiveObjects() {
         referenceFrames;
     std::printf("five objects, one core, ms per composed frame:\n");
     std::printf("  production (%s) %.2f ms, scalar kernel %.2f ms, plain reference %.2f ms\n",
-                Avx2Supported() ? "AVX2" : "scalar", fast, scalar, reference);
+                Sys::CpuLevelName(Sys::ChosenCpuLevel()), fast, scalar, reference);
     std::printf("  ratio production / reference %.3f\n", fast / reference);
 }
 
