@@ -8,7 +8,6 @@
 #include "panelwick/Mm/AutoLevel.h"
 #include "panelwick/Mm/BufferedWaveFile.h"
 #include "panelwick/Mm/RoutineControl.h"
-#include "panelwick/Mm/VectorPath.h"
 #include "panelwick/Sys/FileSystem.h"
 
 namespace {
@@ -88,16 +87,16 @@ Sys::Result MixSoundtrack(const std::vector<MovieObject>& objects,
     auto closeAll = [&] {
         for (AudioMixState& s : states) s.Close();
     };
-    const bool blocks = Mm::UseVectorPath();
+    const Mm::AudioKernels& kernels = Mm::AudioKernels::Active();
     std::vector<double> sums(2 * kBlock), scratch(2 * kBlock);
     for (uint64_t first = 0; first < total; first += kBlock) {
         const size_t count = size_t(std::min<uint64_t>(kBlock, total - first));
         std::fill(sums.begin(), sums.end(), 0.0);
         for (size_t k = 0; k < objects.size(); ++k) {
             if (objects[k].type != MovieObjectType::Audio) continue;
-            if (blocks) {
+            if (kernels.blocks) {
                 states[k].MixBlock(objects[k], projectFolder, first, count, sums.data(),
-                                   scratch.data());
+                                   scratch.data(), kernels);
                 continue;
             }
             // The plain rule, one sample at a time.
