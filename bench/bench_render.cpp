@@ -100,7 +100,7 @@ bool RenderMovie(const std::vector<MovieObject>& objects, const MovieProperties&
     Mt::StopFlags stopFlags;
     Mt::SharedText errorText;
     const FrameJob job{.scene = {objects, prepared, properties, folder},
-                       .frameCount = FrameCount(objects, properties.fps),
+                       .frameCount = MovieFrameCount(objects, properties.fps),
                        .framesDone = framesDone,
                        .progress = progress,
                        .stopFlags = stopFlags,
@@ -146,7 +146,7 @@ void SlideAgainstMelt() {
     slide.beginState.sizeX = slide.beginState.sizeY = 12500;
     slide.endState.sizeX = slide.endState.sizeY = 12500;
     const std::vector<MovieObject> objects{slide};
-    const uint32_t frames = FrameCount(objects, properties.fps);
+    const uint32_t frames = MovieFrameCount(objects, properties.fps);
 
     bool ours = false;
     const double oursMs = Milliseconds([&] { ours = RenderMovie(objects, properties, folder); });

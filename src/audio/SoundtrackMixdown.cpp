@@ -9,6 +9,7 @@
 #include "panelwick/Mm/BufferedWaveFile.h"
 #include "panelwick/Mm/RoutineControl.h"
 #include "panelwick/Sys/FileSystem.h"
+#include "project/MovieFrameCount.h"
 
 namespace {
 
@@ -27,10 +28,8 @@ bool HasAudioObjects(const std::vector<MovieObject>& objects) {
                        [](const MovieObject& o) { return o.type == MovieObjectType::Audio; });
 }
 
-uint32_t MovieFrameCount(const std::vector<MovieObject>& objects, uint8_t fps) {
-    uint32_t latest = 0;
-    for (const MovieObject& o : objects) latest = std::max(latest, o.end);
-    return uint32_t(double(fps) * latest / 1000.0);
+uint64_t SoundtrackLength(uint32_t movieFrames, uint8_t fps) {
+    return fps == 0 ? 0 : uint64_t(movieFrames) * 44100 / fps;
 }
 
 uint32_t MaxConcurrentAudio(const std::vector<MovieObject>& objects, uint8_t fps, uint32_t frames) {
@@ -66,7 +65,7 @@ Sys::Result MixSoundtrack(const std::vector<MovieObject>& objects,
         out.FreeBuffer();
         return r;
     }
-    const uint64_t total = fps == 0 ? 0 : uint64_t(frames) * 44100 / fps;
+    const uint64_t total = SoundtrackLength(frames, fps);
     std::unique_ptr<Mm::AutoLevel> level;
     if (properties.normalizeVolume) level = std::make_unique<Mm::AutoLevel>();
     uint64_t produced = 0, written = 0;

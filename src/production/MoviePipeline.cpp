@@ -184,7 +184,7 @@ bool MoviePipeline::CreateFrames() {
     }
     framesDone_.store(0);
     FrameJob job{FrameScene{objects_, prepared_, properties_, folder_},
-                 FrameCount(objects_, properties_.fps),
+                 MovieFrameCount(objects_, properties_.fps),
                  windowBegin_,
                  windowEnd_,
                  framesDone_,

@@ -7,6 +7,8 @@
 #include "audio/SoundtrackMixdown.h"
 #include "panelwick/Mm/AudioKernels.h"
 #include "panelwick/Sys/FileSystem.h"
+#include "project/MovieFrameCount.h"
+#include "support/RunCommand.h"
 #include "support/TempDir.h"
 #include "support/WaveMaker.h"
 
@@ -226,3 +228,21 @@ TEST_F(Mixdown, EveryKernelTableWritesTheSameFileAsThePlainRule) {
     EXPECT_GT(sounding, 20);
 }
 
+// 8.2 s at 15 frames per second: the movie has 123 frames, so `reelwork-cli mix-audio` writes
+// 123 x 44100 / 15 = 361620 stereo frames, exactly as long as the frames last.
+TEST(SoundtrackLength, FollowsTheMovieFramesAtFifteenFps) {
+    TempDir dir;
+    WriteWave(dir / "voice.wav", Constant(10 * 44100, 2, 1000), 2);
+    const std::string json = R"({"fps": 15, "objects": [{"type": 2, "end": 8000},
+        {"type": 4, "begin": 0, "end": 8200, "fileName": "voice.wav"}]})";
+    ASSERT_TRUE(Sys::WriteWholeFile(dir / "p.json", json));
+    const CommandResult made = RunCli({"from-json", dir / "p.json", dir / "p.rwk"});
+    ASSERT_EQ(made.status, 0) << made.err;
+    EXPECT_EQ(SoundtrackLength(MovieFrameCount({Audio(u"voice.wav", 0, 8200)}, 15), 15), 361620u);
+
+    const CommandResult mixed = RunCli({"mix-audio", dir / "p.rwk", dir / "sound.wav"});
+    ASSERT_EQ(mixed.status, 0) << mixed.err;
+    const std::vector<int16_t> samples = ReadWaveSamples(dir / "sound.wav");
+    ASSERT_EQ(samples.size(), 2u * 361620);
+    EXPECT_NE(samples[2 * 361619], 0);  // the voice sounds to the end
+}
