@@ -8,7 +8,6 @@
 #include "panelwick/CG/JpegColourConverter.h"
 #include "panelwick/CG/JpegMarkers.h"
 #include "panelwick/CG/JpegTables.h"
-#include "panelwick/Sys/Buffer.h"
 
 namespace CG {
 
@@ -28,8 +27,8 @@ bool JpegEncoder::Encode(const DIBitmap& bitmap, int quality, Sys::Buffer& strea
     }
     // 24-bit rows are read where they lie: the same pixels as an RGB copy, one pass less.
     if (bits == 24) {
-        const ptrdiff_t step = bitmap.bottomUp() ? -ptrdiff_t(bitmap.stride())
-                                                 : ptrdiff_t(bitmap.stride());
+        const ptrdiff_t step =
+            bitmap.bottomUp() ? -ptrdiff_t(bitmap.stride()) : ptrdiff_t(bitmap.stride());
         return EncodePicture({bitmap.Row(0), step, width, height, true}, true, quality, stream);
     }
     if (bits != 8 && bits != 32) return false;
@@ -45,8 +44,8 @@ bool JpegEncoder::Encode(const DIBitmap& bitmap, int quality, Sys::Buffer& strea
 
 bool JpegEncoder::EncodeToFile(const DIBitmap& bitmap, const std::filesystem::path& file,
                                int quality) {
-    Sys::Buffer buffer;
-    return Encode(bitmap, quality, buffer) && buffer.SaveToFile(file);
+    file_.Clear();
+    return Encode(bitmap, quality, file_) && file_.SaveToFile(file);
 }
 
 bool JpegEncoder::EncodeRGB(const uint8_t* rgb, int width, int height, bool colour, int quality,
