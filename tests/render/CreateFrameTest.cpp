@@ -121,7 +121,8 @@ TEST(CreateFrame, ErrorStoresTheTextNotifiesAndStopsTheOthers) {
     Movie movie(1000);
     std::filesystem::remove(movie.folder.path() / "tmp");  // nowhere to write
     movie.Run(movie.Job(10), 1);
-    EXPECT_EQ(movie.errorText.Get(), "Document::CreateFrame error workMemory.jpgImage.Encode");
+    EXPECT_EQ(movie.errorText.Get(),
+              "Document::CreateFrame error workMemory.jpgImage.Encode\nNo such file or directory");
     EXPECT_EQ(movie.notices, 1);
     EXPECT_EQ(movie.stopFlags.Read() & Mt::StopFlags::kStop, Mt::StopFlags::kStop);
     EXPECT_EQ(movie.framesDone.load(), 0u);

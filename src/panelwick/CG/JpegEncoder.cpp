@@ -1,6 +1,7 @@
 #include "panelwick/CG/JpegEncoder.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <new>
 
@@ -44,8 +45,13 @@ bool JpegEncoder::Encode(const DIBitmap& bitmap, int quality, Sys::Buffer& strea
 
 bool JpegEncoder::EncodeToFile(const DIBitmap& bitmap, const std::filesystem::path& file,
                                int quality) {
+    writeError_ = 0;
     file_.Clear();
-    return Encode(bitmap, quality, file_) && file_.SaveToFile(file);
+    if (!Encode(bitmap, quality, file_)) return false;
+    errno = 0;
+    if (file_.SaveToFile(file)) return true;
+    writeError_ = errno;
+    return false;
 }
 
 bool JpegEncoder::EncodeRGB(const uint8_t* rgb, int width, int height, bool colour, int quality,
