@@ -16,6 +16,7 @@
 #include <thread>
 #include <vector>
 
+#include "panelwick/Sys/CpuLevel.h"
 #include "render/Animation.h"
 #include "render/CreateFrame.h"
 #include "render/DrawPicture.h"
@@ -98,7 +99,7 @@ bool RenderMovie(const std::vector<MovieObject>& objects, const MovieProperties&
     Mt::Task task;
     Mt::SharedText errorText;
     const FrameJob job{.scene = {objects, prepared, properties, folder},
-                       .frameCount = FrameCount(objects, properties.fps),
+                       .frameCount = MovieFrameCount(objects, properties.fps),
                        .framesDone = framesDone,
                        .task = task,
                        .errorText = errorText,
@@ -143,7 +144,7 @@ void SlideAgainstMelt() {
     slide.beginState.sizeX = slide.beginState.sizeY = 12500;
     slide.endState.sizeX = slide.endState.sizeY = 12500;
     const std::vector<MovieObject> objects{slide};
-    const uint32_t frames = FrameCount(objects, properties.fps);
+    const uint32_t frames = MovieFrameCount(objects, properties.fps);
 
     bool ours = false;
     const double oursMs = Milliseconds([&] { ours = RenderMovie(objects, properties, folder); });
@@ -238,7 +239,7 @@ void FiveObjects() {
         referenceFrames;
     std::printf("five objects, one core, ms per composed frame:\n");
     std::printf("  production (%s) %.2f ms, scalar kernel %.2f ms, plain reference %.2f ms\n",
-                Avx2Supported() ? "AVX2" : "scalar", fast, scalar, reference);
+                Sys::CpuLevelName(Sys::ChosenCpuLevel()), fast, scalar, reference);
     std::printf("  ratio production / reference %.3f\n", fast / reference);
 }
 

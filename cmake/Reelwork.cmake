@@ -15,6 +15,18 @@ function(reelwork_test name)
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 600)
 endfunction()
 
+# reelwork_scalar_run(NAME [FILTER]): runs the cases of test program NAME (those that match the
+# GoogleTest FILTER, all without one) a second time with REELWORK_FORCE_SCALAR=1, so that every
+# fast path falls back to its plain code; their names end in _scalar.
+function(reelwork_scalar_run name)
+    set(filter "*")
+    if(ARGC GREATER 1)
+        set(filter "${ARGV1}")
+    endif()
+    gtest_discover_tests(${name} TEST_SUFFIX _scalar TEST_FILTER "${filter}"
+        DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 600 ENVIRONMENT REELWORK_FORCE_SCALAR=1)
+endfunction()
+
 # reelwork_qt_test(NAME [deps...]): one QTest program of every .cpp in the current folder, run
 # on Qt's offscreen platform so that it needs no display.
 function(reelwork_qt_test name)

@@ -1,6 +1,5 @@
 #include "audio/AudioMixState.h"
 
-#include "panelwick/Mm/VectorPath.h"
 #include "panelwick/Sys/Utf.h"
 
 void AudioMixState::Prepare(const MovieObject& object) {
@@ -71,23 +70,18 @@ bool AudioMixState::ReadProcessedSample(const MovieObject& object, double second
     const double dbRight = object.beginState.volumeRight + rightSlope_ * seconds;
     if (dbLeft != 0) left *= Factor(dbLeft);
     if (dbRight != 0) right *= Factor(dbRight);
-    // A pass-through shelf gives back its input, so it is skipped.
-    if (Mm::UseVectorPath()) {
-        if (!bass_.IsPassThrough()) bass_.FilterStereo(left, right);
-        if (!treble_.IsPassThrough()) treble_.FilterStereo(left, right);
-    } else {
-        left = bass_.FilterLeft(left);
-        right = bass_.FilterRight(right);
-        left = treble_.FilterLeft(left);
-        right = treble_.FilterRight(right);
-    }
+    left = bass_.FilterLeft(left);
+    right = bass_.FilterRight(right);
+    left = treble_.FilterLeft(left);
+    right = treble_.FilterRight(right);
     left *= fade_.gain();
     right *= fade_.gain();
     return fade_.Advance();
 }
 
 void AudioMixState::MixBlock(const MovieObject& object, const std::string& projectFolder,
-                             uint64_t first, size_t count, double* sums, double* scratch) {
+                             uint64_t first, size_t count, double* sums, double* scratch,
+                             const Mm::AudioKernels& kernels) {
     const double begin = object.begin / 1000.0, end = object.end / 1000.0;
     // The samples between the object's times: [from, to).
     size_t from = 0;
@@ -111,8 +105,9 @@ void AudioMixState::MixBlock(const MovieObject& object, const std::string& proje
             if (dbLeft != 0) scratch[2 * k] *= Factor(dbLeft);
             if (dbRight != 0) scratch[2 * k + 1] *= Factor(dbRight);
         }
-        if (!bass_.IsPassThrough()) bass_.FilterStereoFrames(scratch, frames);
-        if (!treble_.IsPassThrough()) treble_.FilterStereoFrames(scratch, frames);
+        // A pass-through shelf gives back its input, so it is skipped.
+        if (!bass_.IsPassThrough()) bass_.FilterStereoFrames(scratch, frames, kernels);
+        if (!treble_.IsPassThrough()) treble_.FilterStereoFrames(scratch, frames, kernels);
         double* out = sums + 2 * from;
         for (size_t k = 0; k < frames; ++k) {
             const double gain = fade_.gain();

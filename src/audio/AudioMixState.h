@@ -5,6 +5,7 @@
 #include <string>
 
 #include "audio/FadeEnvelope.h"
+#include "panelwick/Mm/AudioKernels.h"
 #include "panelwick/Mm/BufferedWaveFile.h"
 #include "panelwick/Mm/ShelfFilter.h"
 #include "project/MovieObject.h"
@@ -30,10 +31,9 @@ public:
                              double& right);
     // Adds the object's contributions to `count` movie samples from `first` on into `sums`
     // (left, right, left, ...): exactly what MixNextSample gives for each index, computed a
-    // block at a time (the filters keep their state in registers, vector code where the
-    // processor has it). `scratch` holds 2 x count doubles.
+    // block at a time with the kernels' filter. `scratch` holds 2 x count doubles.
     void MixBlock(const MovieObject& object, const std::string& projectFolder, uint64_t first,
-                  size_t count, double* sums, double* scratch);
+                  size_t count, double* sums, double* scratch, const Mm::AudioKernels& kernels);
     // Flushes, closes and frees the reader.
     void Close();
 

@@ -7,8 +7,8 @@
 #include "audio/AudioMixState.h"
 #include "panelwick/Mm/AutoLevel.h"
 #include "panelwick/Mm/BufferedWaveFile.h"
-#include "panelwick/Mm/VectorPath.h"
 #include "panelwick/Sys/FileSystem.h"
+#include "project/MovieFrameCount.h"
 
 namespace {
 
@@ -27,10 +27,8 @@ bool HasAudioObjects(const std::vector<MovieObject>& objects) {
                        [](const MovieObject& o) { return o.type == MovieObjectType::Audio; });
 }
 
-uint32_t MovieFrameCount(const std::vector<MovieObject>& objects, uint8_t fps) {
-    uint32_t latest = 0;
-    for (const MovieObject& o : objects) latest = std::max(latest, o.end);
-    return uint32_t(double(fps) * latest / 1000.0);
+uint64_t SoundtrackLength(uint32_t movieFrames, uint8_t fps) {
+    return fps == 0 ? 0 : uint64_t(movieFrames) * 44100 / fps;
 }
 
 uint32_t MaxConcurrentAudio(const std::vector<MovieObject>& objects, uint8_t fps, uint32_t frames) {
@@ -66,7 +64,7 @@ Sys::Result MixSoundtrack(const std::vector<MovieObject>& objects,
         out.FreeBuffer();
         return r;
     }
-    const uint64_t total = fps == 0 ? 0 : uint64_t(frames) * 44100 / fps;
+    const uint64_t total = SoundtrackLength(frames, fps);
     std::unique_ptr<Mm::AutoLevel> level;
     if (properties.normalizeVolume) level = std::make_unique<Mm::AutoLevel>();
     uint64_t produced = 0, written = 0;
@@ -87,16 +85,16 @@ Sys::Result MixSoundtrack(const std::vector<MovieObject>& objects,
     auto closeAll = [&] {
         for (AudioMixState& s : states) s.Close();
     };
-    const bool blocks = Mm::UseVectorPath();
+    const Mm::AudioKernels& kernels = Mm::AudioKernels::Active();
     std::vector<double> sums(2 * kBlock), scratch(2 * kBlock);
     for (uint64_t first = 0; first < total; first += kBlock) {
         const size_t count = size_t(std::min<uint64_t>(kBlock, total - first));
         std::fill(sums.begin(), sums.end(), 0.0);
         for (size_t k = 0; k < objects.size(); ++k) {
             if (objects[k].type != MovieObjectType::Audio) continue;
-            if (blocks) {
+            if (kernels.blocks) {
                 states[k].MixBlock(objects[k], projectFolder, first, count, sums.data(),
-                                   scratch.data());
+                                   scratch.data(), kernels);
                 continue;
             }
             // The plain rule, one sample at a time.

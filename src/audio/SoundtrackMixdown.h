@@ -25,6 +25,8 @@
 //   - with the movie's normalize volume on, levels the sum through the look-ahead
 //     normaliser (its delay is compensated, the frame count stays the same);
 //   - clamps to -32767..32767, rounds down and writes;
+//   - makes the file SoundtrackLength(MovieFrameCount(...)) frames long, the length of the
+//     movie's frames;
 //   - sets the task's progress (fraction of the samples done) as it goes.
 // The only reported failure is that the output cannot be created. Memory use does not grow
 // with the movie's length. A cancelled task (the command line's Ctrl+C) ends the mix early
@@ -35,8 +37,9 @@ Sys::Result MixSoundtrack(const std::vector<MovieObject>& objects,
                           uint32_t windowBegin = 0);
 
 bool HasAudioObjects(const std::vector<MovieObject>& objects);
-// Frames of the movie: fps x (latest end) / 1000, truncated.
-uint32_t MovieFrameCount(const std::vector<MovieObject>& objects, uint8_t fps);
+// Stereo frames of the soundtrack of a movie of that many frames: frames x 44100 / fps,
+// truncated (0 at 0 fps).
+uint64_t SoundtrackLength(uint32_t movieFrames, uint8_t fps);
 // The largest number of audio objects with begin <= frame time < end over the movie's frame
 // times (frame f at f x 1000 / fps ms); 0 when none sounds at any frame time.
 uint32_t MaxConcurrentAudio(const std::vector<MovieObject>& objects, uint8_t fps, uint32_t frames);

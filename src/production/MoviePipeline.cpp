@@ -122,10 +122,14 @@ Mt::TaskResult MoviePipeline::CreateFrames() {
         }
     }
     framesDone_.store(0);
-    FrameJob job{scene.frameScene(), FrameCount(scene.objects, scene.properties.fps),
-                 windowBegin_,       windowEnd_,
-                 framesDone_,        task_,
-                 workerError_,       {}};
+    FrameJob job{scene.frameScene(),
+                 MovieFrameCount(scene.objects, scene.properties.fps),
+                 windowBegin_,
+                 windowEnd_,
+                 framesDone_,
+                 task_,
+                 workerError_,
+                 {}};
     {
         std::vector<std::jthread> threads;
         for (unsigned i = 0; i < workers_; ++i) {

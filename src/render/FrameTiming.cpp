@@ -1,13 +1,5 @@
 #include "render/FrameTiming.h"
 
-#include <algorithm>
-
-uint32_t FrameCount(const std::vector<MovieObject>& objects, uint8_t fps) {
-    uint32_t end = 0;
-    for (const MovieObject& o : objects) end = std::max(end, o.end);
-    return uint32_t(fps * (end / 1000.0));
-}
-
 FrameInstant InstantOfFrame(uint32_t frame, uint8_t fps) {
     FrameInstant instant;
     instant.seconds = double(frame) / fps;

@@ -3,13 +3,12 @@
 #include <cstdint>
 #include <vector>
 
+#include "project/MovieFrameCount.h"
 #include "project/MovieObject.h"
 
-// The time arithmetic of a movie: how many frames it has, when each frame is, which objects
-// it shows, and which frames each rendering worker takes.
-
-// N = trunc(fps x E / 1000) with E the latest end time of all objects (0 for none).
-uint32_t FrameCount(const std::vector<MovieObject>& objects, uint8_t fps);
+// The time arithmetic of a movie: when each frame is, which objects it shows, and which
+// frames each rendering worker takes. How many frames it has is MovieFrameCount's, which the
+// soundtrack shares.
 
 // Frame f is at f / fps seconds, and at that instant truncated to whole milliseconds.
 struct FrameInstant {

@@ -10,7 +10,7 @@ using RowKernel = void (*)(const DrawSetup& setup, uint8_t* row, int32_t y, int3
                            int32_t xEnd);
 
 enum class DrawPath {
-    Automatic,  // the fastest kernel this processor runs, unless REELWORK_FORCE_SCALAR=1
+    Automatic,  // the kernel of Sys::ChosenCpuLevel()
     Scalar,
     Avx2,
 };
@@ -19,6 +19,5 @@ void DrawRowScalar(const DrawSetup& setup, uint8_t* row, int32_t y, int32_t xBeg
 void DrawRowAvx2(const DrawSetup& setup, uint8_t* row, int32_t y, int32_t xBegin, int32_t xEnd);
 
 bool Avx2Supported();
-// The kernel for a path; Automatic is decided once per process. A path the processor cannot
-// run falls back to Scalar.
+// The kernel for a path. A path the processor cannot run falls back to Scalar.
 RowKernel SelectRowKernel(DrawPath path);

@@ -7,7 +7,7 @@
 #include "render/DrawPicture.h"
 #include "render/FrameTiming.h"
 
-Sys::Result DrawVideoAtFrame(const MovieObject& object, PreparedObject& prepared,
+Sys::Result DrawVideoAtFrame(const MovieObject& object, const PreparedObject& prepared,
                              const std::string& projectFolder, uint32_t frame, uint8_t fps,
                              CG::ImageRGBA& videoPicture, CG::DIBitmap& target) {
     if (object.type != MovieObjectType::Video || projectFolder.empty() || object.fileName.empty()) {
@@ -19,8 +19,6 @@ Sys::Result DrawVideoAtFrame(const MovieObject& object, PreparedObject& prepared
     const std::string path = Sys::FramePictureToOpen(projectFolder, Sys::ToUtf8(object.fileName),
                                                      prepared.frameTimes.FrameFor(videoTime));
     if (CG::LoadPicture(videoPicture, path).failed()) return "Error while loading video frame";
-    prepared.videoWidth.store(videoPicture.width(), std::memory_order_relaxed);
-    prepared.videoHeight.store(videoPicture.height(), std::memory_order_relaxed);
     const FrameTransform transform =
         Animate(object, prepared.rates, prepared.picture.width(), prepared.picture.height(),
                 target.width(), target.height(), LocalTime(object, instant.seconds));

@@ -1,11 +1,14 @@
 #include <algorithm>
 #include <cmath>
+#include <random>
 
 #include <gtest/gtest.h>
 
 #include "audio/SoundtrackMixdown.h"
-#include "panelwick/Mm/VectorPath.h"
+#include "panelwick/Mm/AudioKernels.h"
 #include "panelwick/Sys/FileSystem.h"
+#include "project/MovieFrameCount.h"
+#include "support/RunCommand.h"
 #include "support/TempDir.h"
 #include "support/WaveMaker.h"
 
@@ -136,28 +139,6 @@ TEST_F(Mixdown, UnreadableFilesAndShortObjectsGiveSilenceNotErrors) {
     EXPECT_EQ(Left(out, 883), 0);
 }
 
-TEST_F(Mixdown, VectorAndPlainCodeWriteTheSameFile) {
-    properties.normalizeVolume = true;
-    WriteWave(dir / "v.wav", Sine(3 * 44100, 2, 12000, 330), 2);
-    WriteWave(dir / "m.wav", Sine(3 * 44100, 1, 9000, 60), 1);
-    MovieObject voice = Audio(u"v.wav", 0, 3000, true);
-    voice.bassGain = 6;
-    voice.trebleGain = -9;
-    voice.endState.volumeRight = -12;
-    MovieObject music = Audio(u"m.wav", 500, 2500, true);
-    music.bassGain = -4;
-    music.bassFrequency = 80;
-    std::vector<std::string> files;
-    for (Mm::VectorLevel level : {Mm::VectorLevel::Plain, Mm::VectorLevel::Sse2}) {
-        Mm::SetVectorLevel(level);
-        (void)Mix({voice, music});
-        files.emplace_back();
-        ASSERT_TRUE(Sys::ReadWholeFile(dir / "movie.wav", files.back()));
-    }
-    Mm::SetVectorLevel(Mm::BestVectorLevel());
-    EXPECT_EQ(files[0], files[1]);
-}
-
 TEST_F(Mixdown, WritesNothingWithoutAudioAndReportsAnOutputItCannotCreate) {
     Mt::Task progress;
     ASSERT_TRUE(Sys::WriteWholeFile(dir / "movie.wav", "old"));
@@ -174,4 +155,94 @@ TEST_F(Mixdown, WritesNothingWithoutAudioAndReportsAnOutputItCannotCreate) {
                             dir / "tmp/movie.wav", progress)
                   .message(),
               "WaveFile::OpenForWritting - Unable to write file");
+}
+
+namespace {
+
+// Short files for the random projects: mono and stereo tones with noise, each different.
+void WriteNoisyTones(const std::string& path, size_t frames, uint16_t channels, uint32_t seed) {
+    std::mt19937 random(seed);
+    std::uniform_int_distribution<int> noise(-3000, 3000);
+    std::vector<int16_t> samples = Sine(frames, channels, 9000 + 2000 * seed, 55.0 + 97 * seed);
+    for (int16_t& s : samples) s = int16_t(std::clamp(s + noise(random), -32768, 32767));
+    WriteWave(path, samples, channels);
+}
+
+// One to four audio objects with random times, levels, shelves, fades and skips.
+std::vector<MovieObject> RandomProject(std::mt19937& random) {
+    auto pick = [&](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random);
+    };
+    std::vector<MovieObject> objects;
+    if (pick(0, 3) == 0) objects.emplace_back().end = uint32_t(pick(500, 2500));  // a picture
+    for (int n = pick(1, 4); n > 0; --n) {
+        const std::u16string file = u"f" + std::u16string(1, char16_t(u'0' + pick(0, 3))) + u".wav";
+        const uint32_t begin = uint32_t(pick(0, 1200));
+        MovieObject o = Audio(file, begin, begin + uint32_t(pick(0, 1200)), true);
+        o.beginState.volumeLeft = int8_t(pick(0, 2) == 0 ? 0 : pick(-30, 10));
+        o.beginState.volumeRight = int8_t(pick(-30, 10));
+        o.endState.volumeLeft = int8_t(pick(-30, 10));
+        o.endState.volumeRight = o.beginState.volumeRight;
+        o.bassGain = int8_t(pick(0, 2) == 0 ? 0 : pick(-25, 25));
+        o.bassFrequency = uint8_t(pick(20, 250));
+        o.trebleGain = int8_t(pick(0, 2) == 0 ? 0 : pick(-25, 25));
+        o.trebleFrequency = uint16_t(pick(500, 16000));
+        const int16_t fadesIn[] = {0, 50, 2000, 5000}, fadesOut[] = {0, -50, -2000, 5};
+        o.beginState.fadeRate = fadesIn[pick(0, 3)];
+        o.endState.fadeRate = fadesOut[pick(0, 3)];
+        o.skip = pick(0, 2) == 0 ? uint32_t(pick(1, 900)) : 0;
+        objects.push_back(o);
+    }
+    return objects;
+}
+
+}  // namespace
+
+TEST_F(Mixdown, EveryKernelTableWritesTheSameFileAsThePlainRule) {
+    for (uint32_t i = 0; i < 4; ++i) {
+        WriteNoisyTones(dir / ("f" + std::to_string(i) + ".wav"), 30000 + 20000 * i,
+                        uint16_t(1 + i % 2), i);
+    }
+    std::vector<const Mm::AudioKernels*> tables = {&Mm::AudioKernels::Sse2()};
+    if (Sys::CpuSupports(Sys::CpuLevel::Avx2)) tables.push_back(&Mm::AudioKernels::Avx2());
+    std::mt19937 random(20240611);
+    const uint8_t rates[] = {10, 15, 24, 25, 30};
+    int sounding = 0;
+    for (int project = 0; project < 30; ++project) {
+        const std::vector<MovieObject> objects = RandomProject(random);
+        properties.fps = rates[random() % 5];
+        properties.normalizeVolume = random() % 3 == 0;
+        std::string plain, other;
+        Mm::AudioKernels::SetActive(Mm::AudioKernels::Plain());
+        (void)Mix(objects);
+        ASSERT_TRUE(Sys::ReadWholeFile(dir / "movie.wav", plain));
+        sounding += plain.find_first_not_of('\0', 44) != std::string::npos;
+        for (const Mm::AudioKernels* table : tables) {
+            Mm::AudioKernels::SetActive(*table);
+            (void)Mix(objects);
+            ASSERT_TRUE(Sys::ReadWholeFile(dir / "movie.wav", other));
+            ASSERT_EQ(plain, other) << table->name << ", project " << project;
+        }
+    }
+    Mm::AudioKernels::SetActive(Mm::AudioKernels::For(Sys::ChosenCpuLevel()));
+    EXPECT_GT(sounding, 20);
+}
+
+// 8.2 s at 15 frames per second: the movie has 123 frames, so `reelwork-cli mix-audio` writes
+// 123 x 44100 / 15 = 361620 stereo frames, exactly as long as the frames last.
+TEST(SoundtrackLength, FollowsTheMovieFramesAtFifteenFps) {
+    TempDir dir;
+    WriteWave(dir / "voice.wav", Constant(10 * 44100, 2, 1000), 2);
+    const std::string json = R"({"fps": 15, "objects": [{"type": 2, "end": 8000},
+        {"type": 4, "begin": 0, "end": 8200, "fileName": "voice.wav"}]})";
+    ASSERT_TRUE(Sys::WriteWholeFile(dir / "p.json", json));
+    const CommandResult made = RunCli({"from-json", dir / "p.json", dir / "p.rwk"});
+    ASSERT_EQ(made.status, 0) << made.err;
+    EXPECT_EQ(SoundtrackLength(MovieFrameCount({Audio(u"voice.wav", 0, 8200)}, 15), 15), 361620u);
+
+    const CommandResult mixed = RunCli({"mix-audio", dir / "p.rwk", dir / "sound.wav"});
+    ASSERT_EQ(mixed.status, 0) << mixed.err;
+    const std::vector<int16_t> samples = ReadWaveSamples(dir / "sound.wav");
+    ASSERT_EQ(samples.size(), 2u * 361620);
+    EXPECT_NE(samples[2 * 361619], 0);  // the voice sounds to the end
 }

@@ -5,6 +5,7 @@
 
 #include "render/CreateFrame.h"
 #include "render/FrameFile.h"
+#include "render/FrameTiming.h"
 #include "render/RectanglePicture.h"
 #include "support/TempDir.h"
 
@@ -116,7 +117,8 @@ TEST(CreateFrame, ErrorStoresTheTextNotifiesAndStopsTheOthers) {
     Movie movie(1000);
     std::filesystem::remove(movie.folder.path() / "tmp");  // nowhere to write
     movie.Run(movie.Job(10), 1);
-    EXPECT_EQ(movie.errorText.Get(), "Document::CreateFrame error workMemory.jpgImage.Encode");
+    EXPECT_EQ(movie.errorText.Get(),
+              "Document::CreateFrame error workMemory.jpgImage.Encode\nNo such file or directory");
     EXPECT_EQ(movie.notices, 1);
     EXPECT_TRUE(movie.task.Cancelled());
     EXPECT_EQ(movie.framesDone.load(), 0u);
@@ -129,4 +131,13 @@ TEST(CreateFrame, ErrorStoresTheTextNotifiesAndStopsTheOthers) {
     CreateFrame(0, 1, job, memory);
     EXPECT_EQ(other.errorText.Get(), "The destination bitmap must have 24 bits per pixel");
     EXPECT_EQ(other.FileCount(), 0u);
+}
+
+// 8.2 s at 15 frames per second are 123 frames, the count the soundtrack is made for too.
+TEST(CreateFrame, EightPointTwoSecondsAtFifteenFpsAreOneHundredTwentyThreeFrames) {
+    Movie movie(8200, 15);
+    movie.Run(movie.Job(MovieFrameCount(movie.objects, movie.properties.fps)), 2);
+    EXPECT_EQ(movie.FileCount(), 123u);
+    EXPECT_TRUE(movie.HasFile(123));
+    EXPECT_FALSE(movie.HasFile(124));
 }

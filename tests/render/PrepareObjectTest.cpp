@@ -120,9 +120,9 @@ TEST_F(VideoObject, PicksThePictureForTheInstantAndFallsBackToTheFirst) {
     const auto blue = Centre(2);   // time 200: picture 2, drawn at the first picture's size
     EXPECT_GT(blue[2], 200);
     EXPECT_LT(blue[0], 50);
-    EXPECT_EQ(prepared[0].videoWidth.load(), 32u);
-    EXPECT_GT(Centre(3)[0], 200);  // past the last entry: the first picture again
-    EXPECT_EQ(prepared[0].videoWidth.load(), 16u);
+    EXPECT_EQ(video.width(), 32u);  // the worker's own video picture
+    EXPECT_GT(Centre(3)[0], 200);   // past the last entry: the first picture again
+    EXPECT_EQ(video.width(), 16u);
 
     // The skip moves the instant inside the video.
     objects[0].skip = 100;

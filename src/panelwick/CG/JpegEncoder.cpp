@@ -1,6 +1,7 @@
 #include "panelwick/CG/JpegEncoder.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <new>
 
@@ -8,7 +9,6 @@
 #include "panelwick/CG/JpegColourConverter.h"
 #include "panelwick/CG/JpegMarkers.h"
 #include "panelwick/CG/JpegTables.h"
-#include "panelwick/Sys/Buffer.h"
 
 namespace CG {
 
@@ -28,8 +28,8 @@ bool JpegEncoder::Encode(const DIBitmap& bitmap, int quality, Sys::Buffer& strea
     }
     // 24-bit rows are read where they lie: the same pixels as an RGB copy, one pass less.
     if (bits == 24) {
-        const ptrdiff_t step = bitmap.bottomUp() ? -ptrdiff_t(bitmap.stride())
-                                                 : ptrdiff_t(bitmap.stride());
+        const ptrdiff_t step =
+            bitmap.bottomUp() ? -ptrdiff_t(bitmap.stride()) : ptrdiff_t(bitmap.stride());
         return EncodePicture({bitmap.Row(0), step, width, height, true}, true, quality, stream);
     }
     if (bits != 8 && bits != 32) return false;
@@ -45,8 +45,13 @@ bool JpegEncoder::Encode(const DIBitmap& bitmap, int quality, Sys::Buffer& strea
 
 bool JpegEncoder::EncodeToFile(const DIBitmap& bitmap, const std::filesystem::path& file,
                                int quality) {
-    Sys::Buffer buffer;
-    return Encode(bitmap, quality, buffer) && buffer.SaveToFile(file);
+    writeError_ = 0;
+    file_.Clear();
+    if (!Encode(bitmap, quality, file_)) return false;
+    errno = 0;
+    if (file_.SaveToFile(file)) return true;
+    writeError_ = errno;
+    return false;
 }
 
 bool JpegEncoder::EncodeRGB(const uint8_t* rgb, int width, int height, bool colour, int quality,

@@ -8,10 +8,7 @@
 #include "panelwick/CG/JpegBitWriter.h"
 #include "panelwick/CG/JpegHuffmanTable.h"
 #include "panelwick/CG/JpegKernels.h"
-
-namespace Sys {
-class Buffer;
-}
+#include "panelwick/Sys/Buffer.h"
 
 namespace CG {
 
@@ -30,7 +27,8 @@ public:
     // read as RGB, its size is not 1 to 65535 pixels each way, or the stream refuses a write;
     // what was written stays in the stream.
     bool Encode(const DIBitmap& bitmap, int quality, Sys::Buffer& stream);
-    // Encodes into a fresh memory buffer, then saves it to the file.
+    // Encodes into the encoder's own file buffer, then saves it to the file. False when the
+    // bitmap cannot be encoded or the file cannot be written; see writeError.
     bool EncodeToFile(const DIBitmap& bitmap, const std::filesystem::path& file, int quality);
     // The encoder proper: packed RGB, 3 bytes per pixel, rows top to bottom. Without `colour`
     // the picture is coded as grey (luminance only).
@@ -38,6 +36,9 @@ public:
                    Sys::Buffer& stream);
 
     const JpegKernels& kernels() const { return kernels_; }
+    // The system's error number (errno) of the last EncodeToFile when the file could not be
+    // created or written; 0 when it did not fail there.
+    int writeError() const { return writeError_; }
 
 private:
     // Rows of 3-byte pixels, `step` bytes apart from the visually top row down.
@@ -72,6 +73,8 @@ private:
     alignas(32) float blocks_[6][64] = {};
     alignas(32) int16_t zigzag_[64] = {};
     uint8_t tile_[16 * kTileStep] = {};
+    Sys::Buffer file_;  // EncodeToFile's JPG; keeps its capacity from picture to picture
+    int writeError_ = 0;
 };
 
 }  // namespace CG

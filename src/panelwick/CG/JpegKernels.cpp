@@ -1,12 +1,10 @@
 #include "panelwick/CG/JpegKernels.h"
 
-#include <cstdlib>
-#include <cstring>
-
 #include "panelwick/CG/JpegColourConverter.h"
 #include "panelwick/CG/JpegForwardDct.h"
 #include "panelwick/CG/JpegHuffmanEncoder.h"
 #include "panelwick/CG/JpegQuantizer.h"
+#include "panelwick/Sys/CpuLevel.h"
 
 namespace CG {
 namespace {
@@ -20,34 +18,36 @@ const JpegKernels kAvx2 = {JpegColourConverter::ConvertMacroblockAvx2,
                            JpegForwardDct::TransformAvx2, JpegQuantizer::QuantizeAvx2,
                            JpegHuffmanEncoder::EncodeBlockFast, "avx2"};
 
-bool ForceScalar() {
-    const char* value = std::getenv("REELWORK_FORCE_SCALAR");
-    return value && std::strcmp(value, "1") == 0;
-}
-
-const JpegKernels& Choose() {
-    if (ForceScalar()) return kPlain;
-    return JpegKernels::ProcessorHasAvx2() ? kAvx2 : kBaseline;
-}
-
 }  // namespace
 
-const JpegKernels& JpegKernels::Plain() { return kPlain; }
-const JpegKernels& JpegKernels::Baseline() { return kBaseline; }
-const JpegKernels& JpegKernels::Avx2() { return kAvx2; }
+const JpegKernels& JpegKernels::Plain() {
+    return kPlain;
+}
+const JpegKernels& JpegKernels::Baseline() {
+    return kBaseline;
+}
+const JpegKernels& JpegKernels::Avx2() {
+    return kAvx2;
+}
 
 bool JpegKernels::ProcessorHasAvx2() {
-#if defined(__x86_64__) || defined(__i386__)
-    __builtin_cpu_init();
-    return __builtin_cpu_supports("avx2");
-#else
-    return false;
-#endif
+    return Sys::CpuSupports(Sys::CpuLevel::Avx2);
+}
+
+const JpegKernels& JpegKernels::For(Sys::CpuLevel level) {
+    switch (level) {
+        case Sys::CpuLevel::Plain:
+            return kPlain;
+        case Sys::CpuLevel::Sse2:
+            return kBaseline;
+        case Sys::CpuLevel::Avx2:
+            return kAvx2;
+    }
+    return kPlain;
 }
 
 const JpegKernels& JpegKernels::Fastest() {
-    static const JpegKernels& chosen = Choose();
-    return chosen;
+    return For(Sys::ChosenCpuLevel());
 }
 
 }  // namespace CG

@@ -3,14 +3,16 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "panelwick/Sys/CpuLevel.h"
+
 namespace CG {
 
 class JpegBitWriter;
 class JpegHuffmanTable;
 
 // The encoder's per-block stages. Every set gives the same bytes; the plain one is the rule
-// written out, the others use what the processor offers. The choice is made once, when an
-// encoder first asks for the fastest set. Float blocks and divisors are 32-byte aligned.
+// written out, the others use what the processor offers; an encoder takes its set when it is
+// made. Float blocks and divisors are 32-byte aligned.
 struct JpegKernels {
     void (*convertMacroblock)(const uint8_t* topLeft, ptrdiff_t step, bool bgr, float* blocks);
     void (*forwardDct)(float* block);
@@ -26,7 +28,9 @@ struct JpegKernels {
     // AVX2 conversion, DCT and quantisation; only when the processor has AVX2.
     static const JpegKernels& Avx2();
     static bool ProcessorHasAvx2();
-    // The fastest set this processor runs; the plain set when REELWORK_FORCE_SCALAR=1.
+    // The set of a level: plain, baseline for SSE2, AVX2.
+    static const JpegKernels& For(Sys::CpuLevel level);
+    // The set of Sys::ChosenCpuLevel(): the fastest this processor runs, or the plain set.
     static const JpegKernels& Fastest();
 };
 

@@ -4,12 +4,6 @@
 #include <cmath>
 #include <numbers>
 
-#include "panelwick/Mm/VectorPath.h"
-
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 namespace Mm {
 
 void ShelfFilter::SetPassThrough() {
@@ -72,59 +66,10 @@ void ShelfFilter::DesignHighShelf(double gainDb, double frequency) {
     ClearState();
 }
 
-void ShelfFilter::FilterStereo(double& left, double& right) {
-#if defined(__SSE2__)
-    if (UseVectorPath()) {
-        const __m128d x = _mm_set_pd(right, left);
-        const __m128d w1 = _mm_set_pd(right_.w1, left_.w1);
-        const __m128d w2 = _mm_set_pd(right_.w2, left_.w2);
-        const __m128d w = _mm_sub_pd(_mm_sub_pd(x, _mm_mul_pd(_mm_set1_pd(a1_), w1)),
-                                     _mm_mul_pd(_mm_set1_pd(a2_), w2));
-        const __m128d y = _mm_add_pd(
-            _mm_add_pd(_mm_mul_pd(_mm_set1_pd(b0_), w), _mm_mul_pd(_mm_set1_pd(b1_), w1)),
-            _mm_mul_pd(_mm_set1_pd(b2_), w2));
-        _mm_storel_pd(&left_.w2, w1);
-        _mm_storeh_pd(&right_.w2, w1);
-        _mm_storel_pd(&left_.w1, w);
-        _mm_storeh_pd(&right_.w1, w);
-        _mm_storeh_pd(&scratch_, w);
-        _mm_storel_pd(&left, y);
-        _mm_storeh_pd(&right, y);
-        return;
-    }
-#endif
-    left = FilterLeft(left);
-    right = FilterRight(right);
-}
-
-void ShelfFilter::FilterStereoFrames(double* samples, size_t frames) {
-#if defined(__SSE2__)
-    if (UseVectorPath()) {
-        const __m128d a1 = _mm_set1_pd(a1_), a2 = _mm_set1_pd(a2_);
-        const __m128d b0 = _mm_set1_pd(b0_), b1 = _mm_set1_pd(b1_), b2 = _mm_set1_pd(b2_);
-        __m128d w1 = _mm_set_pd(right_.w1, left_.w1);
-        __m128d w2 = _mm_set_pd(right_.w2, left_.w2);
-        __m128d w = w1;
-        for (size_t f = 0; f < frames; ++f) {
-            const __m128d x = _mm_loadu_pd(samples + 2 * f);
-            w = _mm_sub_pd(_mm_sub_pd(x, _mm_mul_pd(a1, w1)), _mm_mul_pd(a2, w2));
-            const __m128d y =
-                _mm_add_pd(_mm_add_pd(_mm_mul_pd(b0, w), _mm_mul_pd(b1, w1)), _mm_mul_pd(b2, w2));
-            w2 = w1;
-            w1 = w;
-            _mm_storeu_pd(samples + 2 * f, y);
-        }
-        _mm_storel_pd(&left_.w1, w1);
-        _mm_storeh_pd(&right_.w1, w1);
-        _mm_storel_pd(&left_.w2, w2);
-        _mm_storeh_pd(&right_.w2, w2);
-        if (frames > 0) _mm_storeh_pd(&scratch_, w);
-        return;
-    }
-#endif
+void ShelfFilter::FilterFramesPlain(ShelfFilter& filter, double* samples, size_t frames) {
     for (size_t f = 0; f < frames; ++f) {
-        samples[2 * f] = FilterLeft(samples[2 * f]);
-        samples[2 * f + 1] = FilterRight(samples[2 * f + 1]);
+        samples[2 * f] = filter.FilterLeft(samples[2 * f]);
+        samples[2 * f + 1] = filter.FilterRight(samples[2 * f + 1]);
     }
 }
 

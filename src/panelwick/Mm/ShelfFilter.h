@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "panelwick/Mm/AudioKernels.h"
+
 namespace Mm {
 
 // A biquad shelving filter in direct form II with its own state for a left and a right
@@ -31,12 +33,16 @@ public:
     double FilterLeft(double x) { return Filter(x, left_); }
     double FilterRight(double x) { return Filter(x, right_); }
 
-    // Both channels at once; the same arithmetic as FilterLeft and FilterRight, in one
-    // vector register where the processor has one.
-    void FilterStereo(double& left, double& right);
-    // Interleaved stereo frames (left, right, left, ...) filtered in place; the same
-    // arithmetic again, with the state kept in registers across the block.
-    void FilterStereoFrames(double* samples, size_t frames);
+    // Interleaved stereo frames (left, right, left, ...) filtered in place with the table's
+    // kernel: the same arithmetic as FilterLeft and FilterRight, frame after frame.
+    void FilterStereoFrames(double* samples, size_t frames,
+                            const AudioKernels& kernels = AudioKernels::Active()) {
+        kernels.filterStereoFrames(*this, samples, frames);
+    }
+    // The kernels: the plain rule, and both channels in one SSE2 register with the state kept
+    // in registers across the block (x86-64 only).
+    static void FilterFramesPlain(ShelfFilter& filter, double* samples, size_t frames);
+    static void FilterFramesSse2(ShelfFilter& filter, double* samples, size_t frames);
 
     double b0() const { return b0_; }
     double b1() const { return b1_; }

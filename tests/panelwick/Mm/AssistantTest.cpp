@@ -5,8 +5,8 @@
 
 #include "panelwick/Mm/AppendWorker.h"
 #include "panelwick/Mm/Assistant.h"
+#include "panelwick/Mm/AudioKernels.h"
 #include "panelwick/Mm/BoostBass.h"
-#include "panelwick/Mm/VectorPath.h"
 #include "panelwick/Mm/WaveFile.h"
 #include "panelwick/Sys/FileSystem.h"
 #include "support/TempDir.h"
@@ -199,12 +199,12 @@ TEST(Assistant, BoostBassKeepsTheBassAndCutsTheHighs) {
     for (size_t i = 0; i < square.size(); ++i) square[i] = (i / 22) % 2 ? 32767 : -32768;
     WriteWave(dir / "mono.wav", square, 1);
     std::vector<std::vector<int16_t>> results;
-    for (Mm::VectorLevel level : {Mm::VectorLevel::Plain, Mm::VectorLevel::Sse2}) {
-        Mm::SetVectorLevel(level);
+    for (const Mm::AudioKernels* table : {&Mm::AudioKernels::Plain(), &Mm::AudioKernels::Sse2()}) {
+        Mm::AudioKernels::SetActive(*table);
         ASSERT_TRUE(Mm::BoostBass(dir / "in.wav", dir / "out.wav", 120, 12).ok());
         results.push_back(ReadWaveSamples(dir / "out.wav"));
     }
-    Mm::SetVectorLevel(Mm::BestVectorLevel());
+    Mm::AudioKernels::SetActive(Mm::AudioKernels::For(Sys::ChosenCpuLevel()));
     EXPECT_EQ(results[0], results[1]);
     const std::vector<int16_t>& out = results[0];
     ASSERT_EQ(out.size(), tones.size());

@@ -1,16 +1,18 @@
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <random>
+#include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "panelwick/Mm/Assistant.h"
+#include "panelwick/Mm/AudioKernels.h"
 #include "panelwick/Mm/AutoLevel.h"
 #include "panelwick/Mm/SampleMix.h"
 #include "panelwick/Mm/ShelfFilter.h"
-#include "panelwick/Mm/VectorPath.h"
 
 using Mm::AutoLevel;
 using Mm::ShelfFilter;
@@ -23,6 +25,14 @@ double Magnitude(const ShelfFilter& f, double w) {
     const double nr = f.b0() + f.b1() * c1 + f.b2() * c2, ni = -f.b1() * s1 - f.b2() * s2;
     const double dr = 1 + f.a1() * c1 + f.a2() * c2, di = -f.a1() * s1 - f.a2() * s2;
     return std::sqrt((nr * nr + ni * ni) / (dr * dr + di * di));
+}
+
+// Every kernel table this processor runs, the plain one first.
+std::vector<const Mm::AudioKernels*> Tables() {
+    std::vector<const Mm::AudioKernels*> tables = {&Mm::AudioKernels::Plain(),
+                                                   &Mm::AudioKernels::Sse2()};
+    if (Sys::CpuSupports(Sys::CpuLevel::Avx2)) tables.push_back(&Mm::AudioKernels::Avx2());
+    return tables;
 }
 
 bool SameCoefficients(const ShelfFilter& a, const ShelfFilter& b) {
@@ -68,28 +78,30 @@ TEST(ShelfFilter, ShelvesHaveTheirGainsAndClampTheirParameters) {
     EXPECT_TRUE(treble.IsPassThrough());
 }
 
-TEST(ShelfFilter, VectorFilteringGivesTheSameBitsAsThePlainRule) {
+TEST(ShelfFilter, EveryKernelGivesTheSameBitsAsThePlainRule) {
     std::mt19937 random(7);
     std::uniform_real_distribution<double> sample(-40000.0, 40000.0);
     std::vector<double> frames(2 * 5000);
     for (double& v : frames) v = sample(random);
-    for (bool normalised : {false, true}) {
-        ShelfFilter reference, perFrame, block;
-        reference.DesignLowShelf(normalised, 9, 0.6, 80, 44100);
-        perFrame = reference;
-        block = reference;
-        std::vector<double> expected = frames, stepped = frames, blocked = frames;
-        for (size_t f = 0; f < 5000; ++f) {
-            expected[2 * f] = reference.FilterLeft(expected[2 * f]);
-            expected[2 * f + 1] = reference.FilterRight(expected[2 * f + 1]);
-            perFrame.FilterStereo(stepped[2 * f], stepped[2 * f + 1]);
+    for (const Mm::AudioKernels* table : Tables()) {
+        for (bool normalised : {false, true}) {
+            ShelfFilter reference, block;
+            reference.DesignLowShelf(normalised, 9, 0.6, 80, 44100);
+            block = reference;
+            std::vector<double> expected = frames, blocked = frames;
+            for (size_t f = 0; f < 5000; ++f) {
+                expected[2 * f] = reference.FilterLeft(expected[2 * f]);
+                expected[2 * f + 1] = reference.FilterRight(expected[2 * f + 1]);
+            }
+            // Blocks of any length carry the state on.
+            block.FilterStereoFrames(blocked.data(), 1234, *table);
+            block.FilterStereoFrames(blocked.data() + 2 * 1234, 0, *table);
+            block.FilterStereoFrames(blocked.data() + 2 * 1234, 5000 - 1234, *table);
+            EXPECT_EQ(std::memcmp(expected.data(), blocked.data(), expected.size() * 8), 0)
+                << table->name;
+            EXPECT_EQ(block.leftState().w1, reference.leftState().w1) << table->name;
+            EXPECT_EQ(block.rightState().w2, reference.rightState().w2) << table->name;
         }
-        block.FilterStereoFrames(blocked.data(), 1234);
-        block.FilterStereoFrames(blocked.data() + 2 * 1234, 5000 - 1234);
-        EXPECT_EQ(std::memcmp(expected.data(), stepped.data(), expected.size() * 8), 0);
-        EXPECT_EQ(std::memcmp(expected.data(), blocked.data(), expected.size() * 8), 0);
-        EXPECT_EQ(block.leftState().w1, reference.leftState().w1);
-        EXPECT_EQ(block.rightState().w2, reference.rightState().w2);
     }
 }
 
@@ -147,7 +159,7 @@ TEST(AutoLevel, MusicWeightFollowsTheVoiceLevel) {
     }
 }
 
-TEST(SampleMix, VectorMixGivesTheSameSamplesAsThePlainRule) {
+TEST(SampleMix, EveryKernelGivesTheSameSamplesAsThePlainRule) {
     std::mt19937 random(11);
     std::uniform_int_distribution<int> sample(-32768, 32767);
     const size_t count = 1003;  // leaves tails for every vector width
@@ -158,20 +170,30 @@ TEST(SampleMix, VectorMixGivesTheSameSamplesAsThePlainRule) {
     }
     a[0] = b[1] = -32768;
     a[1] = b[0] = 32767;
-    for (Mm::VectorLevel level : {Mm::VectorLevel::Sse2, Mm::VectorLevel::Avx2}) {
-        Mm::SetVectorLevel(level);
+    for (const Mm::AudioKernels* table : Tables()) {
         for (int32_t divisor : {100, 1000}) {
             for (int32_t w = 0; w <= divisor; ++w) {
                 Mm::MixSamplesPlain(a.data(), w, b.data(), divisor - w, divisor, plain.data(),
                                     count);
-                Mm::MixSamples(a.data(), w, b.data(), divisor - w, divisor, vector.data(), count);
-                ASSERT_EQ(plain, vector) << w << "/" << divisor;
+                table->mixSamples(a.data(), w, b.data(), divisor - w, divisor, vector.data(),
+                                  count);
+                ASSERT_EQ(plain, vector) << table->name << " " << w << "/" << divisor;
             }
         }
         // Weights that do not add up to the divisor wrap like the plain conversion.
         Mm::MixSamplesPlain(a.data(), 100, b.data(), 100, 100, plain.data(), count);
-        Mm::MixSamples(a.data(), 100, b.data(), 100, 100, vector.data(), count);
-        EXPECT_EQ(plain, vector);
+        table->mixSamples(a.data(), 100, b.data(), 100, 100, vector.data(), count);
+        EXPECT_EQ(plain, vector) << table->name;
     }
-    Mm::SetVectorLevel(Mm::BestVectorLevel());
+}
+
+// Without REELWORK_FORCE_SCALAR=1 the routines use the best table of the processor; with it
+// (the _scalar test run) the plain rule.
+TEST(AudioKernels, TheActiveTableFollowsTheChosenCpuLevel) {
+    const char* forced = std::getenv("REELWORK_FORCE_SCALAR");
+    const bool plain = forced != nullptr && std::string(forced) == "1";
+    EXPECT_EQ(Sys::ChosenCpuLevel() == Sys::CpuLevel::Plain,
+              plain || !Sys::CpuSupports(Sys::CpuLevel::Sse2));
+    EXPECT_EQ(&Mm::AudioKernels::Active(), &Mm::AudioKernels::For(Sys::ChosenCpuLevel()));
+    EXPECT_EQ(Mm::AudioKernels::Active().blocks, !plain);
 }

@@ -1,8 +1,11 @@
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <cerrno>
 #include <cstdint>
+#include <filesystem>
+#include <unistd.h>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "JpegFiles.h"
 #include "TestPictures.h"
@@ -70,7 +73,8 @@ TEST(JpegEncoder, UniformGreyCodesOnlyDcAndEndOfBlock) {
         const std::vector<uint8_t> grey(17 * 9 * 3, 128);
         const auto file = JpegFiles::Encode(encoder, grey, 17, 9, quality);
         const auto parts = Split(file);
-        EXPECT_EQ(parts.coded, (std::vector<uint8_t>{0x28, 0xA2, 0x8A, 0x00, 0x28, 0xA2, 0x8A, 0x00}));
+        EXPECT_EQ(parts.coded,
+                  (std::vector<uint8_t>{0x28, 0xA2, 0x8A, 0x00, 0x28, 0xA2, 0x8A, 0x00}));
         EXPECT_TRUE(parts.endsWithEoi);
         EXPECT_EQ(JpegFiles::TurboDecode(file, 17, 9), grey);
     }
@@ -158,8 +162,9 @@ TEST(JpegEncoder, BitmapsOfEveryLayoutEncodeLikeTheirRgb) {
     paletteRgb[3 * 3 + 3] = 200;  // bottom-up: the first stored row is the lower one
     Sys::Buffer paletteBuffer;
     ASSERT_TRUE(encoder.Encode(palette, 60, paletteBuffer));
-    EXPECT_EQ(std::vector<uint8_t>(paletteBuffer.data(), paletteBuffer.data() + paletteBuffer.size()),
-              JpegFiles::Encode(encoder, paletteRgb, 3, 2, 60));
+    EXPECT_EQ(
+        std::vector<uint8_t>(paletteBuffer.data(), paletteBuffer.data() + paletteBuffer.size()),
+        JpegFiles::Encode(encoder, paletteRgb, 3, 2, 60));
 }
 
 TEST(JpegEncoder, RefusesWhatItCannotCodeAndWritesNothing) {
@@ -174,4 +179,26 @@ TEST(JpegEncoder, RefusesWhatItCannotCodeAndWritesNothing) {
     ASSERT_TRUE(sixteen.Create(16, 0, 4, 4, false));
     EXPECT_FALSE(encoder.Encode(sixteen, 90, buffer));
     EXPECT_EQ(buffer.size(), 0u);
+}
+
+// A file that cannot be written leaves the system's error number for the message; a full
+// disk shows as the write into /dev/full.
+TEST(JpegEncoder, AFileThatCannotBeWrittenKeepsTheSystemsReason) {
+    CG::DIBitmap frame;
+    ASSERT_TRUE(frame.Create(24, 0, 20, 12, false));
+    CG::JpegEncoder encoder;
+    TempDir dir;
+    EXPECT_FALSE(encoder.EncodeToFile(frame, dir.path() / "missing/00000001.jpg", 90));
+    EXPECT_EQ(encoder.writeError(), ENOENT);
+    if (access("/dev/full", W_OK) == 0) {
+        EXPECT_FALSE(encoder.EncodeToFile(frame, "/dev/full", 90));
+        EXPECT_EQ(encoder.writeError(), ENOSPC);
+    }
+    EXPECT_TRUE(encoder.EncodeToFile(frame, dir.path() / "00000001.jpg", 90));
+    EXPECT_EQ(encoder.writeError(), 0);
+    CG::DIBitmap sixteen;
+    ASSERT_TRUE(sixteen.Create(16, 0, 4, 4, false));
+    EXPECT_FALSE(encoder.EncodeToFile(sixteen, dir.path() / "00000002.jpg", 90));
+    EXPECT_EQ(encoder.writeError(), 0);  // not a write that failed
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "00000002.jpg"));
 }

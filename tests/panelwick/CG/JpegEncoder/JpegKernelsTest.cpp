@@ -1,11 +1,14 @@
-#include <gtest/gtest.h>
-
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <random>
+#include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "panelwick/CG/JpegBitWriter.h"
+#include "panelwick/CG/JpegEncoder.h"
 #include "panelwick/CG/JpegHuffmanTable.h"
 #include "panelwick/CG/JpegKernels.h"
 #include "panelwick/CG/JpegTables.h"
@@ -66,7 +69,8 @@ TEST(JpegKernels, ForwardDctAndQuantisationAreBitExact) {
 }
 
 TEST(JpegKernels, QuantisationRoundsHalfAwayFromZero) {
-    alignas(32) float block[64] = {2.5f, -2.5f, 0.4999999f, -0.4999999f, -0.0f, 1.5f, -1.5f, 0.5f, -0.5f, 7.49f};
+    alignas(32) float block[64] = {2.5f, -2.5f, 0.4999999f, -0.4999999f, -0.0f,
+                                   1.5f, -1.5f, 0.5f,       -0.5f,       7.49f};
     alignas(32) float ones[64];
     for (float& d : ones) d = 1.0f;
     const int16_t expected[10] = {3, -3, 0, 0, 0, 2, -2, 1, -1, 7};
@@ -109,4 +113,17 @@ TEST(JpegKernels, HuffmanCodingIsBitExact) {
         ASSERT_EQ(plainOut.size(), fastOut.size()) << set->name;
         EXPECT_EQ(std::memcmp(plainOut.data(), fastOut.data(), plainOut.size()), 0) << set->name;
     }
+}
+
+// An encoder made without naming a set uses the set of the process's one CPU level: the plain
+// set when REELWORK_FORCE_SCALAR=1 (the _scalar test run), else the fastest one.
+TEST(JpegKernels, EncodersTakeTheSetOfTheChosenCpuLevel) {
+    const char* forced = std::getenv("REELWORK_FORCE_SCALAR");
+    const bool plain = forced != nullptr && std::string(forced) == "1";
+    const CG::JpegKernels& expected = plain ? CG::JpegKernels::Plain()
+                                      : CG::JpegKernels::ProcessorHasAvx2()
+                                          ? CG::JpegKernels::Avx2()
+                                          : CG::JpegKernels::Baseline();
+    EXPECT_EQ(&CG::JpegKernels::Fastest(), &expected);
+    EXPECT_EQ(&CG::JpegEncoder().kernels(), &expected);
 }
