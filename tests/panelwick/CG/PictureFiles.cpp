@@ -55,12 +55,13 @@ void PutPalette(Bytes& b, const Bytes& rgb, size_t entries, bool core) {
     }
 }
 
-uint32_t Pack(const uint8_t* rgb, const std::vector<uint32_t>& masks) {
+// Channels scaled to their fields, rounded.
+uint32_t Pack(const uint8_t* channels, const std::vector<uint32_t>& masks) {
     uint32_t v = 0;
-    for (int c = 0; c < 3; ++c) {
+    for (size_t c = 0; c < masks.size(); ++c) {
         const int shift = std::countr_zero(masks[c]);
-        const int width = std::bit_width(masks[c] >> shift);
-        v |= (uint32_t(rgb[c]) >> (8 - width)) << shift;
+        const uint64_t field = masks[c] >> shift;
+        v |= uint32_t((channels[c] * field + 127) / 255) << shift;
     }
     return v;
 }
@@ -77,7 +78,7 @@ Bytes PackedRow(const uint8_t* p, int width, const BmpOptions& o) {
             row.insert(row.end(), {p[3 * x + 2], p[3 * x + 1], p[3 * x]});
             if (o.bits == 32) row.push_back(0);
         } else {
-            const uint32_t v = Pack(p + 3 * x, o.masks);
+            const uint32_t v = Pack(p + o.masks.size() * x, o.masks);
             o.bits == 16 ? U16(row, v) : U32(row, v);
         }
     }
@@ -115,8 +116,8 @@ Bytes RleRow(const uint8_t* p, int width, bool fourBits) {
 }  // namespace
 
 void Write(const std::string& path, const Bytes& bytes) {
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                std::streamsize(bytes.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
 }
 
 Bytes Read(const std::string& path) {
@@ -187,10 +188,11 @@ Bytes Gif(int width, int height, const Bytes& indices, const Bytes& paletteRgb,
 
 Bytes Bmp(int width, int height, const Bytes& pixels, const BmpOptions& o) {
     const size_t entries = o.bits <= 8 ? size_t(1) << o.bits : 0;
-    const size_t headerSize = o.core ? 12 : 40;
-    const bool writeMasks = o.compression == 3;
-    const size_t tableBytes = entries * (o.core ? 3 : 4) + (writeMasks ? 4 * o.masks.size() : 0);
-    const size_t channels = o.bits <= 8 ? 1 : 3;
+    const size_t headerSize = o.core ? 12 : size_t(o.headerSize);
+    const bool bitFields = o.compression == 3 || o.compression == 6;
+    const bool masksAfter = bitFields && headerSize == 40;
+    const size_t tableBytes = entries * (o.core ? 3 : 4) + (masksAfter ? 4 * o.masks.size() : 0);
+    const size_t channels = o.bits <= 8 ? 1 : o.masks.size() == 4 ? 4 : 3;
     Bytes data;
     for (int i = 0; i < height; ++i) {
         const int y = o.topDown ? i : height - 1 - i;
@@ -224,9 +226,10 @@ Bytes Bmp(int width, int height, const Bytes& pixels, const BmpOptions& o) {
         U32(b, 0);
         U32(b, 0);
     }
-    if (writeMasks) {
+    if (bitFields) {
         for (uint32_t m : o.masks) U32(b, m);
     }
+    b.resize(14 + headerSize + (masksAfter ? 4 * o.masks.size() : 0), 0);
     PutPalette(b, o.paletteRgb, entries, o.core);
     b.insert(b.end(), data.begin(), data.end());
     return b;

@@ -38,12 +38,15 @@ struct BmpOptions {
     uint32_t compression = 0;
     bool topDown = false;
     bool core = false;
-    std::vector<uint32_t> masks;  // red, green, blue; written after the header for compression 3
-    Bytes paletteRgb;             // for 1 to 8 bits
+    // Red, green, blue and maybe alpha: after a 40-byte header for compression 3 and 6, in the
+    // header when it is longer.
+    std::vector<uint32_t> masks;
+    Bytes paletteRgb;     // for 1 to 8 bits
+    int headerSize = 40;  // 40, 56, 108 or 124 (12 with core)
 };
-// A BMP of a picture given as palette indices (1 to 8 bits) or RGB (16 to 32 bits, packed
-// through the masks or as blue, green, red), rows top to bottom. RLE8 and RLE4 mix repeated
-// and literal runs.
+// A BMP of a picture given as palette indices (1 to 8 bits), RGB (16 to 32 bits, packed through
+// the masks or as blue, green, red) or RGBA (four masks), rows top to bottom. RLE8 and RLE4 mix
+// repeated and literal runs.
 Bytes Bmp(int width, int height, const Bytes& pixels, const BmpOptions& options);
 
 }  // namespace PictureFiles
