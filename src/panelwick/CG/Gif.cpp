@@ -68,6 +68,12 @@ void Gif::Reset() {
 
 Sys::Result Gif::Load(std::span<const uint8_t> file) {
     Reset();
+    Sys::Result result = Read(file);
+    if (result.failed()) Reset();
+    return result;
+}
+
+Sys::Result Gif::Read(std::span<const uint8_t> file) {
     if (file.size() < 13) return "CG::Gif::LoadGif unable to read GIF header";
     if (std::memcmp(file.data(), "GIF87a", 6) != 0 && std::memcmp(file.data(), "GIF89a", 6) != 0) {
         return kInvalid;
@@ -80,11 +86,7 @@ Sys::Result Gif::Load(std::span<const uint8_t> file) {
     std::memcpy(background_.data(), colours_.data() + 3 * backgroundIndex_, 3);
     while (at < file.size()) {
         const uint8_t block = file[at++];
-        if (block == 0x2C) {
-            Sys::Result result = ReadImage(file, at);
-            if (result.failed()) Reset();
-            return result;
-        }
+        if (block == 0x2C) return ReadImage(file, at);
         if (block == 0x3B) return kImageEmpty;  // the trailer, and no image before it
         if (block != 0x21 || at >= file.size()) return kInvalid;
         const uint8_t label = file[at++];

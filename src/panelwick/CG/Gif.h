@@ -22,6 +22,7 @@ class Gif {
 public:
     static constexpr const char* kImageEmpty = "CG::Gif::LoadGif image is empty";
 
+    // Reads the first image; on failure the object is left empty.
     Sys::Result Load(std::span<const uint8_t> file);
     // Load and ToImage with the loaders' texts: "The image is empty" for an image of zero size,
     // "Out of memory" when the picture cannot be sized.
@@ -54,6 +55,7 @@ private:
     };
 
     void Reset();
+    Sys::Result Read(std::span<const uint8_t> file);
     Sys::Result ReadImage(std::span<const uint8_t> file, size_t& at);
     Sys::Result ReadImageData(std::span<const uint8_t> file, size_t& at,
                               std::vector<uint8_t>& data) const;
