@@ -2,7 +2,6 @@
 #include <vector>
 
 #include <gtest/gtest.h>
-#include <png.h>
 
 #include "CountingAllocator.h"
 #include "panelwick/CG/ImageDecoder.h"
@@ -47,33 +46,6 @@ Bytes HugeChunk(const char* type) {
     return b;
 }
 
-void Append(png_structp png, png_bytep data, size_t size) {
-    auto* out = static_cast<Bytes*>(png_get_io_ptr(png));
-    out->insert(out->end(), data, data + size);
-}
-
-// A 64 x 64 RGBA PNG whose compressed text inflates to 32 MiB, written by libpng.
-Bytes PngWithHugeText(const Bytes& rgba) {
-    Bytes file;
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png_create_info_struct(png);
-    png_set_write_fn(png, &file, Append, nullptr);
-    png_set_IHDR(png, info, 64, 64, 8, PNG_COLOR_TYPE_RGB_ALPHA, PNG_INTERLACE_NONE,
-                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    std::string text(size_t(32) << 20, 'a');
-    png_text entry{};
-    entry.compression = PNG_TEXT_COMPRESSION_zTXt;
-    entry.key = const_cast<char*>("Comment");
-    entry.text = text.data();
-    entry.text_length = text.size();
-    png_set_text(png, info, &entry, 1);
-    png_write_info(png, info);
-    for (int y = 0; y < 64; ++y) png_write_row(png, rgba.data() + y * 64 * 4);
-    png_write_end(png, info);
-    png_destroy_write_struct(&png, &info);
-    return file;
-}
-
 }  // namespace
 
 TEST(PngMemory, TheCounterSeesAllocations) {
@@ -103,17 +75,4 @@ TEST(PngMemory, HugeChunksAreRefusedWithoutTheirMemory) {
         EXPECT_EQ(result.message(), std::string(type) == "IDAT" ? "bitmapFrameDecode.CopyPixels"
                                                                 : "Error reading the file");
     }
-}
-
-// A valid picture with 32 MiB of compressed text decodes without inflating the text.
-TEST(PngMemory, TextIsNotInflated) {
-    Bytes rgba(64 * 64 * 4);
-    for (size_t i = 0; i < rgba.size(); ++i) rgba[i] = uint8_t(i * 7);
-    const Bytes file = PngWithHugeText(rgba);
-    ASSERT_LT(file.size(), size_t(1) << 20);
-    CountingAllocator::StartPeak();
-    CG::ImageRGBA image;
-    ASSERT_TRUE(CG::ImageDecoder::Decode(file, image).ok());
-    EXPECT_LT(CountingAllocator::PeakGrowth(), kFewMegabytes);
-    EXPECT_EQ(Bytes(image.pixels(), image.pixels() + image.byteCount()), rgba);
 }
