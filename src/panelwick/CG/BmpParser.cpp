@@ -1,5 +1,6 @@
 #include "panelwick/CG/BmpParser.h"
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <new>
@@ -101,6 +102,12 @@ bool ReadColourTable(std::span<const uint8_t> file, BmpLayout& layout, size_t at
     if (layout.headerSize != 12) {
         const uint32_t used = InfoField(file.data() + kFileHeaderSize, layout.headerSize, 32);
         if (used != 0 && used < full) entries = used;
+    }
+    // A table may not run into the pixels: older OS/2 files hold fewer entries than the depth
+    // allows and say so only by where their pixels start.
+    const size_t pixels = U32(file.data() + 10);
+    if (pixels > at && (pixels - at) / layout.entrySize > 0) {
+        entries = std::min(entries, uint32_t((pixels - at) / layout.entrySize));
     }
     layout.tableEntries = entries;
     return at <= file.size() && entries * layout.entrySize <= file.size() - at;
