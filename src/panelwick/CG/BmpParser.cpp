@@ -68,6 +68,8 @@ bool ReadInfoHeader(std::span<const uint8_t> file, BmpLayout& layout) {
         layout.compression = InfoField(h, layout.headerSize, 16);
     }
     if (layout.width <= 0 || height == 0 || height == INT32_MIN) return false;
+    // A row of the widest pixels (64 bits) must have a size that 32 bits can hold.
+    if (uint64_t(layout.width) * 8 > UINT32_MAX) return false;
     layout.bottomUp = height > 0;
     layout.height = height > 0 ? height : -height;
     return ValidDepth(layout.bitsPerPixel, layout.compression);

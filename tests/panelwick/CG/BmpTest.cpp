@@ -190,6 +190,13 @@ TEST(Bmp, BrokenFilesGiveTheirMessages) {
     badDepth[28] = 3;
     EXPECT_EQ(messageOf(badDepth), CG::BmpParser::kInfoHeader);
     EXPECT_EQ(messageOf(Bytes(good.begin(), good.begin() + 54 + 500)), CG::BmpParser::kColourTable);
+    // So wide that a row's size does not fit in 32 bits.
+    for (uint8_t bits : {32, 64}) {
+        Bytes wide = Bmp(3, 2, Rgb(Bytes(6, 1)), {.bits = 32});
+        wide[28] = bits;
+        wide[21] = 0x40;
+        EXPECT_EQ(messageOf(wide), CG::BmpParser::kInfoHeader) << int(bits);
+    }
     EXPECT_EQ(messageOf(Bytes(good.begin(), good.end() - 1)), CG::BmpParser::kPixels);
     const Bytes masked = Bmp(kW, kH, Rgb(Indices(8)),
                              {.bits = 16, .compression = 3, .masks = {0xF800, 0x07E0, 0x001F}});
