@@ -6,14 +6,12 @@
 #include "panelwick/CG/Gif.h"
 #include "panelwick/CG/ImageDecoder.h"
 #include "panelwick/CG/ImageRGBA.h"
+#include "panelwick/CG/PictureLoader.h"
 #include "panelwick/CG/PictureMessages.h"
-#include "panelwick/Sys/FileSystem.h"
 #include "panelwick/Sys/Resource.h"
 
 namespace CG {
 namespace {
-
-constexpr size_t kMaxExtension = 15;
 
 bool Opaque(const ImageRGBA& image) {
     const uint8_t* p = image.pixels();
@@ -66,7 +64,7 @@ Sys::Result LoadGifBitmap(DIBitmap& bitmap, const std::string& path) {
 }
 
 Sys::Result LoadAnyBitmap(DIBitmap& bitmap, const std::string& path) {
-    const std::string ext = Sys::LowerExtension(path, kMaxExtension);
+    const std::string ext = PictureExtension(path);
     if (ext.empty()) return kUnrecognizedFile;
     if (ext == "bmp") {
         FileBytes file;

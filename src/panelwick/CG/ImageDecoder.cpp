@@ -17,14 +17,25 @@ bool StartsWith(std::span<const uint8_t> file, const char* signature, size_t len
     return file.size() >= length && std::memcmp(file.data(), signature, length) == 0;
 }
 
+// The fourth byte of each pixel of a 32-bit bitmap as the picture's alpha.
+void CopyAlpha(const DIBitmap& bitmap, ImageRGBA& image) {
+    for (uint32_t y = 0; y < image.height(); ++y) {
+        const uint8_t* s = bitmap.Row(int32_t(y)) + 3;
+        uint8_t* d = image.Row(y) + 3;
+        for (uint32_t x = 0; x < image.width(); ++x, s += 4, d += 4) *d = *s;
+    }
+}
+
 Sys::Result DecodeBmp(std::span<const uint8_t> file, ImageRGBA& image) {
     DIBitmap bitmap;
-    const Sys::Result parsed = BmpParser::Parse(file, bitmap);
+    bool alpha = false;
+    const Sys::Result parsed = BmpParser::Parse(file, bitmap, alpha);
     if (parsed.failed()) {
         if (parsed.message() == kOutOfMemory) return kOutOfMemory;
         return parsed.message() == BmpParser::kPixels ? kCopyPixels : kErrorReadingFile;
     }
     if (!bitmap.Export(image)) return kOutOfMemory;
+    if (alpha) CopyAlpha(bitmap, image);
     return {};
 }
 

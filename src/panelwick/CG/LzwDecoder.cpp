@@ -3,9 +3,6 @@
 namespace CG {
 namespace {
 
-constexpr uint32_t kClear = 256;
-constexpr uint32_t kEnd = 257;
-constexpr uint32_t kFirstFree = 258;
 constexpr uint32_t kTableSize = 4096;
 
 // The string table: each code is a shorter code (prefix) plus one byte (suffix).
@@ -34,15 +31,18 @@ size_t Emit(const Table& t, uint32_t code, uint8_t* out, size_t at, size_t size)
 
 }  // namespace
 
-bool LzwDecoder::Decode(std::span<const uint8_t> data, std::span<uint8_t> out) {
+bool LzwDecoder::Decode(std::span<const uint8_t> data, uint32_t minCodeSize,
+                        std::span<uint8_t> out) {
+    if (minCodeSize < kMinCodeSize || minCodeSize > kMaxCodeSize) return false;
+    const uint32_t clear = 1u << minCodeSize, end = clear + 1, firstFree = clear + 2;
     Table t;
-    for (uint32_t i = 0; i < 256; ++i) {
+    for (uint32_t i = 0; i < clear; ++i) {
         t.prefix[i] = 0;
         t.suffix[i] = t.first[i] = uint8_t(i);
         t.length[i] = 1;
     }
     uint64_t bits = 0;
-    uint32_t bitCount = 0, codeSize = 9, next = kFirstFree;
+    uint32_t bitCount = 0, codeSize = minCodeSize + 1, next = firstFree;
     int32_t previous = -1;
     size_t in = 0, at = 0;
     while (at < out.size()) {
@@ -54,15 +54,15 @@ bool LzwDecoder::Decode(std::span<const uint8_t> data, std::span<uint8_t> out) {
         const uint32_t code = uint32_t(bits) & ((1u << codeSize) - 1);
         bits >>= codeSize;
         bitCount -= codeSize;
-        if (code == kClear) {
-            codeSize = 9;
-            next = kFirstFree;
+        if (code == clear) {
+            codeSize = minCodeSize + 1;
+            next = firstFree;
             previous = -1;
             continue;
         }
-        if (code == kEnd) break;
+        if (code == end) break;
         if (previous < 0) {
-            if (code > 255) return false;
+            if (code >= clear) return false;
         } else {
             if (code > next) return false;
             if (next < kTableSize) {

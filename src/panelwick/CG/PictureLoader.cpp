@@ -19,7 +19,7 @@ Sys::Result LoadGifPicture(ImageRGBA& image, const std::string& path) {
 }
 
 Sys::Result LoadAnyPicture(ImageRGBA& image, const std::string& path) {
-    const std::string ext = Sys::LowerExtension(path, kMaxExtension);
+    const std::string ext = PictureExtension(path);
     if (ext.empty()) return kUnrecognizedFile;
     if (ext == "gif") return LoadGifPicture(image, path);
     if (ext == "jpg" || ext == "jpeg" || ext == "png" || ext == "bmp") {
@@ -31,6 +31,12 @@ Sys::Result LoadAnyPicture(ImageRGBA& image, const std::string& path) {
 }
 
 }  // namespace
+
+std::string PictureExtension(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    return Sys::LowerExtension(slash == std::string::npos ? path : path.substr(slash + 1),
+                               kMaxExtension);
+}
 
 Sys::Result LoadPicture(ImageRGBA& image, const std::string& path) {
     Sys::Result result = LoadAnyPicture(image, path);

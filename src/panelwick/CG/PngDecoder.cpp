@@ -15,6 +15,10 @@ namespace {
 
 // Ancillary chunks (compressed text, profiles) are not inflated beyond this.
 constexpr png_alloc_size_t kChunkLimit = 8 << 20;
+// At most this many ancillary chunks are kept in memory.
+constexpr png_uint_32 kChunkCount = 32;
+// The widest and tallest picture read: libpng's own rows for it stay within a few MiB per row.
+constexpr png_uint_32 kMaxSide = 1u << 20;
 
 struct Source {
     const uint8_t* data;
@@ -30,7 +34,9 @@ void ReadFromMemory(png_structp png, png_bytep out, size_t count) {
 
 void Ignore(png_structp, png_const_charp) {}
 
-[[noreturn]] void Fail(png_structp png, png_const_charp) { png_longjmp(png, 1); }
+[[noreturn]] void Fail(png_structp png, png_const_charp) {
+    png_longjmp(png, 1);
+}
 
 class ReadStruct {
 public:
@@ -51,6 +57,24 @@ private:
 
 enum class Stage { Header, TooLarge, Pixels, Done };
 
+// Bounds what libpng allocates before the pixels: only the chunks that make the pixels (header,
+// palette, transparency, image data) are read; every other chunk, known or not, is skipped
+// without being held in memory, however large its stated length. Text, profile and other
+// ancillary chunks would otherwise get a buffer of their stated length (up to 2 GiB) before
+// their data is read.
+void LimitMemory(png_structp png) {
+    png_set_user_limits(png, kMaxSide, kMaxSide);
+    png_set_chunk_cache_max(png, kChunkCount);
+    png_set_chunk_malloc_max(png, kChunkLimit);
+    png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER, nullptr, -1);
+}
+
+// A picture we can hold whose stated size the file could fill.
+bool Acceptable(png_uint_32 width, png_uint_32 height, size_t fileSize) {
+    return uint64_t(width) * height <= ImageRGBA::kMaxPixels &&
+           PlausiblePixelCount(width, height, fileSize);
+}
+
 // Asks libpng for 8-bit RGBA whatever the stored format.
 void RequestRgba(png_structp png, png_infop info) {
     const int type = png_get_color_type(png, info);
@@ -67,17 +91,21 @@ void RequestRgba(png_structp png, png_infop info) {
 
 // The part that libpng may leave by a long jump: it owns no C++ object, and everything it
 // changes lives in the caller's objects, so nothing is lost or left half-built when it jumps.
-void ReadPng(const ReadStruct& s, Source& source, ImageRGBA& image,
-             std::vector<png_bytep>& rows, Stage& stage) {
+void ReadPng(const ReadStruct& s, Source& source, ImageRGBA& image, std::vector<png_bytep>& rows,
+             Stage& stage) {
     if (setjmp(png_jmpbuf(s.png()))) return;
     png_set_read_fn(s.png(), &source, ReadFromMemory);
-    png_set_chunk_malloc_max(s.png(), kChunkLimit);
+    LimitMemory(s.png());
     png_read_info(s.png(), s.info());
     const png_uint_32 width = png_get_image_width(s.png(), s.info());
     const png_uint_32 height = png_get_image_height(s.png(), s.info());
+    // Checked before libpng sizes its row buffers.
+    if (!Acceptable(width, height, source.size)) {
+        stage = Stage::TooLarge;
+        return;
+    }
     RequestRgba(s.png(), s.info());
-    if (png_get_rowbytes(s.png(), s.info()) != size_t(width) * 4 ||
-        !PlausiblePixelCount(width, height, source.size) || !image.Resize(width, height)) {
+    if (png_get_rowbytes(s.png(), s.info()) != size_t(width) * 4 || !image.Resize(width, height)) {
         stage = Stage::TooLarge;
         return;
     }

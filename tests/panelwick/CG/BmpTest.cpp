@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include <map>
+
+#include <gtest/gtest.h>
 
 #include "PictureFiles.h"
 #include "panelwick/CG/BitmapLoader.h"
@@ -17,7 +17,7 @@ namespace {
 constexpr int kW = 13, kH = 7;  // odd sizes: every row is padded
 
 // Eight colours whose channels are 0 or 255, exact at every depth.
-const Bytes kPalette = {0, 0, 0, 255, 0, 0, 0, 255, 0, 0, 0, 255,
+const Bytes kPalette = {0,   0,   0, 255, 0, 0,   0, 255, 0,   0,   0,   255,
                         255, 255, 0, 255, 0, 255, 0, 255, 255, 255, 255, 255};
 
 Bytes Indices(int colours) {
@@ -30,10 +30,10 @@ Bytes Indices(int colours) {
 
 Bytes Rgb(const Bytes& indices) {
     Bytes rgb;
-    for (uint8_t i : indices) rgb.insert(rgb.end(), kPalette.begin() + 3 * i, kPalette.begin() + 3 * i + 3);
+    for (uint8_t i : indices)
+        rgb.insert(rgb.end(), kPalette.begin() + 3 * i, kPalette.begin() + 3 * i + 3);
     return rgb;
 }
-
 
 }  // namespace
 
@@ -78,8 +78,74 @@ TEST(Bmp, EveryDepthDecodesLikeTheSamePictureInPng) {
         CG::DIBitmap bitmap;
         ASSERT_TRUE(CG::LoadBitmap(bitmap, dir / "x.bmp").ok());
         EXPECT_EQ(bitmap.bottomUp(), !o.topDown);
-        EXPECT_EQ(bitmap.bitsPerPixel(), o.bits <= 8 ? 8 : o.bits == 16 || o.compression ? 24 : o.bits);
+        EXPECT_EQ(bitmap.bitsPerPixel(), o.bits <= 8                     ? 8
+                                         : o.bits == 16 || o.compression ? 24
+                                                                         : o.bits);
     }
+}
+
+// Alpha masks of 1 to 8 bits, in bit fields after a short header, alpha bit fields, or in a
+// longer header; alpha values 0, 170 and 255 are exact at every width.
+TEST(Bmp, AlphaMasksKeepTheirAlpha) {
+    TempDir dir;
+    struct Case {
+        const char* name;
+        int bits, headerSize;
+        uint32_t compression;
+        std::vector<uint32_t> masks;
+    };
+    const Case cases[] = {
+        {"8888 v5", 32, 124, 3, {0xFF0000, 0xFF00, 0xFF, 0xFF000000}},
+        {"8888 shuffled v4", 32, 108, 3, {0xFF000000, 0xFF00, 0xFF, 0xFF0000}},
+        {"8888 v3", 32, 56, 3, {0xFF0000, 0xFF00, 0xFF, 0xFF000000}},
+        {"alpha bit fields", 32, 40, 6, {0xFF0000, 0xFF00, 0xFF, 0xFF000000}},
+        {"1010102", 32, 124, 3, {0x3FF00000, 0xFFC00, 0x3FF, 0xC0000000}},
+        {"4444", 16, 124, 3, {0xF00, 0xF0, 0xF, 0xF000}},
+        {"1555", 16, 124, 3, {0x7C00, 0x3E0, 0x1F, 0x8000}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const bool oneBit = c.masks[3] == 0x8000;
+        Bytes rgba;
+        for (uint8_t i : Indices(8)) {
+            rgba.insert(rgba.end(), kPalette.begin() + 3 * i, kPalette.begin() + 3 * i + 3);
+            rgba.push_back(i % 3 == 0 ? 0 : i % 3 == 1 || oneBit ? 255 : 170);
+        }
+        Write(dir / "a.bmp", Bmp(kW, kH, rgba,
+                                 {.bits = c.bits,
+                                  .compression = c.compression,
+                                  .masks = c.masks,
+                                  .headerSize = c.headerSize}));
+        EXPECT_EQ(Loaded(dir / "a.bmp"), rgba);
+
+        // The bitmap loader keeps the alpha in a 32-bit bitmap, as it does for PNG.
+        CG::DIBitmap bitmap;
+        ASSERT_TRUE(CG::LoadBitmap(bitmap, dir / "a.bmp").ok());
+        EXPECT_EQ(bitmap.bitsPerPixel(), 32);
+        EXPECT_EQ(bitmap.Row(0)[3], rgba[3]);
+    }
+
+    // Without an alpha mask the fourth byte is not alpha, whatever it holds.
+    Bytes opaque = Bmp(kW, kH, Rgb(Indices(8)), {.bits = 32, .headerSize = 124});
+    for (size_t at = opaque.size() - 4 * kW * kH + 3; at < opaque.size(); at += 4) opaque[at] = 7;
+    Write(dir / "o.bmp", opaque);
+    const Bytes pixels = Loaded(dir / "o.bmp");
+    ASSERT_EQ(pixels.size(), size_t(kW * kH * 4));
+    for (size_t at = 3; at < pixels.size(); at += 4) ASSERT_EQ(pixels[at], 255);
+}
+
+// 64-bit pixels: blue, green, red, alpha with 8192 as 1.0, colours in linear light.
+TEST(Bmp, WidePixelsBecomeSrgbWithAlpha) {
+    TempDir dir;
+    const uint16_t samples[2][4] = {{0, 8192, 0xFFFF, 4096}, {9000, 0, 8192, 8192}};
+    Bytes file = Bmp(2, 1, {0, 0, 0, 0, 0, 0}, {.bits = 24});
+    file.resize(54);
+    file[28] = 64;
+    for (const auto& pixel : samples) {
+        for (uint16_t v : pixel) file.insert(file.end(), {uint8_t(v), uint8_t(v >> 8)});
+    }
+    Write(dir / "w.bmp", file);
+    EXPECT_EQ(Loaded(dir / "w.bmp"), (Bytes{0, 255, 0, 128, 255, 0, 255, 255}));
 }
 
 TEST(Bmp, BitmapsFromFfmpegMatchItsOwnDecoding) {
@@ -121,18 +187,25 @@ TEST(Bmp, BrokenFilesGiveTheirMessages) {
     EXPECT_EQ(messageOf(notBm), CG::BmpParser::kNotBitmap);
     EXPECT_EQ(messageOf(Bytes(good.begin(), good.begin() + 40)), CG::BmpParser::kInfoHeader);
     Bytes badDepth = good;
-    badDepth[28] = 2;
+    badDepth[28] = 3;
     EXPECT_EQ(messageOf(badDepth), CG::BmpParser::kInfoHeader);
     EXPECT_EQ(messageOf(Bytes(good.begin(), good.begin() + 54 + 500)), CG::BmpParser::kColourTable);
+    // So wide that a row's size does not fit in 32 bits.
+    for (uint8_t bits : {32, 64}) {
+        Bytes wide = Bmp(3, 2, Rgb(Bytes(6, 1)), {.bits = 32});
+        wide[28] = bits;
+        wide[21] = 0x40;
+        EXPECT_EQ(messageOf(wide), CG::BmpParser::kInfoHeader) << int(bits);
+    }
     EXPECT_EQ(messageOf(Bytes(good.begin(), good.end() - 1)), CG::BmpParser::kPixels);
-    const Bytes masked = Bmp(kW, kH, Rgb(Indices(8)), {.bits = 16, .compression = 3,
-                                                       .masks = {0xF800, 0x07E0, 0x001F}});
+    const Bytes masked = Bmp(kW, kH, Rgb(Indices(8)),
+                             {.bits = 16, .compression = 3, .masks = {0xF800, 0x07E0, 0x001F}});
     EXPECT_EQ(messageOf(Bytes(masked.begin(), masked.begin() + 60)), CG::BmpParser::kColourMask);
 
     // 60000 x 60000 in about 100 bytes, uncompressed and run-length encoded.
     for (uint32_t compression : {0u, 1u}) {
-        Bytes huge = Bmp(2, 2, {0, 1, 1, 0}, {.bits = 8, .compression = compression,
-                                             .paletteRgb = kPalette});
+        Bytes huge = Bmp(2, 2, {0, 1, 1, 0},
+                         {.bits = 8, .compression = compression, .paletteRgb = kPalette});
         huge.erase(huge.begin() + 54, huge.begin() + 54 + 1024);
         huge[46] = 2;  // two colours
         huge[10] = 62;

@@ -36,12 +36,103 @@ std::string MessageOf(const Bytes& file) {
 TEST(Gif, DecodesLikeFfmpegOnItsOwnGifs) {
     TempDir dir;
     // Large enough for 12-bit codes and a full string table.
-    ASSERT_TRUE(Ffmpeg({"-f", "lavfi", "-i", "testsrc2=s=320x240:d=0.04", "-vf",
-                        "split[a][b];[a]palettegen[p];[b][p]paletteuse", "-frames:v", "1",
-                        dir / "x.gif"}));
+    ASSERT_TRUE(
+        Ffmpeg({"-f", "lavfi", "-i", "testsrc2=s=320x240:d=0.04", "-vf",
+                "split[a][b];[a]palettegen[p];[b][p]paletteuse", "-frames:v", "1", dir / "x.gif"}));
     const Bytes loaded = Loaded(dir / "x.gif");
     ASSERT_EQ(loaded.size(), size_t(320 * 240 * 4));
     EXPECT_EQ(loaded, FfmpegRgba(dir / "x.gif"));
+}
+
+// Every minimum code size with a colour table of its size, on a picture large enough to fill
+// the string table several times: runs (long strings) and noise (short ones), interlaced too.
+// ffmpeg decodes the same files, which shows that the test's encoder is right.
+TEST(Gif, EveryCodeSizeDecodes) {
+    TempDir dir;
+    constexpr int kWidth = 320, kHeight = 180;
+    std::vector<std::string> ffmpeg;
+    std::vector<Bytes> pictures;
+    for (uint8_t codeSize = 2; codeSize <= 8; ++codeSize) {
+        SCOPED_TRACE(int(codeSize));
+        const int colours = 1 << codeSize;
+        Bytes indices(kWidth * kHeight);
+        uint32_t noise = 12345;
+        for (int i = 0; i < kWidth * kHeight; ++i) {
+            noise = noise * 1103515245 + 12345;
+            indices[i] =
+                uint8_t((i / kWidth) % 3 == 0 ? (i / 7) % colours : (noise >> 16) % colours);
+        }
+        const Bytes palette = Palette();
+        Bytes expected;
+        for (uint8_t index : indices) {
+            expected.insert(expected.end(), palette.begin() + 3 * index,
+                            palette.begin() + 3 * index + 3);
+            expected.push_back(255);
+        }
+        for (bool interlaced : {false, true}) {
+            const std::string path =
+                dir / ("c" + std::to_string(codeSize) + (interlaced ? "i" : "") + ".gif");
+            Write(path,
+                  Gif(kWidth, kHeight, indices, Palette(),
+                      {.interlaced = interlaced, .codeSize = codeSize, .tableSize = colours}));
+            EXPECT_TRUE(Loaded(path) == expected) << interlaced;
+            ffmpeg.insert(ffmpeg.end(), {"-i", path});
+            pictures.push_back(expected);
+        }
+    }
+    for (size_t i = 0; i < pictures.size(); ++i) {
+        ffmpeg.insert(ffmpeg.end(), {"-map", std::to_string(i), "-f", "rawvideo", "-pix_fmt",
+                                     "rgba", dir / (std::to_string(i) + ".rgba")});
+    }
+    ASSERT_TRUE(Ffmpeg(ffmpeg));
+    for (size_t i = 0; i < pictures.size(); ++i) {
+        EXPECT_TRUE(Read(dir / (std::to_string(i) + ".rgba")) == pictures[i]) << i;
+    }
+}
+
+// The first image is placed on the logical screen; the screen elsewhere is the background
+// colour, fully transparent. A screen smaller than the image grows to its size.
+TEST(Gif, FirstImageSitsOnItsScreen) {
+    TempDir dir;
+    const Bytes indices = {1, 2, 3, 4, 5, 6};
+    auto rgba = [](int index, uint8_t alpha) {
+        return Bytes{Palette()[3 * index], Palette()[3 * index + 1], Palette()[3 * index + 2],
+                     alpha};
+    };
+    Write(dir / "p.gif",
+          Gif(3, 2, indices, Palette(),
+              {.screenWidth = 5, .screenHeight = 4, .left = 1, .top = 2, .background = 9}));
+    CG::ImageRGBA image;
+    ASSERT_TRUE(CG::LoadPicture(image, dir / "p.gif").ok());
+    ASSERT_EQ(image.width(), 5u);
+    ASSERT_EQ(image.height(), 4u);
+    for (uint32_t y = 0; y < 4; ++y) {
+        for (uint32_t x = 0; x < 5; ++x) {
+            const bool inside = x >= 1 && x < 4 && y >= 2;
+            const Bytes pixel(image.Row(y) + 4 * x, image.Row(y) + 4 * x + 4);
+            EXPECT_EQ(pixel, inside ? rgba(indices[(y - 2) * 3 + x - 1], 255) : rgba(9, 0))
+                << x << "," << y;
+        }
+    }
+    CG::DIBitmap bitmap;
+    ASSERT_TRUE(CG::LoadBitmap(bitmap, dir / "p.gif").ok());
+    EXPECT_EQ(bitmap.width(), 5);
+    EXPECT_EQ(bitmap.Row(3)[3], 6);
+    EXPECT_EQ(bitmap.Row(0)[0], 9);
+
+    // Partly off the screen: clipped. On a screen too small: the screen grows.
+    Write(dir / "c.gif", Gif(3, 2, indices, Palette(),
+                             {.screenWidth = 4, .screenHeight = 4, .left = 2, .top = 3}));
+    const Bytes clipped = Loaded(dir / "c.gif");
+    ASSERT_EQ(clipped.size(), 4u * 4 * 4);
+    Bytes corner = rgba(1, 255);  // the image's first two pixels at the bottom right
+    const Bytes second = rgba(2, 255);
+    corner.insert(corner.end(), second.begin(), second.end());
+    EXPECT_EQ(Bytes(clipped.end() - 8, clipped.end()), corner);
+    Write(dir / "g.gif", Gif(3, 2, indices, Palette(), {.screenWidth = 1, .screenHeight = 1}));
+    ASSERT_TRUE(CG::LoadPicture(image, dir / "g.gif").ok());
+    EXPECT_EQ(image.width(), 3u);
+    EXPECT_EQ(image.height(), 2u);
 }
 
 TEST(Gif, InterlacedLocalTableAndPlainGifsGiveTheSamePicture) {
@@ -103,9 +194,12 @@ TEST(Gif, BrokenFilesGiveTheirMessages) {
     broken[descriptor + 13] = 0xFF;
     EXPECT_EQ(MessageOf(broken), "CG::Gif:Load error while LZW uncompressing");
 
-    // A 16-colour GIF codes with 4 bits: refused.
-    Bytes sixteen = Gif(2, 2, {0, 1, 2, 3}, Palette(), {.codeSize = 4});
-    EXPECT_EQ(MessageOf(sixteen), "CG::Gif::Load the LZW code size must be eight");
+    // Minimum code sizes outside 2..8 do not exist.
+    for (uint8_t codeSize : {0, 1, 9, 12}) {
+        EXPECT_EQ(MessageOf(Gif(2, 2, {0, 1, 0, 1}, Palette(), {.codeSize = codeSize})),
+                  "CG::Gif::Load the LZW code size must be eight")
+            << int(codeSize);
+    }
 
     // 60000 x 60000 in a file of about a hundred bytes.
     Bytes huge = Gif(2, 2, {0, 1, 2, 3}, Palette(), {.localTable = false});

@@ -3,6 +3,7 @@
 #include <bit>
 #include <fstream>
 #include <iterator>
+#include <map>
 
 #include "panelwick/CG/PictureLoader.h"
 #include "support/RunCommand.h"
@@ -20,26 +21,13 @@ void U32(Bytes& b, uint32_t v) {
     U16(b, v >> 16);
 }
 
-// Codes of 9 bits, least significant bit first, in sub-blocks of at most 255 bytes. A clear
-// code every 250 literals keeps the decoder's table from growing past 9-bit codes.
-Bytes LzwLiterals(const Bytes& indices) {
-    Bytes packed;
-    uint32_t bits = 0, count = 0;
-    auto put = [&](uint32_t code) {
-        bits |= code << count;
-        for (count += 9; count >= 8; count -= 8, bits >>= 8) packed.push_back(uint8_t(bits));
-    };
-    for (size_t i = 0; i < indices.size(); ++i) {
-        if (i % 250 == 0) put(256);
-        put(indices[i]);
-    }
-    put(257);
-    if (count > 0) packed.push_back(uint8_t(bits));
+// Data sub-blocks of at most 255 bytes and the empty block that ends them.
+Bytes SubBlocks(const Bytes& data) {
     Bytes blocks;
-    for (size_t at = 0; at < packed.size(); at += 255) {
-        const size_t n = std::min<size_t>(255, packed.size() - at);
+    for (size_t at = 0; at < data.size(); at += 255) {
+        const size_t n = std::min<size_t>(255, data.size() - at);
         blocks.push_back(uint8_t(n));
-        blocks.insert(blocks.end(), packed.begin() + at, packed.begin() + at + n);
+        blocks.insert(blocks.end(), data.begin() + at, data.begin() + at + n);
     }
     blocks.push_back(0);
     return blocks;
@@ -55,12 +43,13 @@ void PutPalette(Bytes& b, const Bytes& rgb, size_t entries, bool core) {
     }
 }
 
-uint32_t Pack(const uint8_t* rgb, const std::vector<uint32_t>& masks) {
+// Channels scaled to their fields, rounded.
+uint32_t Pack(const uint8_t* channels, const std::vector<uint32_t>& masks) {
     uint32_t v = 0;
-    for (int c = 0; c < 3; ++c) {
+    for (size_t c = 0; c < masks.size(); ++c) {
         const int shift = std::countr_zero(masks[c]);
-        const int width = std::bit_width(masks[c] >> shift);
-        v |= (uint32_t(rgb[c]) >> (8 - width)) << shift;
+        const uint64_t field = masks[c] >> shift;
+        v |= uint32_t((channels[c] * field + 127) / 255) << shift;
     }
     return v;
 }
@@ -77,7 +66,7 @@ Bytes PackedRow(const uint8_t* p, int width, const BmpOptions& o) {
             row.insert(row.end(), {p[3 * x + 2], p[3 * x + 1], p[3 * x]});
             if (o.bits == 32) row.push_back(0);
         } else {
-            const uint32_t v = Pack(p + 3 * x, o.masks);
+            const uint32_t v = Pack(p + o.masks.size() * x, o.masks);
             o.bits == 16 ? U16(row, v) : U32(row, v);
         }
     }
@@ -115,8 +104,8 @@ Bytes RleRow(const uint8_t* p, int width, bool fourBits) {
 }  // namespace
 
 void Write(const std::string& path, const Bytes& bytes) {
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                std::streamsize(bytes.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
 }
 
 Bytes Read(const std::string& path) {
@@ -153,33 +142,83 @@ Bytes Loaded(const std::string& path) {
     return Pixels(image);
 }
 
+Bytes Lzw(const Bytes& indices, int codeSize) {
+    const uint32_t clear = 1u << codeSize;
+    Bytes packed;
+    uint32_t bits = 0, count = 0, width = codeSize + 1, next = clear + 2;
+    auto put = [&](uint32_t code) {
+        bits |= code << count;
+        for (count += width; count >= 8; count -= 8, bits >>= 8) packed.push_back(uint8_t(bits));
+    };
+    // The decoder defines each entry one code later than the encoder, so codes widen once the
+    // next free code passes 2^width.
+    auto define = [&] {
+        ++next;
+        if (next > (1u << width) && width < 12) ++width;
+    };
+    std::map<std::pair<uint32_t, uint8_t>, uint32_t> table;
+    put(clear);
+    int64_t prefix = -1;
+    for (uint8_t k : indices) {
+        if (prefix < 0) {
+            prefix = k;
+            continue;
+        }
+        const auto found = table.find({uint32_t(prefix), k});
+        if (found != table.end()) {
+            prefix = found->second;
+            continue;
+        }
+        put(uint32_t(prefix));
+        table[{uint32_t(prefix), k}] = next;
+        define();
+        if (next == 4096) {
+            put(clear);
+            table.clear();
+            next = clear + 2;
+            width = codeSize + 1;
+        }
+        prefix = k;
+    }
+    if (prefix >= 0) {
+        put(uint32_t(prefix));
+        define();
+    }
+    put(clear + 1);
+    if (count > 0) packed.push_back(uint8_t(bits));
+    return packed;
+}
+
 Bytes Gif(int width, int height, const Bytes& indices, const Bytes& paletteRgb,
           const GifOptions& o) {
     Bytes b = {'G', 'I', 'F', '8', '9', 'a'};
-    U16(b, uint32_t(width));
-    U16(b, uint32_t(height));
-    b.insert(b.end(), {uint8_t(o.localTable ? 0x07 : 0xF7), 0, 0});
+    U16(b, uint32_t(o.screenWidth ? o.screenWidth : width));
+    U16(b, uint32_t(o.screenHeight ? o.screenHeight : height));
+    const uint8_t tableBits = uint8_t(std::bit_width(unsigned(o.tableSize)) - 2);
+    b.insert(b.end(), {uint8_t(o.localTable ? tableBits : 0xF0 | tableBits), o.background, 0});
     Bytes table = paletteRgb;
-    table.resize(768, 0);
+    table.resize(size_t(3 * o.tableSize), 0);
     if (!o.localTable) b.insert(b.end(), table.begin(), table.end());
     if (o.transparent >= 0) b.insert(b.end(), {0x21, 0xF9, 4, 1, 0, 0, uint8_t(o.transparent), 0});
     b.insert(b.end(), {0x21, 0xFE, 3, 'h', 'i', '!', 0});  // a comment to skip
     b.push_back(0x2C);
-    U32(b, 0);
+    U16(b, uint32_t(o.left));
+    U16(b, uint32_t(o.top));
     U16(b, uint32_t(width));
     U16(b, uint32_t(height));
-    b.push_back(uint8_t((o.localTable ? 0x87 : 0) | (o.interlaced ? 0x40 : 0)));
+    b.push_back(uint8_t((o.localTable ? 0x80 | tableBits : 0) | (o.interlaced ? 0x40 : 0)));
     if (o.localTable) b.insert(b.end(), table.begin(), table.end());
     b.push_back(o.codeSize);
     Bytes ordered;
     static constexpr int kStart[4] = {0, 4, 2, 1}, kStep[4] = {8, 8, 4, 2};
     for (int pass = 0; pass < (o.interlaced ? 4 : 1); ++pass) {
-        for (int y = o.interlaced ? kStart[pass] : 0; y < height; y += o.interlaced ? kStep[pass] : 1) {
+        for (int y = o.interlaced ? kStart[pass] : 0; y < height;
+             y += o.interlaced ? kStep[pass] : 1) {
             ordered.insert(ordered.end(), indices.begin() + y * width,
                            indices.begin() + (y + 1) * width);
         }
     }
-    const Bytes data = LzwLiterals(ordered);
+    const Bytes data = SubBlocks(Lzw(ordered, std::max<int>(o.codeSize, 2)));
     b.insert(b.end(), data.begin(), data.end());
     b.push_back(0x3B);
     return b;
@@ -187,10 +226,11 @@ Bytes Gif(int width, int height, const Bytes& indices, const Bytes& paletteRgb,
 
 Bytes Bmp(int width, int height, const Bytes& pixels, const BmpOptions& o) {
     const size_t entries = o.bits <= 8 ? size_t(1) << o.bits : 0;
-    const size_t headerSize = o.core ? 12 : 40;
-    const bool writeMasks = o.compression == 3;
-    const size_t tableBytes = entries * (o.core ? 3 : 4) + (writeMasks ? 4 * o.masks.size() : 0);
-    const size_t channels = o.bits <= 8 ? 1 : 3;
+    const size_t headerSize = o.core ? 12 : size_t(o.headerSize);
+    const bool bitFields = o.compression == 3 || o.compression == 6;
+    const bool masksAfter = bitFields && headerSize == 40;
+    const size_t tableBytes = entries * (o.core ? 3 : 4) + (masksAfter ? 4 * o.masks.size() : 0);
+    const size_t channels = o.bits <= 8 ? 1 : o.masks.size() == 4 ? 4 : 3;
     Bytes data;
     for (int i = 0; i < height; ++i) {
         const int y = o.topDown ? i : height - 1 - i;
@@ -224,9 +264,10 @@ Bytes Bmp(int width, int height, const Bytes& pixels, const BmpOptions& o) {
         U32(b, 0);
         U32(b, 0);
     }
-    if (writeMasks) {
+    if (bitFields) {
         for (uint32_t m : o.masks) U32(b, m);
     }
+    b.resize(14 + headerSize + (masksAfter ? 4 * o.masks.size() : 0), 0);
     PutPalette(b, o.paletteRgb, entries, o.core);
     b.insert(b.end(), data.begin(), data.end());
     return b;

@@ -25,25 +25,36 @@ Bytes Pixels(const CG::ImageRGBA& image);
 
 struct GifOptions {
     bool interlaced = false;
-    int transparent = -1;      // a Graphic Control Extension with this index
-    bool localTable = false;   // the colour table after the image descriptor
-    uint8_t codeSize = 8;
+    int transparent = -1;     // a Graphic Control Extension with this index
+    bool localTable = false;  // the colour table after the image descriptor
+    uint8_t codeSize = 8;     // the LZW minimum code size
+    int tableSize = 256;      // colour table entries, a power of two from 2 to 256
+    int screenWidth = 0;      // the logical screen; 0: the image's size
+    int screenHeight = 0;
+    int left = 0, top = 0;   // where the image lies on the screen
+    uint8_t background = 0;  // the screen's background index
 };
-// A GIF of one image whose indices (rows top to bottom) are coded as plain 9-bit literals.
+// A GIF of one image whose indices (rows top to bottom) are LZW-compressed as an encoder does it.
 Bytes Gif(int width, int height, const Bytes& indices, const Bytes& paletteRgb,
           const GifOptions& options = {});
+// GIF LZW of indices below 2^codeSize: codes growing from codeSize + 1 to 12 bits, a clear code
+// first and whenever the table is full, the end code last; not yet in sub-blocks.
+Bytes Lzw(const Bytes& indices, int codeSize);
 
 struct BmpOptions {
     int bits = 24;
     uint32_t compression = 0;
     bool topDown = false;
     bool core = false;
-    std::vector<uint32_t> masks;  // red, green, blue; written after the header for compression 3
-    Bytes paletteRgb;             // for 1 to 8 bits
+    // Red, green, blue and maybe alpha: after a 40-byte header for compression 3 and 6, in the
+    // header when it is longer.
+    std::vector<uint32_t> masks;
+    Bytes paletteRgb;     // for 1 to 8 bits
+    int headerSize = 40;  // 40, 56, 108 or 124 (12 with core)
 };
-// A BMP of a picture given as palette indices (1 to 8 bits) or RGB (16 to 32 bits, packed
-// through the masks or as blue, green, red), rows top to bottom. RLE8 and RLE4 mix repeated
-// and literal runs.
+// A BMP of a picture given as palette indices (1 to 8 bits), RGB (16 to 32 bits, packed through
+// the masks or as blue, green, red) or RGBA (four masks), rows top to bottom. RLE8 and RLE4 mix
+// repeated and literal runs.
 Bytes Bmp(int width, int height, const Bytes& pixels, const BmpOptions& options);
 
 }  // namespace PictureFiles

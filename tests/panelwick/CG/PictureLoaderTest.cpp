@@ -1,8 +1,7 @@
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <thread>
 
+#include <gtest/gtest.h>
 #include <png.h>
 #include <turbojpeg.h>
 
@@ -91,7 +90,11 @@ TEST(PictureLoader, ExtensionsChooseTheDecoder) {
     EXPECT_EQ(image.width(), 480u);
     EXPECT_EQ(image.height(), 320u);
 
-    for (const char* name : {"noextension", "trailingdot.", "a.sixteencharacter"}) {
+    // A dot in a folder's name is not an extension.
+    std::filesystem::create_directory(dir / "a.b");
+    for (const char* name :
+         {"noextension", "trailingdot.", "a.sixteencharacter", "a.b/noextension"}) {
+        std::filesystem::copy_file(sample, dir / name);
         EXPECT_EQ(LoadMessage(dir / name), "Unrecognized file") << name;
         EXPECT_EQ(BitmapMessage(dir / name), "Unrecognized file") << name;
     }
@@ -109,10 +112,10 @@ TEST(PictureLoader, ExtensionsChooseTheDecoder) {
 
 TEST(PictureLoader, PngKeepsAlphaAndJpgIsOpaque) {
     TempDir dir;
-    ASSERT_TRUE(Ffmpeg({"-f", "lavfi", "-i", "color=c=red@0.5:s=16x8,format=rgba", "-frames:v",
-                        "1", dir / "half.png"}));
-    ASSERT_TRUE(Ffmpeg({"-f", "lavfi", "-i", "testsrc2=s=64x48", "-frames:v", "1",
-                        dir / "photo.jpg"}));
+    ASSERT_TRUE(Ffmpeg({"-f", "lavfi", "-i", "color=c=red@0.5:s=16x8,format=rgba", "-frames:v", "1",
+                        dir / "half.png"}));
+    ASSERT_TRUE(
+        Ffmpeg({"-f", "lavfi", "-i", "testsrc2=s=64x48", "-frames:v", "1", dir / "photo.jpg"}));
     Bytes half = Loaded(dir / "half.png");
     ASSERT_EQ(half.size(), 16u * 8 * 4);
     EXPECT_EQ(half[0], 255);
@@ -142,16 +145,23 @@ TEST(PictureLoader, PngsOfEveryKindGiveTheirTruePixels) {
         {"palette with tRNS",
          {2, 1, PNG_COLOR_TYPE_PALETTE, 8, {0, 1}, {{10, 20, 30}, {40, 50, 60}}, {0}},
          {10, 20, 30, 0, 40, 50, 60, 255}},
-        {"2-bit palette", {2, 1, PNG_COLOR_TYPE_PALETTE, 2, {0x40}, {{1, 2, 3}, {4, 5, 6}}, {}},
+        {"2-bit palette",
+         {2, 1, PNG_COLOR_TYPE_PALETTE, 2, {0x40}, {{1, 2, 3}, {4, 5, 6}}, {}},
          {4, 5, 6, 255, 1, 2, 3, 255}},
-        {"1-bit grey", {2, 1, PNG_COLOR_TYPE_GRAY, 1, {0x80}, {}, {}},
+        {"1-bit grey",
+         {2, 1, PNG_COLOR_TYPE_GRAY, 1, {0x80}, {}, {}},
          {255, 255, 255, 255, 0, 0, 0, 255}},
-        {"grey", {2, 1, PNG_COLOR_TYPE_GRAY, 8, {7, 200}, {}, {}}, {7, 7, 7, 255, 200, 200, 200, 255}},
-        {"grey and alpha", {2, 1, PNG_COLOR_TYPE_GRAY_ALPHA, 8, {7, 9, 200, 255}, {}, {}},
+        {"grey",
+         {2, 1, PNG_COLOR_TYPE_GRAY, 8, {7, 200}, {}, {}},
+         {7, 7, 7, 255, 200, 200, 200, 255}},
+        {"grey and alpha",
+         {2, 1, PNG_COLOR_TYPE_GRAY_ALPHA, 8, {7, 9, 200, 255}, {}, {}},
          {7, 7, 7, 9, 200, 200, 200, 255}},
-        {"16-bit RGB", {2, 1, PNG_COLOR_TYPE_RGB, 16, {255, 255, 0, 0, 0x80, 0x80, 0, 0, 0, 0, 255, 255}, {}, {}},
+        {"16-bit RGB",
+         {2, 1, PNG_COLOR_TYPE_RGB, 16, {255, 255, 0, 0, 0x80, 0x80, 0, 0, 0, 0, 255, 255}, {}, {}},
          {255, 0, 128, 255, 0, 0, 255, 255}},
-        {"16-bit grey", {2, 1, PNG_COLOR_TYPE_GRAY, 16, {0x12, 0x34, 0xFF, 0xFF}, {}, {}},
+        {"16-bit grey",
+         {2, 1, PNG_COLOR_TYPE_GRAY, 16, {0x12, 0x34, 0xFF, 0xFF}, {}, {}},
          {0x12, 0x12, 0x12, 255, 255, 255, 255, 255}},
     };
     for (const Case& c : cases) {
@@ -207,8 +217,8 @@ TEST(PictureLoader, HostileAndTruncatedFilesAreRefused) {
     Write(dir / "huge.jpg", jpg);
     EXPECT_EQ(LoadMessage(dir / "huge.jpg"), "Out of memory");
 
-    ASSERT_TRUE(Ffmpeg({"-f", "lavfi", "-i", "testsrc2=s=64x48", "-frames:v", "1",
-                        dir / "photo.png"}));
+    ASSERT_TRUE(
+        Ffmpeg({"-f", "lavfi", "-i", "testsrc2=s=64x48", "-frames:v", "1", dir / "photo.png"}));
     const Bytes full = Read(dir / "photo.png");
     Write(dir / "cut.png", Bytes(full.begin(), full.begin() + full.size() / 2));
     EXPECT_EQ(LoadMessage(dir / "cut.png"), "bitmapFrameDecode.CopyPixels");
