@@ -1,6 +1,7 @@
 #include <fstream>
 
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSlider>
@@ -46,6 +47,16 @@ int PixelsOf(const CG::DIBitmap& frame, uint32_t rgb) {
         }
     }
     return count;
+}
+
+// Enter reaches OK alone: it is the one default button, and no button takes Enter for itself
+// when it has the focus.
+bool OnlyOkTakesEnter(const QDialog& dialog) {
+    const QPushButton* ok = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+    for (const QPushButton* button : dialog.findChildren<QPushButton*>()) {
+        if (button->autoDefault() || button->isDefault() != (button == ok)) return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -144,6 +155,33 @@ private slots:
         QCOMPARE(dialog->box(EditDlg::kX)->text(), QStringLiteral("800"));
         dialog->accept();
         QCOMPARE(dialog->object().frontColor, 0x00FF00u);
+    }
+
+    void EnterPressesOkInEveryDialog() {
+        Open(Rectangle());
+        QVERIFY(OnlyOkTakesEnter(*dialog));
+        Type(dialog->box(EditDlg::kX), QStringLiteral("123"));
+        QTest::keyClick(dialog->box(EditDlg::kX), Qt::Key_Return);
+        QCOMPARE(dialog->result(), int(QDialog::Accepted));
+        QCOMPARE(dialog->object().beginState.x, 123 * 10000);
+
+        MovieProperties p;
+        PropertiesDlg properties(p);
+        properties.show();
+        QVERIFY(OnlyOkTakesEnter(properties));
+        properties.fpsList()->setCurrentText(QStringLiteral("30"));
+        QTest::keyClick(properties.fpsList(), Qt::Key_Return);
+        QCOMPARE(properties.result(), int(QDialog::Accepted));
+        QCOMPARE(properties.properties().fps, 30);
+
+        Touch("a.jpg");
+        FilenameDlg chooser(MovieObjectType::Image, Folder(), "a.jpg");
+        chooser.show();
+        QVERIFY(OnlyOkTakesEnter(chooser));
+        QTRY_VERIFY(!chooser.listing());
+        QTest::keyClick(chooser.list(), Qt::Key_Return);
+        QCOMPARE(chooser.result(), int(QDialog::Accepted));
+        QCOMPARE(chooser.name(), std::string("a.jpg"));
     }
 
     void MovieImageWithoutFileIsRefused() {
