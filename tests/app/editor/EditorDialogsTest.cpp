@@ -1,3 +1,4 @@
+#include <cstring>
 #include <fstream>
 
 #include <QComboBox>
@@ -13,6 +14,9 @@
 #include "app/editor/FilenameDlg.h"
 #include "app/editor/PreviewCtrl.h"
 #include "app/editor/PropertiesDlg.h"
+#include "render/DrawPicture.h"
+#include "render/PrepareObject.h"
+#include "render/PreviewTransform.h"
 #include "support/QtTest.h"
 
 namespace {
@@ -47,6 +51,25 @@ int PixelsOf(const CG::DIBitmap& frame, uint32_t rgb) {
         }
     }
     return count;
+}
+
+// Whether the preview shows what the movie's renderer draws of the object's begin state on a
+// frame of the preview's size over the dialog's background.
+bool ShowsWhatTheRendererDraws(const CG::DIBitmap& a, const MovieObject& object) {
+    PreparedObject prepared;
+    if (PrepareObject(object, prepared, "", 1600, 900).failed()) return false;
+    CG::DIBitmap b;
+    b.Create(24, 0, a.width(), a.height(), false);
+    b.Fill(0x20, 0x20, 0x20);
+    const CG::ImageRGBA& picture = prepared.picture;
+    const FrameTransform t = PreviewTransform(object.beginState, picture.width(), picture.height(),
+                                              b.width(), b.height());
+    if (a.empty() || DrawPicture(picture, b, t).failed()) return false;
+    for (int y = 0; y < a.height(); ++y) {
+        const size_t row = size_t(y) * a.stride(), bytes = size_t(a.width()) * 3;
+        if (std::memcmp(a.pixels() + row, b.pixels() + row, bytes) != 0) return false;
+    }
+    return true;
 }
 
 // Enter reaches OK alone: it is the one default button, and no button takes Enter for itself
@@ -155,6 +178,24 @@ private slots:
         QCOMPARE(dialog->box(EditDlg::kX)->text(), QStringLiteral("800"));
         dialog->accept();
         QCOMPARE(dialog->object().frontColor, 0x00FF00u);
+    }
+
+    void TypedTextShowsInThePreviewAsTheRendererDrawsIt() {
+        MovieObject text;  // as "Add Text" makes it: the default face and no text yet
+        text.type = MovieObjectType::Text;
+        text.fileName = u"Arial";
+        text.beginState.x = text.endState.x = 800 * 10000;
+        text.beginState.y = text.endState.y = 450 * 10000;
+        Open(text);
+        const CG::DIBitmap& shown = dialog->preview()->frame();
+        const int all = shown.width() * shown.height();
+        QCOMPARE(PixelsOf(shown, 0x202020), all);
+        Type(dialog->textBox(), QStringLiteral("Reelwork"));
+        QVERIFY(PixelsOf(shown, 0x202020) < all - 100);
+        QVERIFY(ShowsWhatTheRendererDraws(shown, dialog->object()));
+        Type(dialog->depthBox(), QStringLiteral("1"));
+        QCOMPARE(dialog->object().depth3D, 1);
+        QVERIFY(ShowsWhatTheRendererDraws(shown, dialog->object()));
     }
 
     void EnterPressesOkInEveryDialog() {
