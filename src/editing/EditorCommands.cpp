@@ -1,6 +1,7 @@
 #include "editing/EditorCommands.h"
 
 #include "panelwick/Sys/Utf.h"
+#include "render/TextPicture.h"
 
 AlignmentResult Align(EditorCommand command, uint32_t w, uint32_t h, const ObjectState& s) {
     const double sx = s.sizeX / 10000.0, sy = s.sizeY / 10000.0;
@@ -72,7 +73,7 @@ std::string FileButtonText(const MovieObject& o) {
     const std::string name = Sys::ToUtf8(o.fileName);
     switch (o.type) {
         case MovieObjectType::Text:
-            return FontText(name.empty() ? "Arial" : name, o.fontSize, o.fontStyle);
+            return FontText(TextFaceName(o), o.fontSize, o.fontStyle);
         case MovieObjectType::Image:
             return name.empty() ? "Image" : name;
         case MovieObjectType::CorelDrawPage:

@@ -1,10 +1,12 @@
 #include "project/Document.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <sys/stat.h>
 
 #include "panelwick/Sys/FileSystem.h"
 #include "panelwick/Sys/Resource.h"
+#include "panelwick/Sys/SystemError.h"
 #include "project/CustomColors.h"
 #include "project/ProjectFile.h"
 
@@ -14,8 +16,9 @@ Sys::Result CopyResource(int id, const std::string& path, const char* missing,
                          const char* unsaved) {
     const auto data = Sys::FindResource(id);
     if (data.empty()) return missing;
+    errno = 0;
     if (!Sys::WriteWholeFile(path, {reinterpret_cast<const char*>(data.data()), data.size()})) {
-        return unsaved;
+        return Sys::WithSystemReason(unsaved, errno);
     }
     return {};
 }
@@ -131,7 +134,7 @@ bool Document::New(const std::string& chosenPath, IDocumentPrompt& prompt) {
         return false;
     }
     if (::mkdir(folder.c_str(), 0777) != 0) {
-        prompt.ShowError("Unable to create the project folder");
+        prompt.ShowError(Sys::WithSystemReason("Unable to create the project folder", errno));
         return false;
     }
     SetFile(folder + "/" + name + ".rwk", folder);

@@ -3,12 +3,14 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 
 #include "panelwick/Sys/File.h"
 #include "panelwick/Sys/FileReader.h"
 #include "panelwick/Sys/FileSystem.h"
 #include "panelwick/Sys/FileWriter.h"
+#include "panelwick/Sys/SystemError.h"
 
 namespace fs = std::filesystem;
 
@@ -59,19 +61,27 @@ Sys::Result ProjectFile::Save(const fs::path& path, const MovieProperties& prope
     }
     const fs::path temporary = TemporaryBeside(path);
     Sys::FileWriter writer;
-    if (!writer.Open(temporary)) return "Unable to create the file";
-    Sys::Result result = WriteAll(writer, properties, objects, x);
+    if (!writer.Open(temporary)) {
+        return Sys::WithSystemReason("Unable to create the file", writer.error());
+    }
+    std::string message = WriteAll(writer, properties, objects, x).message();
     // The last buffered bytes belong to the last field written; a failed final write is
     // that field's failure.
-    if (!writer.Close(true) && result.ok()) {
-        result = objects.empty() && x.trailing.empty() ? "Unable to save object count"
-                                                       : "Unable to save movie object";
+    if (!writer.Close(true) && message.empty()) {
+        message = objects.empty() && x.trailing.empty() ? "Unable to save object count"
+                                                        : "Unable to save movie object";
     }
-    if (result.ok() && std::rename(temporary.c_str(), path.c_str()) != 0) {
-        result = "Unable to create the file";
+    // The text names the field; the line after it says why the system refused.
+    if (!message.empty()) {
+        Sys::DeleteFile(temporary);
+        return Sys::WithSystemReason(message, writer.error());
     }
-    if (result.failed()) Sys::DeleteFile(temporary);
-    return result;
+    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+        const int error = errno;
+        Sys::DeleteFile(temporary);
+        return Sys::WithSystemReason("Unable to create the file", error);
+    }
+    return {};
 }
 
 Sys::Result ProjectFile::Load(const fs::path& path, MovieProperties& p,

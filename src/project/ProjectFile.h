@@ -25,7 +25,8 @@ struct ProjectFileExtras {
 class ProjectFile {
 public:
     // Writes beside the old file and renames over it only when everything was written, so a
-    // failed save leaves the previous file intact.
+    // failed save leaves the previous file intact. A failure's text names what could not be
+    // written; the system's reason follows on its own line.
     static Sys::Result Save(const std::filesystem::path& path, const MovieProperties& properties,
                             const std::vector<MovieObject>& objects,
                             const ProjectFileExtras* extras = nullptr);

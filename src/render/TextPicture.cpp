@@ -20,6 +20,10 @@ void Tint(CG::ImageRGBA& mask, uint32_t colour) {
 
 }  // namespace
 
+std::string TextFaceName(const MovieObject& object) {
+    return object.fileName.empty() ? "Arial" : Sys::ToUtf8(object.fileName);
+}
+
 Sys::Result MakeTextPicture(const MovieObject& object, CG::ImageRGBA& picture) {
     const uint64_t n = object.text.size(), k = object.fontSize, d = object.depth3D;
     if (n == 0) {
@@ -32,8 +36,7 @@ Sys::Result MakeTextPicture(const MovieObject& object, CG::ImageRGBA& picture) {
     canvas.Fill(0);
 
     CG::Font font;
-    const std::string face = object.fileName.empty() ? "Arial" : Sys::ToUtf8(object.fileName);
-    if (!font.Create(face, -int32_t(3 * k),
+    if (!font.Create(TextFaceName(object), -int32_t(3 * k),
                      (object.fontStyle & MovieObject::kBold) ? CG::Font::kBoldWeight : 0,
                      (object.fontStyle & MovieObject::kItalic) != 0)) {
         return "Unable to create font";

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "panelwick/CG/ImageRGBA.h"
 #include "panelwick/Sys/Result.h"
 #include "project/MovieObject.h"
@@ -13,3 +15,7 @@
 // d = 0. Empty text gives an empty picture.
 // Fails with "Unable to create font", "Error ddbitmap.ExportImageRGBA" or "Out of memory".
 Sys::Result MakeTextPicture(const MovieObject& object, CG::ImageRGBA& picture);
+
+// The face a text object is drawn with: the one named in fileName, "Arial" when empty. The
+// editor's file button and font chooser show the same face.
+std::string TextFaceName(const MovieObject& object);

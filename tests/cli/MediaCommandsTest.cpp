@@ -12,10 +12,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Runs reelwork-cli in a folder, so that a stand-in encoder placed there is found first.
+// Runs reelwork-cli in a folder that leads PATH, so that a stand-in encoder placed there is
+// found first.
 CommandResult RunCliIn(const TempDir& dir, const std::string& arguments) {
-    return RunCommand({"sh", "-c", "cd '" + dir.path().string() + "' && " REELWORK_BIN_DIR
-                                   "/reelwork-cli " + arguments});
+    const std::string folder = dir.path().string();
+    return RunCommand({"sh", "-c",
+                       "cd '" + folder + "' && PATH='" + folder + "':\"$PATH\" " +
+                           REELWORK_BIN_DIR "/reelwork-cli " + arguments});
 }
 
 // A stand-in "ffmpeg" that records its arguments, one per line, in args.txt beside it.

@@ -37,6 +37,9 @@ TEST(Document, NewCreatesTheFolderWithSamplesAndTwoObjects) {
     EXPECT_EQ(prompt.errors.back(), "A folder with this name already exist");
     EXPECT_FALSE(second.New("a/b", prompt));
     EXPECT_EQ(prompt.errors.back(), "Invalid filename");
+    ASSERT_TRUE(Sys::WriteWholeFile(dir / "plain", "x"));
+    EXPECT_FALSE(second.New(dir / "plain/Q.rwk", prompt));
+    EXPECT_EQ(prompt.errors.back(), "Unable to create the project folder\nNot a directory");
 }
 
 TEST(Document, OpenReadsWhatWasSavedAndCustomColours) {

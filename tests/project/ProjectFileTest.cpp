@@ -119,13 +119,20 @@ TEST(ProjectFile, FailedSaveKeepsThePreviousFile) {
     chmod(dir.path().c_str(), 0555);
     const Sys::Result r = ProjectFile::Save(path, MovieProperties{}, {});
     chmod(dir.path().c_str(), 0755);
-    EXPECT_EQ(r.message(), "Unable to create the file");
+    EXPECT_EQ(r.message(), "Unable to create the file\nPermission denied");
     std::string after;
     ASSERT_TRUE(Sys::ReadWholeFile(path, after));
     EXPECT_EQ(after, before);
 }
 
-TEST(ProjectFile, FullDiskReportsTheLastFieldAndKeepsThePreviousFile) {
+TEST(ProjectFile, SaveIntoAFileInsteadOfAFolderSaysWhy) {
+    TempDir dir;
+    ASSERT_TRUE(Sys::WriteWholeFile(dir / "plain", "x"));
+    EXPECT_EQ(ProjectFile::Save(dir / "plain/p.rwk", MovieProperties{}, {}).message(),
+              "Unable to create the file\nNot a directory");
+}
+
+TEST(ProjectFile, FullDiskReportsTheLastFieldWithTheReasonAndKeepsThePreviousFile) {
     if (!std::filesystem::exists("/dev/full")) GTEST_SKIP();
     TempDir dir;
     const std::string path = dir / "keep.rwk";
@@ -133,7 +140,7 @@ TEST(ProjectFile, FullDiskReportsTheLastFieldAndKeepsThePreviousFile) {
     // The temporary file beside the project is a link to a device that is always full.
     ASSERT_EQ(symlink("/dev/full", (path + ".saving").c_str()), 0);
     EXPECT_EQ(ProjectFile::Save(path, MovieProperties{}, FiveObjects()).message(),
-              "Unable to save movie object");
+              "Unable to save movie object\nNo space left on device");
     std::vector<MovieObject> objects;
     MovieProperties p;
     ASSERT_TRUE(ProjectFile::Load(path, p, objects).ok());

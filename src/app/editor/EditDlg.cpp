@@ -18,6 +18,7 @@
 #include "panelwick/Win/MessageBox.h"
 #include "panelwick/Win/Notice.h"
 #include "production/ScenePreparation.h"
+#include "render/TextPicture.h"
 
 namespace {
 
@@ -41,6 +42,42 @@ uint32_t Unsigned(const QLineEdit* box) {
 
 // Pictures are prepared for the reference frame; only their size matters to the preview.
 constexpr int kReferenceWidth = 1600, kReferenceHeight = 900;
+
+// Text and rectangles draw their picture from their fields; the other types need a file.
+bool IsDrawn(MovieObjectType type) {
+    return type == MovieObjectType::Text || type == MovieObjectType::Rectangle;
+}
+
+// Whether two objects draw the same text or rectangle picture.
+bool SamePictureFields(const MovieObject& a, const MovieObject& b) {
+    return a.type == b.type && a.text == b.text && a.fileName == b.fileName &&
+           a.fontSize == b.fontSize && a.fontStyle == b.fontStyle && a.frontColor == b.frontColor &&
+           a.backColor == b.backColor && a.depth3D == b.depth3D && a.width == b.width &&
+           a.height == b.height;
+}
+
+// The largest buffer drawing the picture takes: the text canvas, or the rectangle.
+uint64_t DrawingBytes(const MovieObject& o) {
+    const uint64_t k = o.fontSize, d = o.depth3D;
+    if (o.type == MovieObjectType::Text) return o.text.size() * k * 3 * k * 6 * 4;
+    return (o.width + d) * (o.height + d) * 4;
+}
+
+// Prepares the object as the movie does, for the reference frame.
+Mt::TaskResult PrepareForPreview(const MovieObject& object, const std::string& folder,
+                                 PreparedObject& prepared, Mt::Task& task) {
+    MovieProperties reference;
+    reference.width = kReferenceWidth;
+    reference.height = kReferenceHeight;
+    ScenePreparation preparation({object}, reference, ProjectPaths(folder));
+    const Mt::TaskResult result = preparation.PrepareAll(task);
+    if (result.ok()) prepared = preparation.scene().prepared[0];
+    return result;
+}
+
+// Pictures up to this size are redrawn at once, so that the preview follows typing; larger
+// ones go to the worker.
+constexpr uint64_t kRedrawAtOnceBytes = uint64_t(32) << 20;
 
 }  // namespace
 
@@ -88,6 +125,10 @@ void EditDlg::Connect() {
     }
     for (QLineEdit* box : boxes_) {
         connect(box, &QLineEdit::editingFinished, this, &EditDlg::RefreshPreview);
+    }
+    // The fields a text or rectangle is drawn from redraw its picture as they are typed.
+    for (QLineEdit* box : {text_, depth_, width_, height_}) {
+        connect(box, &QLineEdit::textEdited, this, &EditDlg::RefreshPreview);
     }
     connect(reset_, &QPushButton::clicked, this, &EditDlg::Reset);
     connect(file_, &QPushButton::clicked, this, &EditDlg::Browse);
@@ -251,7 +292,7 @@ void EditDlg::PreviewMoved() {
 
 void EditDlg::Browse() {
     if (object_.type == MovieObjectType::Text) {
-        FontChoice font{Sys::ToUtf8(object_.fileName), object_.fontSize, object_.fontStyle};
+        FontChoice font{TextFaceName(object_), object_.fontSize, object_.fontStyle};
         if (FontChoice::Choose(this, font)) ChooseFont(font.face, font.size, font.style);
         return;
     }
@@ -300,32 +341,45 @@ void EditDlg::ChooseColor(bool front, uint32_t color) {
 void EditDlg::RefreshPreview() {
     if (updating_ || busy_) return;
     Validate(true);
+    // The preview shows the picture the movie will draw from the fields as they are now.
+    if (IsDrawn(object_.type) && !SamePictureFields(object_, preparedFrom_)) {
+        if (DrawingBytes(object_) > kRedrawAtOnceBytes) {
+            Reload();
+            return;
+        }
+        Redraw();
+    }
     preview_->SetFields(object_);
     preview_->SetShowBegin(tab_ == 0);
     preview_->Render();
 }
 
-// Text and rectangles draw their picture from their fields; the other types need a file.
 void EditDlg::Reload() {
-    const bool drawn =
-        object_.type == MovieObjectType::Text || object_.type == MovieObjectType::Rectangle;
-    if (busy_ || (!drawn && object_.fileName.empty())) {
+    if (busy_ || (!IsDrawn(object_.type) && object_.fileName.empty())) {
         RefreshPreview();
         return;
     }
     SetBusy(true);
     preview_->SetWorking(true);
+    preparedFrom_ = object_;
     worker_.Start(
         [this, object = object_](Mt::Task& task) {
-            MovieProperties reference;
-            reference.width = kReferenceWidth;
-            reference.height = kReferenceHeight;
-            ScenePreparation preparation({object}, reference, ProjectPaths(folder_));
-            const Mt::TaskResult result = preparation.PrepareAll(task);
-            if (result.ok()) preparing_ = preparation.scene().prepared[0];
-            return result;
+            return PrepareForPreview(object, folder_, preparing_, task);
         },
         [this] { Win::PostNotice(this, kPreparedNotice); });
+}
+
+void EditDlg::Redraw() {
+    preparedFrom_ = object_;
+    PreparedObject drawn;
+    const Mt::TaskResult result = PrepareForPreview(object_, folder_, drawn, Mt::Task::Unwatched());
+    if (result.ok()) {
+        prepared_ = drawn;
+    } else {
+        prepared_.Release();
+    }
+    preview_->SetObject(object_, prepared_.picture);
+    if (result.failed()) Win::MessageBox::ShowError(this, result.message());
 }
 
 bool EditDlg::event(QEvent* event) {

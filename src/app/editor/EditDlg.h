@@ -101,6 +101,8 @@ private:
     void Browse();
     void RefreshPreview();
     void Reload();
+    // Draws a text or rectangle picture here and now.
+    void Redraw();
     void Prepared();
     void SetBusy(bool busy);
 
@@ -111,6 +113,7 @@ private:
     bool updating_ = false;
     bool busy_ = false;
     PreparedObject prepared_;
+    MovieObject preparedFrom_;  // the fields prepared_ was last made from
     PreparedObject preparing_;  // the worker's, handed over with its notice
     Mt::Worker worker_;
 

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "app/editor/ColorButton.h"
+#include "app/editor/DefaultButton.h"
 #include "app/editor/EditDlg.h"
 #include "app/editor/EditorIcons.h"
 #include "app/editor/PreviewCtrl.h"
@@ -76,7 +77,6 @@ void EditDlg::Build() {
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     ok_ = buttons->button(QDialogButtonBox::Ok);
     cancel_ = buttons->button(QDialogButtonBox::Cancel);
-    ok_->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &EditDlg::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &EditDlg::reject);
 
@@ -84,6 +84,8 @@ void EditDlg::Build() {
     layout->addWidget(BuildToolBar());
     layout->addLayout(top);
     layout->addWidget(buttons);
+    // Enter accepts the edit: Reset and the file and colour buttons never take it over.
+    SetOnlyDefaultButton(*this, *ok_);
 }
 
 QWidget* EditDlg::BuildStatePanel() {

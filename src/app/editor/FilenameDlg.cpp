@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/editor/DefaultButton.h"
 #include "panelwick/Win/Metrics.h"
 #include "panelwick/Win/Notice.h"
 #include "project/ProjectFileList.h"
@@ -26,6 +27,7 @@ FilenameDlg::FilenameDlg(MovieObjectType type, std::string projectFolder, std::s
     connect(buttons, &QDialogButtonBox::accepted, this, &FilenameDlg::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &FilenameDlg::reject);
     connect(list_, &QListWidget::itemDoubleClicked, this, &FilenameDlg::accept);
+    SetOnlyDefaultButton(*this, *ok_);
 
     lister_.Start(
         [this, type, folder = std::move(projectFolder)](Mt::Task&) {

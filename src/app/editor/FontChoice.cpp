@@ -7,7 +7,7 @@
 #include "project/MovieObject.h"
 
 bool FontChoice::Choose(QWidget* parent, FontChoice& choice) {
-    QFont start(QString::fromStdString(choice.face.empty() ? "Arial" : choice.face));
+    QFont start(QString::fromStdString(choice.face));
     start.setPointSize(std::max(1, choice.size));
     start.setWeight(choice.style & MovieObject::kBold ? QFont::Bold : QFont::Normal);
     start.setItalic(choice.style & MovieObject::kItalic);

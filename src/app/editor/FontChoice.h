@@ -5,8 +5,8 @@
 
 class QWidget;
 
-// The font chooser of Text objects: starts from a face ("Arial" when empty), a point size and
-// the bold and italic bits, and gives back the chosen face, size (0 .. 255) and bits.
+// The font chooser of Text objects: starts from the face the text is drawn with, a point size
+// and the bold and italic bits, and gives back the chosen face, size (0 .. 255) and bits.
 struct FontChoice {
     std::string face;
     int size = 0;

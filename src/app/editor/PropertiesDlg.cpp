@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/editor/ColorButton.h"
+#include "app/editor/DefaultButton.h"
 
 PropertiesDlg::PropertiesDlg(const MovieProperties& properties, QWidget* parent)
     : QDialog(parent), properties_(properties) {
@@ -31,12 +32,12 @@ PropertiesDlg::PropertiesDlg(const MovieProperties& properties, QWidget* parent)
     fields->addRow(backColor_);
     fields->addRow(normalizeVolume_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &PropertiesDlg::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &PropertiesDlg::reject);
+    SetOnlyDefaultButton(*this, *buttons->button(QDialogButtonBox::Ok));
 }
 
 QComboBox* PropertiesDlg::List(const std::vector<PropertiesForm::Item>& items, int selected) {

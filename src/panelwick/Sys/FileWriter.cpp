@@ -1,5 +1,6 @@
 #include "panelwick/Sys/FileWriter.h"
 
+#include <cerrno>
 #include <cstring>
 
 namespace Sys {
@@ -10,12 +11,20 @@ FileWriter::~FileWriter() { (void)Close(); }
 
 bool FileWriter::Open(const std::filesystem::path& path) {
     (void)Close();
-    return file_.Open(path, File::Mode::CreateAlways);
+    error_ = 0;
+    errno = 0;
+    return Check(file_.Open(path, File::Mode::CreateAlways));
+}
+
+bool FileWriter::Check(bool ok) {
+    if (!ok && error_ == 0) error_ = errno != 0 ? errno : EIO;
+    return ok;
 }
 
 bool FileWriter::Flush() {
     if (used_ == 0) return true;
-    const bool ok = file_.WriteAll(buffer_.data(), used_);
+    errno = 0;
+    const bool ok = Check(file_.WriteAll(buffer_.data(), used_));
     used_ = 0;
     return ok;
 }
@@ -24,7 +33,10 @@ bool FileWriter::Write(const void* bytes, size_t count) {
     if (!file_.IsOpen()) return false;
     if (used_ + count > buffer_.size()) {
         if (!Flush()) return false;
-        if (count > buffer_.size()) return file_.WriteAll(bytes, count);
+        if (count > buffer_.size()) {
+            errno = 0;
+            return Check(file_.WriteAll(bytes, count));
+        }
     }
     std::memcpy(buffer_.data() + used_, bytes, count);
     used_ += count;
@@ -34,8 +46,10 @@ bool FileWriter::Write(const void* bytes, size_t count) {
 bool FileWriter::Close(bool durable) {
     if (!file_.IsOpen()) return true;
     bool ok = Flush();
-    if (durable) ok = file_.Sync() && ok;
-    return file_.Close() && ok;
+    errno = 0;
+    if (durable) ok = Check(file_.Sync()) && ok;
+    errno = 0;
+    return Check(file_.Close()) && ok;
 }
 
 }  // namespace Sys

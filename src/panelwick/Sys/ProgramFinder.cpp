@@ -1,24 +1,37 @@
 #include "panelwick/Sys/ProgramFinder.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <vector>
 
-#include "panelwick/Sys/File.h"
-
 namespace Sys {
 namespace {
 
-bool Opens(const std::string& folder, const std::string& fileName) {
-    File file;
-    return !folder.empty() && file.Open(folder + "/" + fileName, File::Mode::Read);
+bool IsExecutableFile(const std::string& folder, const std::string& fileName) {
+    if (folder.empty() || folder.front() != '/') return false;
+    const std::string path = folder + "/" + fileName;
+    struct stat st;
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
+           ::access(path.c_str(), X_OK) == 0;
 }
 
-std::string CurrentFolder() {
-    std::error_code ec;
-    return std::filesystem::current_path(ec).string();
+// The folders of PATH in order; empty and relative entries stand for the current folder and
+// are left out.
+std::vector<std::string> PathFolders() {
+    std::vector<std::string> folders;
+    const char* path = std::getenv("PATH");
+    if (!path) return folders;
+    const std::string list = path;
+    for (size_t start = 0; start <= list.size();) {
+        size_t end = list.find(':', start);
+        if (end == std::string::npos) end = list.size();
+        if (end > start && list[start] == '/') folders.push_back(list.substr(start, end - start));
+        start = end + 1;
+    }
+    return folders;
 }
 
 }  // namespace
@@ -33,27 +46,12 @@ bool FindProgram(const std::string& subfolder, const std::string& fileName,
                  const std::string& fixedFolder, std::string& folder) {
     std::vector<std::string> candidates;
     const std::string program = ProgramFolder();
-    const std::string current = CurrentFolder();
-    const bool sub = !subfolder.empty();
     candidates.push_back(program);
-    if (sub && !program.empty()) candidates.push_back(program + "/" + subfolder);
-    if (const char* programFiles = std::getenv("ProgramFiles"); sub && programFiles) {
-        candidates.push_back(std::string(programFiles) + "/" + subfolder);
-    }
-    candidates.push_back(current);
-    if (sub && !current.empty()) candidates.push_back(current + "/" + subfolder);
+    if (!subfolder.empty() && !program.empty()) candidates.push_back(program + "/" + subfolder);
+    for (std::string& entry : PathFolders()) candidates.push_back(std::move(entry));
     candidates.push_back(fixedFolder);
-    if (const char* path = std::getenv("PATH")) {
-        std::string list = path;
-        for (size_t start = 0; start <= list.size();) {
-            size_t end = list.find(':', start);
-            if (end == std::string::npos) end = list.size();
-            if (end > start) candidates.push_back(list.substr(start, end - start));
-            start = end + 1;
-        }
-    }
     for (const std::string& candidate : candidates) {
-        if (Opens(candidate, fileName)) {
+        if (IsExecutableFile(candidate, fileName)) {
             folder = candidate;
             return true;
         }

@@ -5,10 +5,10 @@
 namespace Sys {
 
 // Finds a program file and gives the folder that holds it. The candidates, in order: the
-// running program's folder, its sub-folder `subfolder`, $ProgramFiles/`subfolder` (when that
-// variable is set), the current folder and its sub-folder `subfolder`, `fixedFolder`, then
-// every folder of PATH. The sub-folder candidates apply only when a sub-folder is given; the
-// first file that opens for reading wins.
+// running program's folder, its sub-folder `subfolder` (when one is given), every absolute
+// folder of PATH in order, then `fixedFolder`. The current folder is never searched, nor
+// PATH entries that would resolve against it (empty or relative ones), so a file planted
+// where the user happens to stand is never run. The first executable regular file wins.
 bool FindProgram(const std::string& subfolder, const std::string& fileName,
                  const std::string& fixedFolder, std::string& folder);
 

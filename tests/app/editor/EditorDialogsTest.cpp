@@ -1,6 +1,8 @@
+#include <cstring>
 #include <fstream>
 
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSlider>
@@ -12,6 +14,9 @@
 #include "app/editor/FilenameDlg.h"
 #include "app/editor/PreviewCtrl.h"
 #include "app/editor/PropertiesDlg.h"
+#include "render/DrawPicture.h"
+#include "render/PrepareObject.h"
+#include "render/PreviewTransform.h"
 #include "support/QtTest.h"
 
 namespace {
@@ -46,6 +51,35 @@ int PixelsOf(const CG::DIBitmap& frame, uint32_t rgb) {
         }
     }
     return count;
+}
+
+// Whether the preview shows what the movie's renderer draws of the object's begin state on a
+// frame of the preview's size over the dialog's background.
+bool ShowsWhatTheRendererDraws(const CG::DIBitmap& a, const MovieObject& object) {
+    PreparedObject prepared;
+    if (PrepareObject(object, prepared, "", 1600, 900).failed()) return false;
+    CG::DIBitmap b;
+    b.Create(24, 0, a.width(), a.height(), false);
+    b.Fill(0x20, 0x20, 0x20);
+    const CG::ImageRGBA& picture = prepared.picture;
+    const FrameTransform t = PreviewTransform(object.beginState, picture.width(), picture.height(),
+                                              b.width(), b.height());
+    if (a.empty() || DrawPicture(picture, b, t).failed()) return false;
+    for (int y = 0; y < a.height(); ++y) {
+        const size_t row = size_t(y) * a.stride(), bytes = size_t(a.width()) * 3;
+        if (std::memcmp(a.pixels() + row, b.pixels() + row, bytes) != 0) return false;
+    }
+    return true;
+}
+
+// Enter reaches OK alone: it is the one default button, and no button takes Enter for itself
+// when it has the focus.
+bool OnlyOkTakesEnter(const QDialog& dialog) {
+    const QPushButton* ok = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+    for (const QPushButton* button : dialog.findChildren<QPushButton*>()) {
+        if (button->autoDefault() || button->isDefault() != (button == ok)) return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -144,6 +178,51 @@ private slots:
         QCOMPARE(dialog->box(EditDlg::kX)->text(), QStringLiteral("800"));
         dialog->accept();
         QCOMPARE(dialog->object().frontColor, 0x00FF00u);
+    }
+
+    void TypedTextShowsInThePreviewAsTheRendererDrawsIt() {
+        MovieObject text;  // as "Add Text" makes it: the default face and no text yet
+        text.type = MovieObjectType::Text;
+        text.fileName = u"Arial";
+        text.beginState.x = text.endState.x = 800 * 10000;
+        text.beginState.y = text.endState.y = 450 * 10000;
+        Open(text);
+        const CG::DIBitmap& shown = dialog->preview()->frame();
+        const int all = shown.width() * shown.height();
+        QCOMPARE(PixelsOf(shown, 0x202020), all);
+        Type(dialog->textBox(), QStringLiteral("Reelwork"));
+        QVERIFY(PixelsOf(shown, 0x202020) < all - 100);
+        QVERIFY(ShowsWhatTheRendererDraws(shown, dialog->object()));
+        Type(dialog->depthBox(), QStringLiteral("1"));
+        QCOMPARE(dialog->object().depth3D, 1);
+        QVERIFY(ShowsWhatTheRendererDraws(shown, dialog->object()));
+    }
+
+    void EnterPressesOkInEveryDialog() {
+        Open(Rectangle());
+        QVERIFY(OnlyOkTakesEnter(*dialog));
+        Type(dialog->box(EditDlg::kX), QStringLiteral("123"));
+        QTest::keyClick(dialog->box(EditDlg::kX), Qt::Key_Return);
+        QCOMPARE(dialog->result(), int(QDialog::Accepted));
+        QCOMPARE(dialog->object().beginState.x, 123 * 10000);
+
+        MovieProperties p;
+        PropertiesDlg properties(p);
+        properties.show();
+        QVERIFY(OnlyOkTakesEnter(properties));
+        properties.fpsList()->setCurrentText(QStringLiteral("30"));
+        QTest::keyClick(properties.fpsList(), Qt::Key_Return);
+        QCOMPARE(properties.result(), int(QDialog::Accepted));
+        QCOMPARE(properties.properties().fps, 30);
+
+        Touch("a.jpg");
+        FilenameDlg chooser(MovieObjectType::Image, Folder(), "a.jpg");
+        chooser.show();
+        QVERIFY(OnlyOkTakesEnter(chooser));
+        QTRY_VERIFY(!chooser.listing());
+        QTest::keyClick(chooser.list(), Qt::Key_Return);
+        QCOMPARE(chooser.result(), int(QDialog::Accepted));
+        QCOMPARE(chooser.name(), std::string("a.jpg"));
     }
 
     void MovieImageWithoutFileIsRefused() {

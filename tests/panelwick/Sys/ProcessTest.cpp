@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 
 #include "panelwick/Sys/FileSystem.h"
@@ -29,22 +31,78 @@ TEST(Process, RunsInTheWorkingFolderAndHandsBackItsOutput) {
     EXPECT_EQ(child.Wait(), 3);
 }
 
-TEST(ProgramFinder, PrefersTheCurrentFolderOverItsSubfolderAndFallsBackToPath) {
+namespace {
+
+// Sets PATH for one test and puts the old value back.
+class PathSetting {
+public:
+    explicit PathSetting(const std::string& value) {
+        if (const char* old = std::getenv("PATH")) old_ = old;
+        setenv("PATH", value.c_str(), 1);
+    }
+    ~PathSetting() { setenv("PATH", old_.c_str(), 1); }
+
+private:
+    std::string old_;
+};
+
+// A stand-in program file in `folder`, executable or not.
+void Place(const fs::path& folder, const std::string& name, bool executable) {
+    fs::create_directories(folder);
+    ASSERT_TRUE(Sys::WriteWholeFile(folder / name, "#!/bin/sh\n"));
+    chmod((folder / name).c_str(), executable ? 0755 : 0644);
+}
+
+const std::string kProbe = "reelwork-finder-probe";
+
+}  // namespace
+
+TEST(ProgramFinder, NeverRunsAFileFromTheCurrentFolder) {
     TempDir dir;
-    const std::string name = "reelwork-finder-probe";
-    fs::create_directories(dir.path() / "tools");
-    ASSERT_TRUE(Sys::WriteWholeFile(dir / ("tools/" + name), "x"));
+    Place(dir.path(), kProbe, true);
+    Place(dir / "tools", kProbe, true);
     const fs::path before = fs::current_path();
     fs::current_path(dir.path());
-    std::string folder;
-    EXPECT_TRUE(Sys::FindProgram("tools", name, "/nonexistent", folder));
-    EXPECT_EQ(folder, fs::current_path().string() + "/tools");
-    ASSERT_TRUE(Sys::WriteWholeFile(dir / name, "x"));
-    EXPECT_TRUE(Sys::FindProgram("tools", name, "/nonexistent", folder));
-    EXPECT_EQ(folder, fs::current_path().string());
-    EXPECT_FALSE(Sys::FindProgram("", name + "-missing", "/nonexistent", folder));
+    // Empty and relative PATH entries would name the current folder.
+    PathSetting path(":.:tools:/nonexistent");
+    std::string folder = "unchanged";
+    EXPECT_FALSE(Sys::FindProgram("tools", kProbe, "", folder));
+    EXPECT_FALSE(Sys::FindProgram("tools", kProbe, "relative", folder));
+    EXPECT_EQ(folder, "unchanged");
     fs::current_path(before);
+}
 
-    EXPECT_TRUE(Sys::FindProgram("", "sh", "/nonexistent", folder));  // from PATH
+TEST(ProgramFinder, TakesTheFirstExecutableFileAlongPathThenTheFixedFolder) {
+    TempDir dir;
+    const std::string a = dir / "a", b = dir / "b", c = dir / "c", fixed = dir / "fixed";
+    Place(a, kProbe, true);
+    Place(b, kProbe, true);
+    Place(c, kProbe, false);
+    Place(fixed, kProbe, true);
+    std::string folder;
+    {
+        PathSetting path(a + ":" + b);
+        EXPECT_TRUE(Sys::FindProgram("tools", kProbe, fixed, folder));
+        EXPECT_EQ(folder, a);
+    }
+    {
+        PathSetting path(b + ":" + a);
+        EXPECT_TRUE(Sys::FindProgram("tools", kProbe, fixed, folder));
+        EXPECT_EQ(folder, b);
+    }
+    {
+        // Not executable, or a folder of that name: passed over.
+        fs::create_directories(fs::path(dir / "d") / kProbe);
+        PathSetting path(c + ":" + dir / "d" + ":" + b);
+        EXPECT_TRUE(Sys::FindProgram("", kProbe, fixed, folder));
+        EXPECT_EQ(folder, b);
+    }
+    {
+        PathSetting path(c);
+        EXPECT_TRUE(Sys::FindProgram("", kProbe, fixed, folder));
+        EXPECT_EQ(folder, fixed);
+        EXPECT_FALSE(Sys::FindProgram("", kProbe, c, folder));
+    }
+    EXPECT_TRUE(Sys::FindProgram("", "sh", "/nonexistent", folder));  // the real PATH
     EXPECT_TRUE(Sys::FileExists(folder + "/sh"));
 }
