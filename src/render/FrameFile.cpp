@@ -1,24 +1,11 @@
 #include "render/FrameFile.h"
 
-#include <cstdio>
-#include <cstring>
-
+#include "panelwick/Sys/SystemError.h"
+#include "project/ProjectPaths.h"
 #include "render/FrameComposer.h"
 
-namespace {
-
-// The system's text for an error number; safe while other workers ask too.
-std::string SystemReason(int error) {
-    char text[256];
-    return strerror_r(error, text, sizeof text);
-}
-
-}  // namespace
-
 std::string FrameFilePath(const std::string& projectFolder, uint32_t fileNumber) {
-    char name[32];
-    std::snprintf(name, sizeof name, "/tmp/%08u.jpg", fileNumber);
-    return projectFolder + name;
+    return ProjectPaths(projectFolder).frame(fileNumber);
 }
 
 Sys::Result WriteFrameFile(const FrameScene& scene, uint32_t frame, uint32_t fileNumber,
@@ -28,9 +15,8 @@ Sys::Result WriteFrameFile(const FrameScene& scene, uint32_t frame, uint32_t fil
     CG::JpegEncoder& encoder = memory.jpgImage;
     if (!encoder.EncodeToFile(memory.frame, FrameFilePath(scene.projectFolder, fileNumber),
                               scene.properties.jpgQuality)) {
-        std::string message = "Document::CreateFrame error workMemory.jpgImage.Encode";
-        if (encoder.writeError() != 0) message += "\n" + SystemReason(encoder.writeError());
-        return message;
+        return Sys::WithSystemReason("Document::CreateFrame error workMemory.jpgImage.Encode",
+                                     encoder.writeError());
     }
     return {};
 }

@@ -7,7 +7,7 @@
 #include "render/FrameScene.h"
 #include "render/WorkMemory.h"
 
-// projectFolder/tmp/%08d.jpg
+// The project's frame file of that number (see ProjectPaths).
 std::string FrameFilePath(const std::string& projectFolder, uint32_t fileNumber);
 
 // Composes frame f in the worker's memory and writes it as the JPG file of that number at the

@@ -131,7 +131,8 @@ TEST_F(MoviePipelineTest, AnEncoderThatFailsFailsTheRunEvenWhenItLeftAMovie) {
     MakeProject(1, false);
     UseEncoder("echo frame=3; echo 'No space left on device'; echo half > '" + movie() +
                "'; exit 1");
-    EXPECT_EQ(Create(), "Error\r\n\r\n" + pipeline.encoderCommandLine());
+    const std::string error = Create();
+    EXPECT_EQ(error, "Error\r\n\r\n" + pipeline.encoderCommandLine());
     EXPECT_EQ(pipeline.Result().detail(), "frame=3\nNo space left on device\n");
 }
 
