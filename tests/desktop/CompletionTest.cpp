@@ -68,11 +68,8 @@ TEST(Completion, FiltersFileNamesByArgumentKind) {
     EXPECT_EQ(Complete({"info", ""}, at), (std::vector<std::string>{"a.rwk", "sub"}));
     EXPECT_EQ(Complete({"mix-audio", "a.rwk", ""}, at),
               (std::vector<std::string>{"C.WAV", "b.wav", "sub"}));
-    EXPECT_EQ(Complete({"thumbnail", "a.rwk", ""}, at), (std::vector<std::string>{"d.png", "sub"}));
     EXPECT_EQ(Complete({"new", ""}, at), std::vector<std::string>{"sub"});
     EXPECT_EQ(Complete({"combine", "--audio", ""}, at),
               (std::vector<std::string>{"C.WAV", "b.wav", "e.mp3", "sub"}));
     EXPECT_EQ(Complete({"mix", "--balance", ""}, at), std::vector<std::string>{});
-    EXPECT_EQ(Complete({"append", "x.wav", "y.wav", "z.wav", ""}, at),
-              (std::vector<std::string>{"C.WAV", "b.wav", "sub"}));
 }

@@ -1,5 +1,5 @@
-#include <algorithm>
 #include <filesystem>
+#include <map>
 
 #include <gtest/gtest.h>
 
@@ -26,47 +26,43 @@ std::string Roff(const std::string& word) {
     return out;
 }
 
-// The command entries of the page: each begins with ".TP" and the command's name in bold.
-// Returns the entry of one command, up to the next command's; empty when there is none.
-std::string Entry(const std::string& page, const std::string& command) {
-    const std::string heading = "\n.TP\n\\fB" + Roff(command) + "\\fR";
-    const size_t begin = page.find(heading);
-    if (begin == std::string::npos) return {};
-    size_t end = begin + heading.size();
-    while ((end = page.find("\n.TP\n\\fB", end + 1)) != std::string::npos) {
-        const char next = page[end + 8];
-        if (next >= 'a' && next <= 'z') break;
+// The command entries of the page, by name: each begins with ".TP" and the command's name in
+// bold, and runs to the next one.
+std::map<std::string, std::string> Entries(const std::string& page) {
+    std::map<std::string, std::string> entries;
+    const std::string heading = "\n.TP\n\\fB";
+    std::string name;
+    size_t begin = 0;
+    for (size_t at = page.find(heading); at != std::string::npos;) {
+        const size_t next = page.find(heading, at + 1);
+        const char first = page[at + heading.size()];
+        if (first >= 'a' && first <= 'z') {
+            if (!name.empty()) entries[name] = page.substr(begin, at - begin);
+            begin = at + heading.size();
+            name = page.substr(begin, page.find("\\fR", begin) - begin);
+            for (size_t dash; (dash = name.find("\\-")) != std::string::npos;) name.erase(dash, 1);
+        }
+        at = next;
     }
-    return page.substr(begin, end == std::string::npos ? std::string::npos : end - begin);
-}
-
-std::vector<std::string> EntryNames(const std::string& page) {
-    std::vector<std::string> names;
-    for (size_t at = 0; (at = page.find("\n.TP\n\\fB", at + 1)) != std::string::npos;) {
-        const size_t from = at + 8;
-        if (page[from] < 'a' || page[from] > 'z') continue;
-        std::string name = page.substr(from, page.find("\\fR", from) - from);
-        for (size_t dash; (dash = name.find("\\-")) != std::string::npos;) name.erase(dash, 1);
-        names.push_back(name);
-    }
-    return names;
+    if (!name.empty()) entries[name] = page.substr(begin, page.find("\n.SH", begin) - begin);
+    return entries;
 }
 
 }  // namespace
 
-// Every command of reelwork-cli --help has an entry naming its arguments and options, every
-// entry is a command, and the page's title carries the program's version.
+// Every command of reelwork-cli --help has an entry naming its arguments and options, and every
+// entry is a command.
 TEST(ManPage, CliPageDocumentsEveryCommandOfTheHelp) {
-    const std::string page = Read(kCliPage);
-    const CommandResult help = RunCommand({kBin + "/reelwork-cli", "--help"});
-    ASSERT_EQ(help.status, 0);
-    const HelpListing listing = HelpListing::Parse(help.out);
+    const std::map<std::string, std::string> entries = Entries(Read(kCliPage));
+    const HelpListing listing =
+        HelpListing::Parse(RunCommand({kBin + "/reelwork-cli", "--help"}).out);
     ASSERT_GT(listing.commands.size(), 20u);
+    EXPECT_EQ(entries.size(), listing.commands.size());
     for (const std::string& command : listing.commands) {
-        const std::string entry = Entry(page, command);
-        ASSERT_FALSE(entry.empty()) << "no entry for " << command;
-        const CommandResult usage = RunCommand({kBin + "/reelwork-cli", command, "--help"});
-        const HelpListing own = HelpListing::Parse(usage.out);
+        ASSERT_TRUE(entries.count(command)) << "no entry for " << command;
+        const std::string& entry = entries.at(command);
+        const HelpListing own =
+            HelpListing::Parse(RunCommand({kBin + "/reelwork-cli", command, "--help"}).out);
         for (const std::string& positional : own.positionals) {
             EXPECT_NE(entry.find("\\fI" + Roff(positional) + "\\fR"), std::string::npos)
                 << command << " " << positional;
@@ -76,15 +72,6 @@ TEST(ManPage, CliPageDocumentsEveryCommandOfTheHelp) {
                 << command << " " << option;
         }
     }
-    std::vector<std::string> documented = EntryNames(page), listed = listing.commands;
-    std::sort(documented.begin(), documented.end());
-    std::sort(listed.begin(), listed.end());
-    EXPECT_EQ(documented, listed);
-
-    const CommandResult version = RunCommand({kBin + "/reelwork-cli", "--version"});
-    ASSERT_EQ(version.out.rfind("reelwork-cli ", 0), 0u);
-    const std::string number = version.out.substr(13, version.out.size() - 14);
-    EXPECT_NE(page.find("\"Reelwork " + number + "\""), std::string::npos);
 }
 
 // reelwork answers --help and --version without a display, and its page names every option.
