@@ -6,7 +6,7 @@ JOBS ?= $(shell nproc)
 PREFIX ?= $(if $(filter 0,$(shell id -u)),/usr/local,$(HOME)/.local)
 MAKEFLAGS += --no-print-directory
 
-.PHONY: all deps build demo test run install bench fuzz screenshots clean
+.PHONY: all deps build demo test run install deb bench fuzz screenshots clean
 
 all: build
 
@@ -28,6 +28,13 @@ run: build
 
 install: build
 	@cmake --install $(BUILD) --prefix $(PREFIX)
+	@scripts/refresh-desktop-caches $(PREFIX)/share
+
+# The Debian package $(BUILD)/reelwork_VERSION_amd64.deb, made from this build tree, then checked.
+deb: build
+	@cd $(BUILD) && rm -f reelwork_*.deb && cpack -G DEB > cpack.log || (cat cpack.log; false)
+	@ls $(BUILD)/reelwork_*.deb
+	@lintian --info $(BUILD)/reelwork_*.deb
 
 bench: build
 	@scripts/bench $(BUILD)

@@ -29,6 +29,7 @@ void AddDecodePictureCommand(CLI::App& app, CommandRun& run);
 void AddConversionCommands(CLI::App& app, CommandRun& run);
 void AddExportPageCommand(CLI::App& app, CommandRun& run);
 void AddRenderFrameCommand(CLI::App& app, CommandRun& run);
+void AddThumbnailCommand(CLI::App& app, CommandRun& run);
 
 void AddEncodeJpegCommand(CLI::App& app, CommandRun& run);
 void AddCreateMovieCommand(CLI::App& app, CommandRun& run);

@@ -26,6 +26,7 @@ int main(int argc, char** argv) {
     Cli::AddExportPageCommand(app, run);
     Cli::AddDecodePictureCommand(app, run);
     Cli::AddRenderFrameCommand(app, run);
+    Cli::AddThumbnailCommand(app, run);
     Cli::AddMixAudioCommand(app, run);
     Cli::AddDurationCommand(app, run);
     Cli::AddNormalizeCommand(app, run);

@@ -17,7 +17,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     QApplication::setApplicationName(QStringLiteral("Reelwork"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("reelwork"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.reelwork.Reelwork"));
     Reelwork window;
     window.SetMovieCreation(std::make_unique<MoviePipeline>());
     window.show();

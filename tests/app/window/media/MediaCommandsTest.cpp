@@ -178,7 +178,8 @@ private slots:
         const QMimeType type = QMimeDatabase().mimeTypeForFile(QStringLiteral("/nowhere/Trip.rwk"),
                                                                QMimeDatabase::MatchExtension);
         QCOMPARE(type.name(), QStringLiteral("application/x-reelwork"));
-        QSettings entry(share + "/applications/reelwork.desktop", QSettings::IniFormat);
+        QSettings entry(share + "/applications/org.reelwork.Reelwork.desktop",
+                        QSettings::IniFormat);
         entry.beginGroup(QStringLiteral("Desktop Entry"));
         QCOMPARE(entry.value("Exec").toString(), QStringLiteral("reelwork %f"));
         QCOMPARE(entry.value("Icon").toString(), QStringLiteral("reelwork"));
