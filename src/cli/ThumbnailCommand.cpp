@@ -5,12 +5,10 @@
 #include "cli/CliPrompt.h"
 #include "cli/Command.h"
 #include "panelwick/CG/PngWriter.h"
-#include "production/PagePreparation.h"
+#include "production/ScenePreparation.h"
 #include "project/Document.h"
 #include "render/FrameComposer.h"
 #include "render/FrameTiming.h"
-#include "render/PrepareObject.h"
-#include "video/PageExportSession.h"
 
 namespace Cli {
 namespace {
@@ -37,34 +35,8 @@ void FitInSquare(MovieProperties& p, int size) {
 // The frame at one second, or the last frame of a shorter movie.
 uint32_t ThumbnailFrame(const Document& document) {
     const uint8_t fps = document.properties.fps;
-    const uint32_t frames = FrameCount(document.objects, fps);
+    const uint32_t frames = MovieFrameCount(document.objects, fps);
     return frames == 0 ? 0 : std::min<uint32_t>(fps, frames - 1);
-}
-
-// Prepares the objects for a width x height movie as movie creation does. An object that cannot
-// be prepared (its picture is missing, say) is left out, so the thumbnail shows the rest.
-void PrepareShown(const Document& document, const MovieProperties& p,
-                  std::vector<MovieObject>& objects, std::vector<PreparedObject>& prepared) {
-    PageExportSession pages;  // started at the first page object
-    bool started = false, serverOk = false;
-    prepared.reserve(document.objects.size());  // prepared in place, never copied
-    for (const MovieObject& o : document.objects) {
-        PreparedObject& ready = prepared.emplace_back();
-        Sys::Result r;
-        if (o.type == MovieObjectType::CorelDrawPage) {
-            if (!started) serverOk = pages.Start().ok();
-            started = true;
-            r = serverOk ? PreparePageObject(pages, o, ready, document.folder(), p.width, p.height)
-                         : Sys::Result("no drawing server");
-        } else {
-            r = PrepareObject(o, ready, document.folder(), p.width, p.height);
-        }
-        if (r.failed()) {
-            prepared.pop_back();
-        } else {
-            objects.push_back(o);
-        }
-    }
 }
 
 int Thumbnail(const ThumbnailArgs& args) {
@@ -73,14 +45,18 @@ int Thumbnail(const ThumbnailArgs& args) {
     if (!document.Open(AbsolutePath(args.project), prompt)) return kExitFailure;
     MovieProperties p = document.properties;
     FitInSquare(p, args.size);
-    std::vector<MovieObject> objects;
-    std::vector<PreparedObject> prepared;
-    PrepareShown(document, p, objects, prepared);
+    // An object that cannot be prepared (its picture is missing, say) is left out, so the
+    // thumbnail shows the rest.
+    ScenePreparation preparation(document.objects, p, document.paths());
+    preparation.SetSkipFailures(true);
+    if (Mt::TaskResult r = preparation.PrepareAll(Mt::Task::Unwatched()); !r.ok()) {
+        return Fail(r.message());
+    }
 
     CG::DIBitmap frame;
     CG::ImageRGBA video, image;
     if (!frame.Create(24, 0, p.width, p.height, false)) return Fail("Out of memory");
-    const FrameScene scene{objects, prepared, p, document.folder()};
+    const FrameScene scene = preparation.scene().frameScene();
     if (Sys::Result r = ComposeFrame(scene, ThumbnailFrame(document), frame, video); r.failed()) {
         return Fail(r.message());
     }

@@ -56,24 +56,24 @@ Mt::TaskResult ScenePreparation::PreparePages(Mt::Task& task) {
     const std::string png = scene_.paths.pageExport();
     (void)::mkdir(scene_.paths.tmp().c_str(), 0777);
     PageExportSession session;
-    Sys::Result result = session.Start();
-    if (result.failed()) return result;
+    // Without a server every page fails with its message.
+    const Sys::Result started = session.Start();
     size_t done = 0;
     for (size_t i = 0; i < scene_.objects.size(); ++i) {
         const MovieObject& o = scene_.objects[i];
         if (!IsPage(o)) continue;
-        Sys::Result r = session.ExportToPng(scene_.paths.folder(), o, png);
+        Sys::Result r = started;
+        if (r.ok()) r = session.ExportToPng(scene_.paths.folder(), o, png);
         if (r.ok()) r = PrepareObject(o, scene_.prepared[i], scene_.paths.folder(), w, h);
         Sys::DeleteFile(png);
         if (Failed(i, r)) {
-            result = r;
-            break;
+            (void)session.Quit();
+            return r;
         }
         task.SetProgress(double(++done) / double(pages));
         if (task.Cancelled()) break;
     }
     (void)session.Quit();
-    if (result.failed()) return result;
     return task.Cancelled() ? Mt::TaskResult::Stopped() : Mt::TaskResult();
 }
 
