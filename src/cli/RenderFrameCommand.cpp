@@ -2,13 +2,9 @@
 
 #include "cli/CliPrompt.h"
 #include "cli/Command.h"
-#include "panelwick/CG/BmpWriter.h"
-#include "panelwick/CG/JpegEncoder.h"
-#include "panelwick/CG/PngWriter.h"
+#include "cli/FrameOutput.h"
 #include "panelwick/Sys/FileSystem.h"
-#include "production/ScenePreparation.h"
 #include "project/Document.h"
-#include "render/FrameComposer.h"
 
 namespace Cli {
 namespace {
@@ -18,19 +14,6 @@ struct RenderFrameArgs {
     uint32_t frame = 0;
 };
 
-Sys::Result Save(const CG::DIBitmap& frame, const std::string& path, int quality) {
-    const std::string ext = Sys::LowerExtension(path, 8);
-    if (ext == "jpg" || ext == "jpeg") {
-        CG::JpegEncoder encoder;
-        if (!encoder.EncodeToFile(frame, path, quality)) return "Unable to write " + path;
-        return {};
-    }
-    if (ext == "bmp") return CG::BmpWriter::Save(frame, path);
-    CG::ImageRGBA image;
-    if (!frame.Export(image)) return "Out of memory";
-    return CG::PngWriter::Save(image, path);
-}
-
 int RenderFrame(const RenderFrameArgs& args) {
     const std::string ext = Sys::LowerExtension(args.out, 8);
     if (ext != "jpg" && ext != "jpeg" && ext != "png" && ext != "bmp") {
@@ -39,22 +22,7 @@ int RenderFrame(const RenderFrameArgs& args) {
     Document document;
     CliPrompt prompt;
     if (!document.Open(AbsolutePath(args.project), prompt)) return kExitFailure;
-    ScenePreparation preparation(document.objects, document.properties, document.paths());
-    if (Mt::TaskResult r = preparation.PrepareAll(Mt::Task::Unwatched()); !r.ok()) {
-        return Fail(r.message());
-    }
-    PreparedScene& scene = preparation.scene();
-    const MovieProperties& p = scene.properties;
-    CG::DIBitmap frame;
-    CG::ImageRGBA video;
-    if (!frame.Create(24, 0, p.width, p.height, false)) return Fail("Out of memory");
-    if (Sys::Result r = ComposeFrame(scene.frameScene(), args.frame, frame, video); r.failed()) {
-        return Fail(r.message());
-    }
-    if (Sys::Result r = Save(frame, AbsolutePath(args.out), p.jpgQuality); r.failed()) {
-        return Fail(r.message());
-    }
-    return kExitOk;
+    return WriteProjectFrame(document, document.properties, args.frame, args.out, false);
 }
 
 }  // namespace

@@ -4,11 +4,9 @@
 
 #include "cli/CliPrompt.h"
 #include "cli/Command.h"
-#include "panelwick/CG/PngWriter.h"
-#include "production/ScenePreparation.h"
+#include "cli/FrameOutput.h"
 #include "project/Document.h"
-#include "render/FrameComposer.h"
-#include "render/FrameTiming.h"
+#include "project/MovieFrameCount.h"
 
 namespace Cli {
 namespace {
@@ -47,24 +45,7 @@ int Thumbnail(const ThumbnailArgs& args) {
     FitInSquare(p, args.size);
     // An object that cannot be prepared (its picture is missing, say) is left out, so the
     // thumbnail shows the rest.
-    ScenePreparation preparation(document.objects, p, document.paths());
-    preparation.SetSkipFailures(true);
-    if (Mt::TaskResult r = preparation.PrepareAll(Mt::Task::Unwatched()); !r.ok()) {
-        return Fail(r.message());
-    }
-
-    CG::DIBitmap frame;
-    CG::ImageRGBA video, image;
-    if (!frame.Create(24, 0, p.width, p.height, false)) return Fail("Out of memory");
-    const FrameScene scene = preparation.scene().frameScene();
-    if (Sys::Result r = ComposeFrame(scene, ThumbnailFrame(document), frame, video); r.failed()) {
-        return Fail(r.message());
-    }
-    if (!frame.Export(image)) return Fail("Out of memory");
-    if (Sys::Result r = CG::PngWriter::Save(image, AbsolutePath(args.out)); r.failed()) {
-        return Fail(r.message());
-    }
-    return kExitOk;
+    return WriteProjectFrame(document, p, ThumbnailFrame(document), args.out, true);
 }
 
 }  // namespace
