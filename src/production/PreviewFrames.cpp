@@ -43,20 +43,22 @@ void PreviewFrames::Run() {
             id = newest_;
             task_.Reset();
         }
-        (void)Serve(request, id);
+        Serve(request, id);
     }
 }
 
-bool PreviewFrames::Serve(const Request& request, uint64_t id) {
-    if (!request.snapshot) return false;
-    if (cache_.Update(*request.snapshot, task_).stopped()) return false;
+void PreviewFrames::Serve(const Request& request, uint64_t id) {
+    if (!request.snapshot) return;
+    if (cache_.Update(*request.snapshot, task_).stopped()) return;
     Frame out;
     out.id = id;
     out.frame = request.frame;
     auto picture = std::make_shared<CG::DIBitmap>();
     const Sys::Result composed = cache_.Compose(request.frame, request.width, request.height,
                                                 *picture);
-    if (newest() != id) return false;  // replaced while composing: dropped
+    // A frame finished after a newer request came is still handed on: it is nearer than the
+    // one shown, and dropping it would leave the monitor still while requests come faster
+    // than frames are composed.
     if (composed.ok()) {
         out.picture = std::move(picture);
     } else {
@@ -64,5 +66,4 @@ bool PreviewFrames::Serve(const Request& request, uint64_t id) {
     }
     out.failures = cache_.failures();
     deliver_(std::move(out));
-    return true;
 }

@@ -15,9 +15,9 @@
 #include "production/PreviewSnapshot.h"
 
 // Composes preview frames on a thread of its own, so that the window never waits for one.
-// Only the newest request counts: a request replaces one still waiting, and cancels the
-// preparation of one being worked on; a frame finished for a request that has since been
-// replaced is dropped instead of delivered.
+// Only the newest request counts: a request replaces one still waiting (which is dropped,
+// never composed), and cancels the preparation of one being worked on. A frame being composed
+// is finished and handed on.
 //
 // Threads: Request and the destructor are called from one thread (the window's); `deliver`
 // is called on the worker thread and must only hand the frame on (post it to the event loop).
@@ -49,8 +49,8 @@ public:
 
 private:
     void Run();
-    // Works on one request; false when it was replaced before its frame was composed.
-    bool Serve(const Request& request, uint64_t id);
+    // Prepares and composes one request's frame and hands it on.
+    void Serve(const Request& request, uint64_t id);
 
     Deliver deliver_;
     mutable std::mutex mutex_;
