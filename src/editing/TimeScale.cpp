@@ -1,7 +1,8 @@
 #include "editing/TimeScale.h"
 
 #include <cmath>
-#include <cstdio>
+
+#include "editing/Playhead.h"
 
 namespace {
 
@@ -48,12 +49,6 @@ std::vector<TimeScale::Tick> TimeScale::Ticks(int width, int minGap, int labelGa
 }
 
 std::string TimeScale::Label(uint32_t ms, uint32_t labelStepMs) {
-    const uint32_t seconds = ms / 1000;
-    char text[32];
-    if (labelStepMs < 1000) {
-        std::snprintf(text, sizeof text, "%u:%02u.%u", seconds / 60, seconds % 60, ms % 1000 / 100);
-    } else {
-        std::snprintf(text, sizeof text, "%u:%02u", seconds / 60, seconds % 60);
-    }
-    return text;
+    const std::string text = Playhead::TimeText(ms);
+    return labelStepMs < 1000 ? text : text.substr(0, text.size() - 2);
 }

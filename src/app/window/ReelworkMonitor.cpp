@@ -37,7 +37,9 @@ QWidget* Reelwork::BuildEditingPage() {
     splitter_->setStretchFactor(1, 2);
     splitter_->setChildrenCollapsible(false);
     // The user's layout is kept between runs.
-    splitter_->restoreState(QSettings().value(kSplitterKey).toByteArray());
+    if (!splitter_->restoreState(QSettings().value(kSplitterKey).toByteArray())) {
+        splitter_->setSizes({600, 400});  // three fifths for the monitor
+    }
     connect(splitter_, &QSplitter::splitterMoved, this,
             [this] { QSettings().setValue(kSplitterKey, splitter_->saveState()); });
 

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 
 #include <QLabel>
@@ -11,6 +12,7 @@
 #include "app/monitor/MonitorView.h"
 #include "app/monitor/TimeRuler.h"
 #include "app/timeline/DocumentView.h"
+#include "../bench/ReferenceProject.h"
 #include "app/window/Reelwork.h"
 #include "editing/AtOption.h"
 #include "panelwick/CG/BitmapLoader.h"
@@ -186,6 +188,31 @@ private slots:
         std::printf("Playback of 1.5 s: %u frames due, %u shown (%.1f %% dropped)\n", due, shown,
                     due ? 100.0 * (due - std::min(due, shown)) / due : 0.0);
         QCOMPARE(due, 36u);  // frames 25 to 60
+    }
+
+    // The benchmarks' reference project played for REELWORK_PLAYBACK_SECONDS (2 unless set);
+    // the share of frames not painted is printed.
+    void theReferenceProjectPlaysInRealTime() {
+        Document reference;
+        QVERIFY(MakeReferenceProject(dir->path().toStdString(), reference));
+        window->OpenProject(reference.file());
+        window->SetPlayhead(0);
+        QVERIFY(Settled());
+        const int seconds = std::max(1, qEnvironmentVariableIntValue("REELWORK_PLAYBACK_SECONDS"));
+        const auto start = std::chrono::steady_clock::now();
+        monitor().Play(uint32_t(seconds) * 1000);
+        QVERIFY(QTest::qWaitFor([this] { return !monitor().playing(); }, seconds * 3000 + 5000));
+        const double took =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        QVERIFY(Settled());
+        const uint32_t due = monitor().framesDue(), shown = monitor().framesShown();
+        std::printf("Reference project, %d s played in %.2f s: %u frames due, %u painted "
+                    "(%.1f %% dropped)\n",
+                    seconds, took, due, shown,
+                    due ? 100.0 * (due - std::min(due, shown)) / due : 0.0);
+        QCOMPARE(due, uint32_t(seconds) * 24);
+        QVERIFY(took > seconds * 0.9);  // real time, not faster
+        QVERIFY(shown > 0);
     }
 
     void anEmptyProjectShowsTheBackgroundAndNoTime() {
