@@ -53,6 +53,8 @@ PlayerCtrl::PlayerCtrl(QWidget* parent) : QFrame(parent) {
 
 void PlayerCtrl::BuildBar() {
     bar_ = new QWidget(this);
+    // The control paints opaquely; the bar paints its own background over it.
+    bar_->setAutoFillBackground(true);
     pause_ = new QToolButton;
     pause_->setObjectName(QStringLiteral("pause"));
     pause_->setFocusPolicy(Qt::NoFocus);
