@@ -24,6 +24,12 @@ void SoundtrackPlayback::Callback(void* user, uint8_t* stream, int length) {
     auto* self = static_cast<SoundtrackPlayback*>(user);
     const size_t frames = size_t(length) / 4;
     auto* out = reinterpret_cast<int16_t*>(stream);
+    if (!self->positioned_.load()) {
+        // Replaying the objects that sound at the start can take a while for long ones: it
+        // happens here, on the sound's thread, and the clock starts when the sound does.
+        self->mixer_.Seek(self->startFrame_);
+        self->positioned_.store(true);
+    }
     const size_t got = self->mixer_.Read(out, frames);
     // After the soundtrack (or in a movie without one) the device plays silence, so the clock
     // keeps running to the movie's end.
@@ -41,7 +47,8 @@ std::string SoundtrackPlayback::Start(double seconds, bool sound) {
     silentStart_ = lastMoved_;
     running_ = true;
     if (!sound) return {};
-    mixer_.Seek(uint64_t(start_ * 44100.0));
+    startFrame_ = uint64_t(start_ * 44100.0);
+    positioned_ = false;
     if (!sdl_) sdl_ = std::make_unique<Mm::SdlAudio>();
     std::string error;
     device_ = sdl_->Open(false, 0, 44100, 2, 16, &SoundtrackPlayback::Callback, this, error);
@@ -72,7 +79,7 @@ double SoundtrackPlayback::Clock() {
 bool SoundtrackPlayback::LostDevice(double stallSeconds) {
     if (device_ == 0) return false;
     const uint64_t played = played_.load();
-    if (played != lastPlayed_) {
+    if (played != lastPlayed_ || !positioned_.load()) {
         lastPlayed_ = played;
         lastMoved_ = std::chrono::steady_clock::now();
         return false;

@@ -16,8 +16,8 @@
 // (or once the device stops taking sound) the clock runs on the steady clock, silently, from
 // where the sound stopped.
 //
-// Threads: the device's callback mixes on SDL's audio thread; the rest is called from one
-// other thread.
+// Threads: the device's callback positions the mix (its first call) and mixes on SDL's audio
+// thread; the rest is called from one other thread.
 class SoundtrackPlayback {
 public:
     SoundtrackPlayback(const std::vector<MovieObject>& objects, const MovieProperties& properties,
@@ -47,6 +47,8 @@ private:
     uint32_t device_ = 0;
     double start_ = 0.0;
     std::atomic<uint64_t> played_{0};  // frames handed to the device
+    uint64_t startFrame_ = 0;           // where the device's first callback positions the mix
+    std::atomic<bool> positioned_{false};
     // The silent clock: the movie time at its start and the steady time it started.
     double silentFrom_ = 0.0;
     std::chrono::steady_clock::time_point silentStart_{};
