@@ -66,7 +66,9 @@ void PreviewCache::Prepare(const Source& source, const PreviewSnapshot& snapshot
         prepared.push_back(std::move(scene.prepared[0]));
         return;
     }
-    sources.back().failure = preparation.skipped().empty() ? "" : preparation.skipped()[0];
+    // The message names the file, as the placeholder does.
+    const std::string reason = preparation.skipped().empty() ? "" : preparation.skipped()[0];
+    sources.back().failure = Sys::ToUtf8(source.object.fileName) + ": " + reason;
     drawn.push_back(PlaceholderObject(source.object));
     prepared.emplace_back();
     // Without fonts even the placeholder fails; its empty picture draws nothing.

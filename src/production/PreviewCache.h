@@ -34,7 +34,7 @@ public:
 
     // Objects prepared by the last Update (reused ones not counted).
     size_t lastPrepared() const { return lastPrepared_; }
-    // The messages of the objects drawn as placeholders, in list order.
+    // "FILE: message" of each object drawn as a placeholder, in list order.
     std::vector<std::string> failures() const;
     uint64_t revision() const { return revision_; }
 

@@ -128,7 +128,7 @@ TEST_F(PreviewEngineTest, AnObjectThatCannotLoadIsDrawnAsAPlaceholder) {
     gone.type = MovieObjectType::Image;
     doc.objects.push_back(gone);
     ASSERT_TRUE(cache.Update(*Snapshot(2), Mt::Task::Unwatched()).ok());
-    EXPECT_EQ(cache.failures(), std::vector<std::string>{"Error reading the file"});
+    EXPECT_EQ(cache.failures(), std::vector<std::string>{"gone.jpg: Error reading the file"});
     ASSERT_TRUE(cache.Compose(0, 320, 180, with).ok());
     EXPECT_FALSE(SamePixels(without, with));
 }
