@@ -133,6 +133,7 @@ void Reelwork::RefreshCommands() {
 void Reelwork::SetMode(int mode) {
     const bool wasBusy = mode_ == kPlaying || mode_ == kCreating;
     mode_ = mode;
+    if (mode_ != kEditing && monitor_) monitor_->Pause();  // one sound at a time
     const bool busy = mode_ == kPlaying || mode_ == kCreating;
     if (busy == wasBusy) return;
     const bool visible = isVisible();

@@ -176,6 +176,19 @@ private slots:
         QVERIFY(!monitor().view().image().isNull());
     }
 
+    void aPictureChangedOnDiskShowsWhenTheWindowComesBack() {
+        OpenAt("1");
+        QVERIFY(Settled());
+        const QImage before = monitor().view().image();
+        QImage red(64, 48, QImage::Format_RGB32);
+        red.fill(Qt::red);
+        QVERIFY(red.save(QString::fromStdString(doc().folder() + "/sample.jpg"), "JPG"));
+        QEvent activate(QEvent::WindowActivate);
+        QCoreApplication::sendEvent(window.get(), &activate);
+        QVERIFY(Settled());
+        QVERIFY(monitor().view().image() != before);
+    }
+
     void playbackRunsToTheEndOfItsSpanAndReturns() {
         OpenAt("1");
         QVERIFY(Settled());
