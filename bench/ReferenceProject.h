@@ -62,4 +62,3 @@ inline bool MakeReferenceProject(const std::filesystem::path& dir, Document& doc
         "ffmpeg -v error -y -stream_loop 9 -i \"" + sample + "\" \"" + doc.folder() + "/long.wav\"";
     return Sys::Process::RunAndWait(loop, "") && doc.Save().ok();
 }
-

@@ -11,10 +11,10 @@
 #include <filesystem>
 #include <vector>
 
+#include "ReferenceProject.h"
 #include "audio/SoundtrackMixdown.h"
 #include "audio/SoundtrackMixer.h"
 #include "production/PreviewCache.h"
-#include "ReferenceProject.h"
 
 namespace {
 
@@ -40,7 +40,8 @@ double MedianCompose(PreviewCache& cache, int width, int height, uint32_t frames
 }  // namespace
 
 int main() {
-    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "reelwork-bench-preview";
+    const std::filesystem::path dir =
+        std::filesystem::temp_directory_path() / "reelwork-bench-preview";
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
     Document doc;
@@ -72,14 +73,16 @@ int main() {
     const double live = Ms(liveStart, Clock::now()) / 1000.0;
     Mt::Task task;
     const Clock::time_point fileStart = Clock::now();
-    if (MixSoundtrack(doc.objects, doc.properties, doc.folder(), dir / "movie.wav", task).failed()) {
+    if (MixSoundtrack(doc.objects, doc.properties, doc.folder(), dir / "movie.wav", task)
+            .failed()) {
         return 1;
     }
     const double file = Ms(fileStart, Clock::now()) / 1000.0;
     const double liveSpeed = mixed / 44100.0 / live;
-    std::printf("  live soundtrack from 15 s  %6.1f x real time (seek and mix %.3f s)   target >= 50x"
-                "   ratio %.2f\n",
-                liveSpeed, live, liveSpeed / 50);
+    std::printf(
+        "  live soundtrack from 15 s  %6.1f x real time (seek and mix %.3f s)   target >= 50x"
+        "   ratio %.2f\n",
+        liveSpeed, live, liveSpeed / 50);
     std::printf("  mixdown file, whole 30 s   %6.1f x real time\n", 30.0 / file);
     std::filesystem::remove_all(dir);
     return 0;

@@ -52,8 +52,8 @@ uint64_t SoundtrackMixer::WarmUpFrames(const std::vector<MovieObject>& objects) 
         if (o.type != MovieObjectType::Audio) continue;
         const int top = std::max({int(o.beginState.volumeLeft), int(o.beginState.volumeRight),
                                   int(o.endState.volumeLeft), int(o.endState.volumeRight)});
-        db = std::max(db, double(top) + std::max(0, int(o.bassGain)) +
-                              std::max(0, int(o.trebleGain)));
+        db = std::max(db,
+                      double(top) + std::max(0, int(o.bassGain)) + std::max(0, int(o.trebleGain)));
     }
     const double peakDb = db + 6.0 + 20.0 * std::log10(32767.0 / kLevelFloor);
     const double seconds = peakDb / kReleaseDbPerSecond + 1.0;

@@ -47,7 +47,7 @@ private:
     uint32_t device_ = 0;
     double start_ = 0.0;
     std::atomic<uint64_t> played_{0};  // frames handed to the device
-    uint64_t startFrame_ = 0;           // where the device's first callback positions the mix
+    uint64_t startFrame_ = 0;          // where the device's first callback positions the mix
     std::atomic<bool> positioned_{false};
     // The silent clock: the movie time at its start and the steady time it started.
     double silentFrom_ = 0.0;

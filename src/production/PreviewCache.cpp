@@ -122,7 +122,8 @@ Sys::Result PreviewCache::Compose(uint32_t frame, int32_t width, int32_t height,
     }
     if (width != ratesWidth_ || height != ratesHeight_) {
         for (size_t i = 0; i < drawn_.size(); ++i) {
-            if (IsVisual(drawn_[i].type)) prepared_[i].rates = ComputeRates(drawn_[i], width, height);
+            if (IsVisual(drawn_[i].type))
+                prepared_[i].rates = ComputeRates(drawn_[i], width, height);
         }
         ratesWidth_ = width;
         ratesHeight_ = height;

@@ -54,8 +54,8 @@ void PreviewFrames::Serve(const Request& request, uint64_t id) {
     out.id = id;
     out.frame = request.frame;
     auto picture = std::make_shared<CG::DIBitmap>();
-    const Sys::Result composed = cache_.Compose(request.frame, request.width, request.height,
-                                                *picture);
+    const Sys::Result composed =
+        cache_.Compose(request.frame, request.width, request.height, *picture);
     // A frame finished after a newer request came is still handed on: it is nearer than the
     // one shown, and dropping it would leave the monitor still while requests come faster
     // than frames are composed.

@@ -38,8 +38,8 @@ protected:
 
     std::vector<int16_t> File() {
         Mt::Task task;
-        EXPECT_TRUE(MixSoundtrack(objects, properties, dir.path().string(), dir / "movie.wav", task)
-                        .ok());
+        EXPECT_TRUE(
+            MixSoundtrack(objects, properties, dir.path().string(), dir / "movie.wav", task).ok());
         return ReadWaveSamples(dir / "movie.wav");
     }
 

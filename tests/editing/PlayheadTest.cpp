@@ -54,9 +54,9 @@ TEST(AtOption, TakesTheTimeOutOfTheArguments) {
     args = {"p.rwk", "--at=0.04"};
     EXPECT_EQ(TakeAtOption(args).ms, 40);
     EXPECT_EQ(args.size(), 1u);
-    for (std::vector<std::string> bad : {std::vector<std::string>{"--at"},
-                                         std::vector<std::string>{"--at", "-1"},
-                                         std::vector<std::string>{"--at=2s"}}) {
+    for (std::vector<std::string> bad :
+         {std::vector<std::string>{"--at"}, std::vector<std::string>{"--at", "-1"},
+          std::vector<std::string>{"--at=2s"}}) {
         const AtOption option = TakeAtOption(bad);
         EXPECT_EQ(option.ms, -1);
         EXPECT_FALSE(option.error.empty());

@@ -100,11 +100,11 @@ TEST_F(PreviewEngineTest, AnEditPreparesOnlyTheObjectItChanged) {
     EXPECT_EQ(cache.lastPrepared(), 1u);
 
     // A picture rewritten on disk is prepared again, for both objects that show it.
-    const std::filesystem::path picture = doc.paths().folder() + "/" +
-                                          std::string(doc.objects[0].fileName.begin(),
-                                                      doc.objects[0].fileName.end());
-    std::filesystem::last_write_time(picture, std::filesystem::last_write_time(picture) +
-                                                  std::chrono::seconds(5));
+    const std::filesystem::path picture =
+        doc.paths().folder() + "/" +
+        std::string(doc.objects[0].fileName.begin(), doc.objects[0].fileName.end());
+    std::filesystem::last_write_time(
+        picture, std::filesystem::last_write_time(picture) + std::chrono::seconds(5));
     ASSERT_TRUE(cache.Update(*Snapshot(3), Mt::Task::Unwatched()).ok());
     EXPECT_EQ(cache.lastPrepared(), 2u);
 
@@ -149,8 +149,8 @@ TEST_F(PreviewEngineTest, TheNewestRequestWinsAndStaleOnesAreDropped) {
     frames.Post({snapshot, 10, 160, 90});
     {
         std::unique_lock lock(mutex);
-        ASSERT_TRUE(changed.wait_for(lock, std::chrono::seconds(30),
-                                     [&] { return !delivered.empty(); }));
+        ASSERT_TRUE(
+            changed.wait_for(lock, std::chrono::seconds(30), [&] { return !delivered.empty(); }));
     }
     frames.Post({snapshot, 11, 160, 90});
     frames.Post({snapshot, 12, 160, 90});
@@ -158,7 +158,7 @@ TEST_F(PreviewEngineTest, TheNewestRequestWinsAndStaleOnesAreDropped) {
     std::unique_lock lock(mutex);
     release = true;
     changed.notify_all();
-    ASSERT_TRUE(changed.wait_for(lock, std::chrono::seconds(30),
-                                 [&] { return delivered.size() == 2; }));
+    ASSERT_TRUE(
+        changed.wait_for(lock, std::chrono::seconds(30), [&] { return delivered.size() == 2; }));
     EXPECT_EQ(delivered, (std::vector<uint64_t>{1, last}));
 }

@@ -115,7 +115,8 @@ void MonitorPanel::SetTime(uint32_t ms) {
 
 void MonitorPanel::RequestFrame() {
     if (!snapshot_) return;
-    const QSize size = view_->PictureSize(snapshot_->properties.width, snapshot_->properties.height);
+    const QSize size =
+        view_->PictureSize(snapshot_->properties.width, snapshot_->properties.height);
     if (size.isEmpty()) return;
     requested_ = std::chrono::steady_clock::now();
     (void)frames_->Post({snapshot_, playhead_.frame(), size.width(), size.height()});
@@ -132,9 +133,9 @@ void MonitorPanel::FrameArrived(PreviewFrames::Frame frame) {
     shownRequest_ = frame.id;
     if (frame.id >= playFirstRequest_ && frame.id <= playLastRequest_) ++framesShown_;
     if (frame.id == frames_->newest()) {
-        latencies_.push_back(std::chrono::duration<double, std::milli>(
-                                 std::chrono::steady_clock::now() - requested_)
-                                 .count());
+        latencies_.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - requested_)
+                .count());
     }
     if (!frame.failures.empty()) {
         emit message(QString::fromStdString(frame.failures.front()));

@@ -3,8 +3,7 @@
 #include <QEvent>
 #include <QPainter>
 
-PlayheadLine::PlayheadLine(QWidget* rows, const TimeScale& scale)
-    : QWidget(rows), scale_(scale) {
+PlayheadLine::PlayheadLine(QWidget* rows, const TimeScale& scale) : QWidget(rows), scale_(scale) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::NoFocus);

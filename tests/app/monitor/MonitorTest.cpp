@@ -8,11 +8,11 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include "../bench/ReferenceProject.h"
 #include "app/monitor/MonitorPanel.h"
 #include "app/monitor/MonitorView.h"
 #include "app/monitor/TimeRuler.h"
 #include "app/timeline/DocumentView.h"
-#include "../bench/ReferenceProject.h"
 #include "app/window/Reelwork.h"
 #include "editing/AtOption.h"
 #include "panelwick/CG/BitmapLoader.h"
@@ -65,10 +65,12 @@ class MonitorTest : public QObject {
     }
     // Waits until the monitor painted the newest frame asked for.
     bool Settled() {
-        return QTest::qWaitFor([this] {
-            return monitor().shownRequest() != 0 &&
-                   monitor().shownRequest() == monitor().newestRequest();
-        }, 20000);
+        return QTest::qWaitFor(
+            [this] {
+                return monitor().shownRequest() != 0 &&
+                       monitor().shownRequest() == monitor().newestRequest();
+            },
+            20000);
     }
 
     // The sample project with a text, saved, opened as "reelwork --at 2.5 PROJECT" opens it.
@@ -137,8 +139,8 @@ private slots:
         // A drag across the first seconds, one event at a time, the window never waiting.
         for (int x = 4; x <= 16; ++x) {
             QMouseEvent move(QEvent::MouseMove, QPointF(ruler->origin() + x, y),
-                             ruler->mapToGlobal(QPointF(ruler->origin() + x, y)),
-                             Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+                             ruler->mapToGlobal(QPointF(ruler->origin() + x, y)), Qt::NoButton,
+                             Qt::LeftButton, Qt::NoModifier);
             QCoreApplication::sendEvent(ruler, &move);
             QVERIFY(Settled());
         }
@@ -146,10 +148,10 @@ private slots:
         QCOMPARE(monitor().playhead().time(), 4000u);  // 4 pixels a second
         QCOMPARE(monitor().shownFrame(), 4u * doc().properties.fps);
         const std::vector<double>& latency = monitor().latencies();
-        std::printf("Scrubbing latency, request to painted frame: median %.1f ms, worst %.1f ms "
-                    "(%zu frames)\n",
-                    Median(latency), *std::max_element(latency.begin(), latency.end()),
-                    latency.size());
+        std::printf(
+            "Scrubbing latency, request to painted frame: median %.1f ms, worst %.1f ms "
+            "(%zu frames)\n",
+            Median(latency), *std::max_element(latency.begin(), latency.end()), latency.size());
 
         // Keys on the monitor: one frame, one second, the start.
         monitor().view().setFocus();
@@ -220,10 +222,10 @@ private slots:
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         QVERIFY(Settled());
         const uint32_t due = monitor().framesDue(), shown = monitor().framesShown();
-        std::printf("Reference project, %d s played in %.2f s: %u frames due, %u painted "
-                    "(%.1f %% dropped)\n",
-                    seconds, took, due, shown,
-                    due ? 100.0 * (due - std::min(due, shown)) / due : 0.0);
+        std::printf(
+            "Reference project, %d s played in %.2f s: %u frames due, %u painted "
+            "(%.1f %% dropped)\n",
+            seconds, took, due, shown, due ? 100.0 * (due - std::min(due, shown)) / due : 0.0);
         QCOMPARE(due, uint32_t(seconds) * 24);
         QVERIFY(took > seconds * 0.9);  // real time, not faster
         QVERIFY(shown > 0);
