@@ -16,6 +16,11 @@ namespace {
 
 const QString kSplitterKey = QStringLiteral("window/monitorSplitter");
 
+// The user's settings file, ~/.config/Reelwork/Reelwork.conf.
+QSettings UserSettings() {
+    return QSettings(QStringLiteral("Reelwork"), QStringLiteral("Reelwork"));
+}
+
 }  // namespace
 
 QWidget* Reelwork::BuildEditingPage() {
@@ -37,11 +42,11 @@ QWidget* Reelwork::BuildEditingPage() {
     splitter_->setStretchFactor(1, 2);
     splitter_->setChildrenCollapsible(false);
     // The user's layout is kept between runs.
-    if (!splitter_->restoreState(QSettings().value(kSplitterKey).toByteArray())) {
+    if (!splitter_->restoreState(UserSettings().value(kSplitterKey).toByteArray())) {
         splitter_->setSizes({600, 400});  // three fifths for the monitor
     }
     connect(splitter_, &QSplitter::splitterMoved, this,
-            [this] { QSettings().setValue(kSplitterKey, splitter_->saveState()); });
+            [this] { UserSettings().setValue(kSplitterKey, splitter_->saveState()); });
 
     connect(ruler_, &TimeRuler::scrubbed, monitor_, &MonitorPanel::SetTime);
     connect(monitor_, &MonitorPanel::playheadMoved, this, [this](uint32_t ms) {
