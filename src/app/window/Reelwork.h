@@ -79,6 +79,7 @@ private:
     void BuildToolbar();
     // The monitor above the timeline with its ruler (ReelworkMonitor.cpp).
     QWidget* BuildEditingPage();
+    void KeepPlayheadInView(uint32_t ms);
     void BuildHelpMenu();
     void SetMode(int mode);
     void ApplyLayout();

@@ -52,6 +52,7 @@ QWidget* Reelwork::BuildEditingPage() {
     connect(monitor_, &MonitorPanel::playheadMoved, this, [this](uint32_t ms) {
         ruler_->SetPlayhead(ms);
         line_->SetPlayhead(ms);
+        KeepPlayheadInView(ms);
     });
     connect(monitor_, &MonitorPanel::message, this,
             [this](const QString& text) { statusBar()->showMessage(text, 6000); });
@@ -63,6 +64,15 @@ QWidget* Reelwork::BuildEditingPage() {
     // The ruler's times line up with the rows' bars, which start at the viewport's edge.
     ruler_->SetOrigin(view_->frameWidth());
     return splitter_;
+}
+
+// A playhead that leaves the timeline's view (playing on, --at) scrolls it a quarter in.
+void Reelwork::KeepPlayheadInView(uint32_t ms) {
+    QScrollBar* across = view_->horizontalScrollBar();
+    const int x = ruler_->scale().XOfTime(ms);
+    const int width = view_->viewport()->width();
+    if (x >= 0 && x < width) return;
+    across->setValue(across->value() + x - width / 4);
 }
 
 void Reelwork::SetPlayhead(uint32_t ms) {

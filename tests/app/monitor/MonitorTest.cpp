@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QProcess>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -150,6 +151,7 @@ private slots:
         }
         QTest::mouseRelease(ruler, Qt::LeftButton, Qt::NoModifier, QPoint(ruler->origin() + 16, y));
         QCOMPARE(monitor().playhead().time(), 4000u);  // 4 pixels a second
+        QCOMPARE(window->view().horizontalScrollBar()->value(), 0);
         QCOMPARE(monitor().shownFrame(), 4u * doc().properties.fps);
         const std::vector<double>& latency = monitor().latencies();
         std::printf(
@@ -174,6 +176,16 @@ private slots:
         QVERIFY(Settled());
         QVERIFY(monitor().shownRequest() > before);
         QVERIFY(monitor().view().image() != old);
+
+        // A playhead beyond the timeline's view scrolls it into view, and back.
+        doc().objects[0].end = 600000;
+        doc().NotifyRepaint();
+        QScrollBar* across = window->view().horizontalScrollBar();
+        window->SetPlayhead(500000);
+        const int x = 2000 - across->value();  // 4 px a second
+        QVERIFY(x >= 0 && x < window->view().viewport()->width());
+        window->SetPlayhead(0);
+        QCOMPARE(across->value(), 0);
 
         // A missing picture is drawn as its placeholder; the monitor keeps showing.
         doc().objects[0].fileName = u"gone.jpg";
