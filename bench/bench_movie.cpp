@@ -18,64 +18,12 @@
 #include "production/MoviePipeline.h"
 #include "production/PipelineStages.h"
 #include "project/Document.h"
+#include "ReferenceProject.h"
 
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
 namespace {
-
-class NoPrompt : public IDocumentPrompt {
-public:
-    Answer AskYesNoCancel(const std::string&) override { return Answer::No; }
-    bool AskYesNo(const std::string&) override { return true; }
-    void ShowError(const std::string& m) override { std::fprintf(stderr, "%s\n", m.c_str()); }
-};
-
-MovieObject Picture(uint32_t begin, uint32_t end, int32_t x0, int32_t x1, int32_t rotZ) {
-    MovieObject o;
-    o.fileName = u"sample.jpg";
-    o.begin = begin;
-    o.end = end;
-    o.beginState.x = x0;
-    o.endState.x = x1;
-    o.beginState.y = o.endState.y = 4500000;
-    o.beginState.sizeX = o.beginState.sizeY = o.endState.sizeX = o.endState.sizeY = 15000;
-    o.endState.rotZ = rotZ;
-    o.endState.saturation = 200;
-    return o;
-}
-
-bool MakeProject(const fs::path& dir, Document& doc) {
-    NoPrompt prompt;
-    if (!doc.New((dir / "Reference").string(), prompt)) return false;
-    doc.objects[0] = Picture(0, 30000, 14000000, 2000000, 0);
-    doc.objects[1].end = 30000;
-    doc.objects[1].fileName = u"long.wav";
-    doc.objects.push_back(Picture(0, 30000, 2000000, 14000000, 0));
-    doc.objects.push_back(Picture(5000, 30000, 8000000, 8000000, 7200000));
-    MovieObject text;
-    text.type = MovieObjectType::Text;
-    text.fileName = u"Arial";
-    text.text = u"Reference movie";
-    text.end = 30000;
-    text.beginState.x = text.endState.x = 8000000;
-    text.beginState.y = 1000000;
-    text.endState.y = 2000000;
-    doc.objects.push_back(text);
-    MovieObject bar;
-    bar.type = MovieObjectType::Rectangle;
-    bar.depth3D = 10;
-    bar.end = 30000;
-    bar.beginState.x = bar.endState.x = 8000000;
-    bar.beginState.y = bar.endState.y = 7800000;
-    bar.frontColor = 0x002040C0;
-    doc.objects.push_back(bar);
-    // 30 s of sound: the sample repeated.
-    const std::string sample = doc.folder() + "/sample.wav";
-    const std::string loop =
-        "ffmpeg -v error -y -stream_loop 9 -i \"" + sample + "\" \"" + doc.folder() + "/long.wav\"";
-    return Sys::Process::RunAndWait(loop, "") && doc.Save().ok();
-}
 
 double Seconds(Clock::time_point a, Clock::time_point b) {
     return std::chrono::duration<double>(b - a).count();
@@ -88,7 +36,7 @@ int main() {
     fs::remove_all(dir);
     fs::create_directories(dir);
     Document doc;
-    if (!MakeProject(dir, doc)) return 1;
+    if (!MakeReferenceProject(dir, doc)) return 1;
     // The stand-in encoder, found first because its folder leads PATH.
     const fs::path kept = dir / "kept";
     Sys::WriteWholeFile(dir / "ffmpeg", "#!/bin/sh\ncp -al \"$PWD\" '" + kept.string() +

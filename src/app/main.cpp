@@ -1,13 +1,15 @@
-// The desktop program: reelwork [PROJECT.rwk]
+// The desktop program: reelwork [--at SECONDS] [PROJECT.rwk]
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include <QApplication>
 
 #include "app/window/Reelwork.h"
+#include "editing/AtOption.h"
 #include "editing/MainWindowRules.h"
 #include "production/MoviePipeline.h"
 #include "project/Version.h"
@@ -23,6 +25,7 @@ constexpr const char* kHelp =
     "Options:\n"
     "  -h,--help     Print this help message and exit\n"
     "  --version     Print the version and exit\n"
+    "  --at SECONDS  Open the project with the monitor's playhead at that time\n"
     "\n"
     "The standard Qt options, such as -platform NAME, are accepted too.\n"
     "reelwork-cli offers the movie engine without a window.\n";
@@ -47,6 +50,13 @@ bool PrintedHelpOrVersion(int argc, char** argv) {
 int main(int argc, char** argv) {
     if (PrintedHelpOrVersion(argc, argv)) return 0;
     QApplication application(argc, argv);
+    // What Qt left of the arguments.
+    std::vector<std::string> args(argv + 1, argv + argc);
+    const AtOption at = TakeAtOption(args);
+    if (!at.error.empty()) {
+        std::fprintf(stderr, "reelwork: %s\n", at.error.c_str());
+        return 2;
+    }
     QApplication::setApplicationName(QStringLiteral("Reelwork"));
     // Ties the windows to the desktop entry, whose icon and name the desktop shows for them.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.reelwork.Reelwork"));
@@ -56,8 +66,9 @@ int main(int argc, char** argv) {
 
     // The arguments form one command line; what remains of it without quotes is the project.
     std::string commandLine;
-    for (int i = 1; i < argc; ++i) commandLine += (i > 1 ? " " : "") + std::string(argv[i]);
+    for (size_t i = 0; i < args.size(); ++i) commandLine += (i > 0 ? " " : "") + args[i];
     const std::string path = ProjectPathFromCommandLine(commandLine);
     if (!path.empty()) window.OpenProject(std::filesystem::absolute(path).string());
+    if (at.ms >= 0) window.SetPlayhead(uint32_t(at.ms));
     return application.exec();
 }

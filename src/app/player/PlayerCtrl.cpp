@@ -4,11 +4,18 @@
 #include <cstdio>
 
 #include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QPainter>
+#include <QSlider>
+#include <QStyle>
+#include <QToolButton>
 #include <mpv/client.h>
 #include <mpv/render.h>
 
 #include "app/window/Reelwork.h"
+#include "editing/Playhead.h"
 #include "panelwick/Win/MessageBox.h"
 #include "panelwick/Win/Notice.h"
 
@@ -40,6 +47,76 @@ PlayerCtrl::PlayerCtrl(QWidget* parent) : QFrame(parent) {
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Sunken);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+    BuildBar();
+}
+
+void PlayerCtrl::BuildBar() {
+    bar_ = new QWidget(this);
+    // The control paints opaquely; the bar paints its own background over it.
+    bar_->setAutoFillBackground(true);
+    pause_ = new QToolButton;
+    pause_->setObjectName(QStringLiteral("pause"));
+    pause_->setFocusPolicy(Qt::NoFocus);
+    pause_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    seek_ = new QSlider(Qt::Horizontal);
+    seek_->setObjectName(QStringLiteral("seek"));
+    seek_->setFocusPolicy(Qt::NoFocus);
+    time_ = new QLabel;
+    time_->setObjectName(QStringLiteral("playerTime"));
+    auto* row = new QHBoxLayout(bar_);
+    row->setContentsMargins(4, 2, 4, 2);
+    row->addWidget(pause_);
+    row->addWidget(seek_, 1);
+    row->addWidget(time_);
+    connect(pause_, &QToolButton::clicked, this, &PlayerCtrl::TogglePause);
+    // Dragging the handle or clicking the groove seeks to its time.
+    connect(seek_, &QSlider::sliderMoved, this, [this](int ms) { SeekTo(ms / 1000.0); });
+    connect(seek_, &QSlider::actionTriggered, this, [this](int action) {
+        if (action != QAbstractSlider::SliderMove) SeekTo(seek_->sliderPosition() / 1000.0);
+    });
+    UpdateBar();
+}
+
+QRect PlayerCtrl::VideoRect() const {
+    QRect area = contentsRect();
+    area.setBottom(area.bottom() - bar_->sizeHint().height());
+    return area;
+}
+
+void PlayerCtrl::UpdateBar() {
+    pause_->setIcon(style()->standardIcon(paused_ ? QStyle::SP_MediaPlay : QStyle::SP_MediaPause));
+    pause_->setText(paused_ ? QStringLiteral("Resume") : QStringLiteral("Pause"));
+    pause_->setEnabled(mpv_ != nullptr);
+    seek_->setEnabled(mpv_ != nullptr && duration_ > 0);
+    seek_->setRange(0, int(duration_ * 1000));
+    if (!seek_->isSliderDown()) seek_->setValue(int(position_ * 1000));
+    time_->setText(QString::fromStdString(Playhead::TimeText(uint32_t(position_ * 1000)) + " / " +
+                                          Playhead::TimeText(uint32_t(duration_ * 1000))));
+}
+
+void PlayerCtrl::TogglePause() {
+    if (!mpv_) return;
+    int flag = paused_ ? 0 : 1;
+    if (mpv_set_property(mpv_, "pause", MPV_FORMAT_FLAG, &flag) >= 0) paused_ = flag != 0;
+    UpdateBar();
+}
+
+void PlayerCtrl::SeekTo(double seconds) {
+    if (!mpv_ || !itemLoaded_) return;
+    const std::string target = std::to_string(seconds);
+    const char* command[] = {"seek", target.c_str(), "absolute", nullptr};
+    (void)mpv_command_async(mpv_, 0, command);
+}
+
+void PlayerCtrl::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Space) {
+        TogglePause();
+    } else if (event->key() == Qt::Key_Escape) {
+        Stop();
+    } else {
+        QFrame::keyPressEvent(event);
+    }
 }
 
 PlayerCtrl::~PlayerCtrl() {
@@ -52,7 +129,10 @@ void PlayerCtrl::ShutDown() {
     if (mpv_) mpv_terminate_destroy(mpv_);
     mpv_ = nullptr;
     hasVideo_ = itemLoaded_ = false;
+    position_ = duration_ = 0.0;
+    paused_ = false;
     frame_ = QImage();
+    if (bar_) UpdateBar();
     update();
 }
 
@@ -96,6 +176,8 @@ void PlayerCtrl::Play(const std::string& path) {
         return;
     }
     mpv_render_context_set_update_callback(render_, &PostFrame, this);
+    mpv_observe_property(mpv_, 0, "time-pos", MPV_FORMAT_DOUBLE);
+    mpv_observe_property(mpv_, 0, "duration", MPV_FORMAT_DOUBLE);
     mpv_set_wakeup_callback(mpv_, &PostWakeup, this);
     const char* command[] = {"loadfile", path.c_str(), nullptr};
     if (const int error = mpv_command(mpv_, command); error < 0) {
@@ -103,6 +185,8 @@ void PlayerCtrl::Play(const std::string& path) {
         return;
     }
     itemLoaded_ = true;
+    UpdateBar();
+    setFocus();
 }
 
 // A player without an item (after "Playback error") has nothing to stop; the window is told
@@ -144,6 +228,15 @@ void PlayerCtrl::HandleEvents() {
     while (mpv_) {
         mpv_event* event = mpv_wait_event(mpv_, 0);
         if (event->event_id == MPV_EVENT_NONE) break;
+        if (event->event_id == MPV_EVENT_PROPERTY_CHANGE) {
+            const auto* change = static_cast<const mpv_event_property*>(event->data);
+            if (change->format == MPV_FORMAT_DOUBLE && change->data) {
+                const double value = *static_cast<const double*>(change->data);
+                (std::string(change->name) == "duration" ? duration_ : position_) = value;
+                UpdateBar();
+            }
+            continue;
+        }
         if (event->event_id == MPV_EVENT_VIDEO_RECONFIG && itemLoaded_) {
             // Also sent when the video output closes at the end; the item is over by then.
             char* video = mpv_get_property_string(mpv_, "vid");
@@ -168,7 +261,7 @@ void PlayerCtrl::HandleEvents() {
 void PlayerCtrl::RenderFrame() {
     if (!render_) return;
     const qreal ratio = devicePixelRatioF();
-    const QSize size = contentsRect().size() * ratio;
+    const QSize size = VideoRect().size() * ratio;
     if (size.isEmpty()) return;
     if (frame_.size() != size) frame_ = QImage(size, QImage::Format_RGBX8888);
     int surface[2] = {size.width(), size.height()};
@@ -188,13 +281,16 @@ void PlayerCtrl::RenderFrame() {
 
 void PlayerCtrl::resizeEvent(QResizeEvent* event) {
     QFrame::resizeEvent(event);
+    const QRect area = contentsRect();
+    const int barHeight = bar_->sizeHint().height();
+    bar_->setGeometry(area.left(), area.bottom() + 1 - barHeight, area.width(), barHeight);
     if (hasVideo_) RenderFrame();
 }
 
 void PlayerCtrl::paintEvent(QPaintEvent* event) {
     {
         QPainter painter(this);
-        const QRect area = contentsRect();
+        const QRect area = VideoRect();
         if (mpv_ && hasVideo_ && !frame_.isNull()) {
             painter.drawImage(area.topLeft(), frame_);
         } else {

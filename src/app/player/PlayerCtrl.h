@@ -7,11 +7,15 @@
 
 struct mpv_handle;
 struct mpv_render_context;
+class QLabel;
+class QSlider;
+class QToolButton;
 
 // The area where the finished movie plays, over libmpv. Its software renderer draws each
 // frame into an image that this control paints, which works on every display and without
 // one. The player reports to its notice receiver (the main window) when playback stopped or
-// ended; a file it cannot play gives "Playback error" and no notice.
+// ended; a file it cannot play gives "Playback error" and no notice. Under the picture a bar
+// holds Pause/Resume, a seek bar and the time; Space pauses and resumes, Escape stops.
 class PlayerCtrl : public QFrame {
     Q_OBJECT
 
@@ -32,13 +36,26 @@ public:
     bool HasVideo() const { return hasVideo_; }
     // The last frame drawn (empty before the first).
     const QImage& frame() const { return frame_; }
+    // Pauses or resumes.
+    void TogglePause();
+    bool paused() const { return paused_; }
+    // Moves playback to a time of the movie.
+    void SeekTo(double seconds);
+    // Seconds played and the movie's duration, as the player last reported them.
+    double position() const { return position_; }
+    double duration() const { return duration_; }
 
 protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The picture's area: the contents above the bar.
+    QRect VideoRect() const;
+    void BuildBar();
+    void UpdateBar();
     void ShutDown();
     // Reads every event the player has queued.
     void HandleEvents();
@@ -54,4 +71,10 @@ private:
     bool hasVideo_ = false;
     bool itemLoaded_ = false;
     bool handlingEvents_ = false;
+    QWidget* bar_ = nullptr;
+    QToolButton* pause_ = nullptr;
+    QSlider* seek_ = nullptr;
+    QLabel* time_ = nullptr;
+    double position_ = 0.0, duration_ = 0.0;
+    bool paused_ = false;
 };

@@ -87,6 +87,12 @@ ScreenshotTour::ScreenshotTour(Reelwork& window, const QString& folder)
              ClickRow(1, Qt::ShiftModifier);
          }},
         {400, [this] { Save(QStringLiteral("main-window.png")); }},
+        // The monitor at two playhead times.
+        {0, [this] { window_.SetPlayhead(1000); }},
+        {700, [this] { Save(QStringLiteral("monitor-1s.png")); }},
+        {0, [this] { window_.SetPlayhead(3500); }},
+        {700, [this] { Save(QStringLiteral("monitor-3.5s.png")); }},
+        {0, [this] { window_.SetPlayhead(0); }},
         {0, [this] { SaveAudioDialogShots(window_, folder_); }},
         {0, [this] { SaveEditorShots(window_, folder_); }},
         {0,

@@ -10,6 +10,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "app/monitor/MonitorPanel.h"
 #include "app/player/PlayerCtrl.h"
 #include "app/progress/ProgressCtrl.h"
 #include "app/timeline/DocumentView.h"
@@ -34,7 +35,7 @@ Reelwork::Reelwork(QWidget* parent)
     setObjectName(QStringLiteral("Reelwork"));
     setWindowIcon(ToolbarIcons::ProgramIcon());
     // The pages sit in one place; the mode decides which one shows (their index is the mode).
-    for (QWidget* page : {static_cast<QWidget*>(view_), static_cast<QWidget*>(player_),
+    for (QWidget* page : {BuildEditingPage(), static_cast<QWidget*>(player_),
                           static_cast<QWidget*>(progress_), blank_}) {
         pages_->addWidget(page);
     }
@@ -106,7 +107,8 @@ void Reelwork::BuildHelpMenu() {
 }
 
 QWidget* Reelwork::currentPage() const {
-    return pages_->currentWidget();
+    // The timeline stands for the editing page it shares with the monitor.
+    return mode_ == kEditing ? view_ : pages_->currentWidget();
 }
 
 void Reelwork::SetMovieCreation(std::unique_ptr<IMovieCreation> creation) {
@@ -122,6 +124,7 @@ void Reelwork::RefreshCommands() {
         MakeCommandContext(view_->document(), mode_, ObjectClipboard::Available());
     for (const auto& [id, action] : actions_) action->setEnabled(IsCommandEnabled(id, context));
     setWindowTitle(QString::fromStdString(WindowTitle(mode_, view_->document())));
+    if (monitor_) monitor_->Refresh();
 }
 
 // While work runs closing is refused, and while the movie plays or is made the window's close
@@ -130,6 +133,7 @@ void Reelwork::RefreshCommands() {
 void Reelwork::SetMode(int mode) {
     const bool wasBusy = mode_ == kPlaying || mode_ == kCreating;
     mode_ = mode;
+    if (mode_ != kEditing && monitor_) monitor_->Pause();  // one sound at a time
     const bool busy = mode_ == kPlaying || mode_ == kCreating;
     if (busy == wasBusy) return;
     const bool visible = isVisible();
@@ -156,6 +160,8 @@ bool Reelwork::event(QEvent* event) {
         if (notice->Is(kPlaybackEndNotice)) PlaybackEnded();
         return true;
     }
+    // Files may have changed on disk while the window was in the background.
+    if (event->type() == QEvent::WindowActivate && monitor_) monitor_->Refresh(true);
     return QMainWindow::event(event);
 }
 

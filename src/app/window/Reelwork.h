@@ -18,15 +18,20 @@
 
 class DocumentView;
 class IMovieCreation;
+class MonitorPanel;
+class PlayheadLine;
 class PlayerCtrl;
 class ProgressCtrl;
 class QAction;
+class QSplitter;
 class QStackedWidget;
 class QToolBar;
 class ScreenGrabber;
 class ScreenRecorder;
+class TimeRuler;
 
-// The main window: the toolbar with every command, and below it the timeline, the movie player
+// The main window: the toolbar with every command, and below it the monitor above the timeline,
+// the movie player
 // or the progress of movie creation, whichever the mode calls for. It owns the state of the
 // long-running work (creating a movie, playing it, recording the screen).
 class Reelwork : public QMainWindow {
@@ -44,6 +49,7 @@ public:
 
     DocumentView& view() { return *view_; }
     ProgressCtrl& progress() { return *progress_; }
+    MonitorPanel& monitor() { return *monitor_; }
     int mode() const { return mode_; }
     QAction* action(CommandId id) const { return actions_.at(id); }
     QToolBar* toolbar() const { return toolbar_; }
@@ -55,6 +61,8 @@ public:
     void SetMovieCreation(std::unique_ptr<IMovieCreation> creation);
     // Opens a project file given on the command line or dropped on the window.
     void OpenProject(const std::string& path);
+    // Moves the monitor's playhead to a time of the movie (ms).
+    void SetPlayhead(uint32_t ms);
     // Runs a command as its button does.
     void RunCommand(CommandId id);
     // Enables the commands and sets the title from the current state.
@@ -69,6 +77,9 @@ protected:
 
 private:
     void BuildToolbar();
+    // The monitor above the timeline with its ruler (ReelworkMonitor.cpp).
+    QWidget* BuildEditingPage();
+    void KeepPlayheadInView(uint32_t ms);
     void BuildHelpMenu();
     void SetMode(int mode);
     void ApplyLayout();
@@ -113,6 +124,10 @@ private:
     ProgressCtrl* progress_;
     QWidget* blank_;
     QStackedWidget* pages_;
+    MonitorPanel* monitor_ = nullptr;
+    TimeRuler* ruler_ = nullptr;
+    PlayheadLine* line_ = nullptr;
+    QSplitter* splitter_ = nullptr;
     QToolBar* toolbar_ = nullptr;
     std::map<CommandId, QAction*> actions_;
     // What the audio dialogs remember between uses.

@@ -1,4 +1,5 @@
 // The commands of the main window's toolbar and menu.
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
@@ -9,6 +10,7 @@
 
 #include "app/editor/EditDlg.h"
 #include "app/editor/PropertiesDlg.h"
+#include "app/monitor/MonitorPanel.h"
 #include "app/player/PlayerCtrl.h"
 #include "app/progress/ProgressCtrl.h"
 #include "app/timeline/DocumentView.h"
@@ -253,7 +255,10 @@ void Reelwork::PlayMovieInPosition() {
     const Document& document = view_->document();
     const int row = document.first();
     if (row < 0 || row >= static_cast<int>(document.objects.size())) return;
-    CreateMovie(document.objects[row].begin, document.objects[row].end);
+    // The object's span plays live in the monitor, which then returns to where it was.
+    const uint32_t back = monitor_->playhead().time();
+    monitor_->SetTime(document.objects[row].begin);
+    monitor_->Play(std::max<uint32_t>(1, document.objects[row].end), back);
 }
 
 void Reelwork::CreationTick() {

@@ -1,5 +1,8 @@
+#include <cmath>
+
 #include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QMimeDatabase>
 #include <QProcess>
 #include <QSettings>
@@ -133,6 +136,24 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(player().HasVideo(), 10000);
         window->RunCommand(CommandId::Stop);
         QCOMPARE(window->mode(), int(Reelwork::kPlaying));  // until the notice arrives
+        QTRY_COMPARE_WITH_TIMEOUT(window->mode(), int(Reelwork::kEditing), 5000);
+    }
+
+    void ThePlayerPausesSeeksAndStopsOnEscape() {
+        QVERIFY(MakeMovie(Movie(), "0x10C020", 20));
+        window->RefreshCommands();
+        window->RunCommand(CommandId::PlayMovie);
+        QTRY_VERIFY_WITH_TIMEOUT(player().HasVideo() && player().duration() > 19, 10000);
+        auto* time = player().findChild<QLabel*>(QStringLiteral("playerTime"));
+        QVERIFY(time->text().endsWith(QStringLiteral(" / 0:20.0")));
+        QTest::keyClick(&player(), Qt::Key_Space);
+        QVERIFY(player().paused());
+        player().SeekTo(12.0);
+        QTRY_VERIFY_WITH_TIMEOUT(std::abs(player().position() - 12.0) < 0.5, 5000);
+        QVERIFY(time->text().startsWith(QStringLiteral("0:1")));
+        QTest::keyClick(&player(), Qt::Key_Space);
+        QVERIFY(!player().paused());
+        QTest::keyClick(&player(), Qt::Key_Escape);
         QTRY_COMPARE_WITH_TIMEOUT(window->mode(), int(Reelwork::kEditing), 5000);
     }
 
