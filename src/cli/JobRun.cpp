@@ -1,5 +1,7 @@
 #include "cli/JobRun.h"
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <iostream>
 #include <memory>
@@ -26,6 +28,10 @@ int RunJob(const std::string& label, const std::string& output,
     display.reset();
     if (!output.empty()) std::printf("%s\n", output.c_str());
     return kExitOk;
+}
+
+std::string ProgressLabel(const std::string& label) {
+    return ::isatty(STDOUT_FILENO) ? label : std::string();
 }
 
 int Finish(const Mt::TaskResult& result) {
