@@ -53,6 +53,7 @@ Reelwork::Reelwork(QWidget* parent)
     setAcceptDrops(true);
     SetUpRecording();
     BuildToolbar();
+    SetUpMediaImport();
     BuildHelpMenu();
     RefreshCommands();
     ApplyLayout();

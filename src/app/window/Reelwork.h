@@ -4,6 +4,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include <QMainWindow>
 #include <QTimer>
@@ -25,6 +26,7 @@ class QStackedWidget;
 class QToolBar;
 class ScreenGrabber;
 class ScreenRecorder;
+class TimelineDrop;
 
 // The main window: the toolbar with every command, and below it the timeline, the movie player
 // or the progress of movie creation, whichever the mode calls for. It owns the state of the
@@ -99,6 +101,14 @@ private:
     void ConvertMedia(MediaConversion::Kind kind);
     void ImportVideo();
     void CombineAudioVideo();
+    // Import from anywhere (ReelworkImport.cpp): the files become objects from `at` on, as
+    // one undo point; refused files are listed in one message.
+    void AddMedia();
+    void SetUpMediaImport();
+    void ImportMedia(const std::vector<std::string>& files, uint32_t at);
+    // Where "Add Media..." places objects: the playhead when there is one, else after the
+    // last object.
+    uint32_t MediaInsertionTime() const;
     // Screen recording (ReelworkRecording.cpp).
     void SetUpRecording();
     void RecordFromScreen();
@@ -127,4 +137,5 @@ private:
     std::unique_ptr<ScreenGrabber> grabber_;
     std::unique_ptr<ScreenRecorder> recorder_;
     QTimer recordingTimer_;
+    TimelineDrop* timelineDrop_ = nullptr;
 };

@@ -57,6 +57,9 @@ void Reelwork::RunCommand(CommandId id) {
         case CommandId::AddVideo:
             AddVisualObject(MovieObjectType::Video);
             break;
+        case CommandId::AddMedia:
+            AddMedia();
+            break;
         case CommandId::Delete:
             editor.Delete(&view_->prompt());
             break;
