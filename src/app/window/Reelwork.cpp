@@ -146,7 +146,7 @@ void Reelwork::ApplyLayout() {
 }
 
 void Reelwork::OpenProject(const std::string& path) {
-    (void)view_->document().Open(path, view_->prompt());
+    if (view_->document().Open(path, view_->prompt())) CheckMissingFiles();
     RefreshCommands();
 }
 

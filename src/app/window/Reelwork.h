@@ -109,6 +109,8 @@ private:
     // Where "Add Media..." places objects: the playhead when there is one, else after the
     // last object.
     uint32_t MediaInsertionTime() const;
+    // After a project opened: the files its objects miss, to locate or do without.
+    void CheckMissingFiles();
     // Screen recording (ReelworkRecording.cpp).
     void SetUpRecording();
     void RecordFromScreen();

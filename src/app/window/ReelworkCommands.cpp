@@ -172,7 +172,7 @@ void Reelwork::OpenProjectWithDialog() {
         QFileDialog::getOpenFileName(view_, QStringLiteral("Reelwork"), QString(), kFileFilter);
     if (path.isEmpty()) return;
     Win::WaitCursor wait;
-    (void)document.Open(path.toStdString(), view_->prompt());
+    if (document.Open(path.toStdString(), view_->prompt())) CheckMissingFiles();
 }
 
 void Reelwork::AddVisualObject(MovieObjectType type) {

@@ -1,4 +1,5 @@
-// The main window's import from anywhere: "Add Media..." and files dropped on the timeline.
+// The main window's import from anywhere: "Add Media...", files dropped on the timeline and
+// the files a project misses when it opens.
 #include <algorithm>
 
 #include <QAction>
@@ -6,9 +7,11 @@
 #include "app/timeline/DocumentView.h"
 #include "app/timeline/TimelineDrop.h"
 #include "app/window/ImportDlg.h"
+#include "app/window/MissingFilesDlg.h"
 #include "app/window/Reelwork.h"
 #include "panelwick/Win/FileChooser.h"
 #include "panelwick/Win/MessageBox.h"
+#include "project/MissingFiles.h"
 #include "project/Version.h"
 #include "video/MediaImportJob.h"
 
@@ -28,6 +31,14 @@ void Reelwork::SetUpMediaImport() {
             [this](const std::vector<std::string>& files, uint32_t at) {
                 if (mode_ == kEditing && view_->document().IsOpen()) ImportMedia(files, at);
             });
+}
+
+void Reelwork::CheckMissingFiles() {
+    Document& document = view_->document();
+    if (!document.IsOpen() || MissingFiles::Find(document).empty()) return;
+    MissingFilesDlg dialog(document, this);
+    dialog.exec();
+    RefreshCommands();
 }
 
 void Reelwork::AddMedia() {

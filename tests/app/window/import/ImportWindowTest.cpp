@@ -1,11 +1,14 @@
 #include <QAction>
 #include <QLabel>
+#include <QListWidget>
 #include <QMimeData>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QUrl>
 
 #include "app/timeline/DocumentView.h"
+#include "app/editor/FilenameDlg.h"
+#include "app/window/MissingFilesDlg.h"
 #include "app/window/Reelwork.h"
 #include "panelwick/CG/ImageRGBA.h"
 #include "panelwick/CG/PngWriter.h"
@@ -111,6 +114,39 @@ private slots:
         window->RunCommand(CommandId::AddMedia);
         QCOMPARE(doc().objects.size(), size_t(3));
         QCOMPARE(doc().objects[2].begin, 3000u);  // after the last object
+    }
+
+    // Each missing file has its line and "Locate..."; a located file is imported and leaves
+    // the list.
+    void MissingFilesAreListedAndLocated() {
+        doc().objects[0].fileName = u"lost one.png";
+        MissingFilesDlg dialog(doc());
+        QCOMPARE(dialog.missing().size(), size_t(1));
+        QCOMPARE(dialog.findChildren<QPushButton*>().size(), 2);  // Locate..., Continue
+        dialog.SetChooser([&](const MissingFiles::Entry& e) {
+            return e.name == "lost one.png" ? Outside("one.png") : std::string();
+        });
+        dialog.Locate(0);
+        QVERIFY(dialog.missing().empty());
+        QCOMPARE(Sys::ToUtf8(doc().objects[0].fileName), std::string("one.png"));
+        QVERIFY(Sys::FileExists(doc().folder() + "/one.png"));
+    }
+
+    // Pictures of the project get thumbnails; "Import..." brings one in and chooses it.
+    void TheChooserShowsThumbnailsAndImports() {
+        {
+            FilenameDlg chooser(MovieObjectType::Image, doc().folder(), "sample.jpg");
+            chooser.show();
+            QTRY_COMPARE(chooser.thumbnails(), 1);
+            QVERIFY(!chooser.list()->item(0)->icon().isNull());
+        }
+        FilenameDlg chooser(MovieObjectType::Image, doc().folder(), "sample.jpg");
+        QTRY_VERIFY(!chooser.listing());
+        ChooseInNextFileDialog(QString::fromStdString(Outside("two.png")));
+        chooser.findChild<QPushButton*>(QStringLiteral("import"))->click();
+        QCOMPARE(chooser.result(), int(QDialog::Accepted));
+        QCOMPARE(chooser.name(), std::string("two.png"));
+        QVERIFY(Sys::FileExists(doc().folder() + "/two.png"));
     }
 };
 
