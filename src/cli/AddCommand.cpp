@@ -35,7 +35,8 @@ int Add(const AddArgs& args) {
     const uint32_t at = args.at < 0 ? LatestEnd(document) : uint32_t(std::lround(args.at * 1000));
     MediaImportJob job;
     job.Plan(document.folder(), files, at, uint32_t(std::lround(args.duration * 1000)));
-    const int status = RunJob(ProgressLabel("Adding"), "", [&](Mt::Task& task) { return job.Run(task); });
+    const int status =
+        RunJob(ProgressLabel("Adding"), "", [&](Mt::Task& task) { return job.Run(task); });
     if (status != kExitOk) return status;
     // Nothing changes unless every file can be added.
     if (job.AnyRefused() || job.objects().empty()) {
@@ -59,8 +60,9 @@ int Add(const AddArgs& args) {
 void AddAddCommand(CLI::App& app, CommandRun& run) {
     auto args = std::make_shared<AddArgs>();
     auto* cmd = app.add_subcommand(
-        "add", "Import pictures, sound and videos from anywhere into the project, one after "
-               "another; prints one line per object added");
+        "add",
+        "Import pictures, sound and videos from anywhere into the project, one after "
+        "another; prints one line per object added");
     cmd->add_option("PROJECT", args->project, "Project file (.rwk)")->required();
     cmd->add_option("FILE", args->files, "Files or folders to import")->required();
     cmd->add_option("--at", args->at, "Insertion time in seconds (default: after the last object)")

@@ -1,10 +1,9 @@
 #include "cli/JobRun.h"
 
-#include <unistd.h>
-
 #include <cstdio>
 #include <iostream>
 #include <memory>
+#include <unistd.h>
 
 #include "cli/Command.h"
 #include "cli/StopSignal.h"

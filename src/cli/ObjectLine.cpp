@@ -10,12 +10,18 @@ namespace {
 
 const char* TypeName(MovieObjectType type) {
     switch (type) {
-        case MovieObjectType::Image: return "Image";
-        case MovieObjectType::Text: return "Text";
-        case MovieObjectType::Rectangle: return "Rectangle";
-        case MovieObjectType::CorelDrawPage: return "Page";
-        case MovieObjectType::Audio: return "Audio";
-        case MovieObjectType::Video: return "Video";
+        case MovieObjectType::Image:
+            return "Image";
+        case MovieObjectType::Text:
+            return "Text";
+        case MovieObjectType::Rectangle:
+            return "Rectangle";
+        case MovieObjectType::CorelDrawPage:
+            return "Page";
+        case MovieObjectType::Audio:
+            return "Audio";
+        case MovieObjectType::Video:
+            return "Video";
     }
     return "Unknown";
 }

@@ -32,7 +32,8 @@ int Slideshow(const SlideshowArgs& args) {
     Document document;
     CliPrompt prompt;
     if (!document.New(folder, prompt, false)) return kExitFailure;
-    const int status = RunJob(ProgressLabel("Slideshow"), "", [&](Mt::Task& task) { return job.Run(task); });
+    const int status =
+        RunJob(ProgressLabel("Slideshow"), "", [&](Mt::Task& task) { return job.Run(task); });
     if (status == kExitOk) {
         document.objects = job.objects();
         if (Sys::Result r = document.Save(); r.ok()) {
@@ -52,11 +53,11 @@ int Slideshow(const SlideshowArgs& args) {
 void AddSlideshowCommand(CLI::App& app, CommandRun& run) {
     auto args = std::make_shared<SlideshowArgs>();
     auto* cmd = app.add_subcommand(
-        "slideshow", "Create the project DIR/NAME showing the pictures one after another, each "
-                     "fading in and out with a gentle zoom, with music under the whole show; "
-                     "prints the project file path");
-    cmd->add_option("DIR", args->dir, "Folder in which the project folder is created")
-        ->required();
+        "slideshow",
+        "Create the project DIR/NAME showing the pictures one after another, each "
+        "fading in and out with a gentle zoom, with music under the whole show; "
+        "prints the project file path");
+    cmd->add_option("DIR", args->dir, "Folder in which the project folder is created")->required();
     cmd->add_option("NAME", args->name, "Project name")->required();
     cmd->add_option("PICTURE", args->pictures, "Pictures, or folders of pictures")->required();
     cmd->add_option("--music", args->music, "Sound under the show (WAVE, MP3, OGG, FLAC, M4A)");

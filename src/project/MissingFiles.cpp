@@ -22,8 +22,8 @@ std::vector<Entry> Find(const Document& document) {
         if (!NamesAFile(o.type) || o.fileName.empty()) continue;
         const std::string name = Sys::ToUtf8(o.fileName);
         const std::string path = document.folder() + "/" + name;
-        const bool present = o.type == MovieObjectType::Video ? Sys::FolderExists(path)
-                                                              : Sys::FileExists(path);
+        const bool present =
+            o.type == MovieObjectType::Video ? Sys::FolderExists(path) : Sys::FileExists(path);
         if (present) continue;
         auto known = std::find_if(missing.begin(), missing.end(),
                                   [&](const Entry& e) { return e.name == name; });

@@ -24,8 +24,7 @@ std::vector<MovieObject> FadeAndZoom(const MovieObject& picture, uint32_t fadeMs
     const int32_t from = picture.beginState.sizeX;
     const int32_t to = int32_t(int64_t(from) * (100 + kZoomPercent) / 100);
     // Times where the transparency changes course: begin, end of fade-in, start of fade-out, end.
-    const uint32_t marks[] = {picture.begin, picture.begin + fade, picture.end - fade,
-                              picture.end};
+    const uint32_t marks[] = {picture.begin, picture.begin + fade, picture.end - fade, picture.end};
     const uint8_t levels[] = {uint8_t(fade ? 0 : 255), 255, 255, uint8_t(fade ? 0 : 255)};
     std::vector<MovieObject> parts;
     for (int i = 0; i < 3; ++i) {

@@ -51,9 +51,10 @@ Sys::Result PreparePicture(const MovieObject& object, PreparedObject& prepared,
                            const std::string& projectFolder) {
     switch (object.type) {
         case MovieObjectType::Image:
-            return NamingTheFile(CG::LoadPicture(prepared.picture, projectFolder + "/" +
-                                                                       Sys::ToUtf8(object.fileName)),
-                                 object);
+            return NamingTheFile(
+                CG::LoadPicture(prepared.picture,
+                                projectFolder + "/" + Sys::ToUtf8(object.fileName)),
+                object);
         case MovieObjectType::CorelDrawPage:
             return PreparePage(projectFolder, prepared.picture);
         case MovieObjectType::Rectangle:

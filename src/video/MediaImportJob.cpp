@@ -1,12 +1,11 @@
 #include "video/MediaImportJob.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <filesystem>
 #include <system_error>
+#include <unistd.h>
 
 #include "panelwick/CG/ImageRGBA.h"
 #include "panelwick/CG/PictureLoader.h"
@@ -32,7 +31,9 @@ constexpr const char* kNotMedia =
     "This kind of file cannot be added (pictures: jpg, jpeg, png, gif, bmp; sound: wav, mp3, "
     "ogg, flac, m4a; video: mp4, avi, mkv, mov, webm)";
 
-uint32_t Milliseconds(double seconds) { return uint32_t(std::lround(seconds * 1000.0)); }
+uint32_t Milliseconds(double seconds) {
+    return uint32_t(std::lround(seconds * 1000.0));
+}
 
 // The last line an encoder printed, which usually says what it could not do.
 std::string LastLine(const std::string& text) {
@@ -153,11 +154,16 @@ Mt::TaskResult MediaImportJob::ImportOne(const std::string& path, Mt::Task& task
             "Unable to open file, the file does not exist or it cannot be read");
     }
     switch (kind) {
-        case MediaKind::Picture: return ImportPicture(path, task, from, to);
-        case MediaKind::Wave: return ImportWave(path, task, from, to);
-        case MediaKind::Sound: return ImportSound(path, task);
-        case MediaKind::Video: return ImportVideo(path, task);
-        case MediaKind::Other: break;
+        case MediaKind::Picture:
+            return ImportPicture(path, task, from, to);
+        case MediaKind::Wave:
+            return ImportWave(path, task, from, to);
+        case MediaKind::Sound:
+            return ImportSound(path, task);
+        case MediaKind::Video:
+            return ImportVideo(path, task);
+        case MediaKind::Other:
+            break;
     }
     return Mt::TaskResult::Failed(kNotMedia);
 }
@@ -169,9 +175,8 @@ Mt::TaskResult MediaImportJob::ImportPicture(const std::string& path, Mt::Task& 
     ProjectFileCopy copy(folder_);
     if (Mt::TaskResult r = copy.Bring(path, task, from, to); !r.ok()) return r;
     if (copy.created()) Created(copy.name());
-    objects_.push_back(ImportedObject::Visual(MovieObjectType::Image, copy.name(),
-                                              picture.width(), picture.height(), cursor_,
-                                              pictureMs_));
+    objects_.push_back(ImportedObject::Visual(MovieObjectType::Image, copy.name(), picture.width(),
+                                              picture.height(), cursor_, pictureMs_));
     cursor_ += pictureMs_;
     return {};
 }
@@ -190,7 +195,8 @@ Mt::TaskResult MediaImportJob::ImportWave(const std::string& path, Mt::Task& tas
     if (Mt::TaskResult r = copy.Bring(path, task, from, to); !r.ok()) return r;
     if (copy.created()) Created(copy.name());
     double seconds = 0;
-    if (Sys::Result r = Mm::WaveFile::GetDuration(folder_ + "/" + copy.name(), seconds); r.failed()) {
+    if (Sys::Result r = Mm::WaveFile::GetDuration(folder_ + "/" + copy.name(), seconds);
+        r.failed()) {
         return r;
     }
     const uint32_t length = Milliseconds(seconds);
@@ -221,7 +227,8 @@ Mt::TaskResult MediaImportJob::ConvertToWave(const std::string& path, const std:
         return EncoderRefusal(r, "The encoder could not read the sound of this file");
     }
     double seconds = 0;
-    if (Sys::Result d = Mm::WaveFile::GetDuration(folder_ + "/" + wave, seconds); d.failed()) return d;
+    if (Sys::Result d = Mm::WaveFile::GetDuration(folder_ + "/" + wave, seconds); d.failed())
+        return d;
     lengthMs = std::max<uint32_t>(Milliseconds(seconds), 1);
     return {};
 }

@@ -23,8 +23,8 @@ public:
 
     // `files` may name folders, which stand for the importable files inside them (only their
     // pictures when `picturesOnly`).
-    void Plan(const std::string& projectFolder, const std::vector<std::string>& files,
-              uint32_t at, uint32_t pictureMs = kDefaultPictureMs, bool picturesOnly = false);
+    void Plan(const std::string& projectFolder, const std::vector<std::string>& files, uint32_t at,
+              uint32_t pictureMs = kDefaultPictureMs, bool picturesOnly = false);
 
     // A cancelled run deletes what it wrote and ends stopped, with no objects.
     Mt::TaskResult Run(Mt::Task& task);
@@ -59,8 +59,8 @@ private:
     Mt::TaskResult ImportSound(const std::string& path, Mt::Task& task);
     Mt::TaskResult ImportVideo(const std::string& path, Mt::Task& task);
     // Converts the sound of a file to a new WAVE of the project named after `title`.
-    Mt::TaskResult ConvertToWave(const std::string& path, const std::string& title,
-                                 Mt::Task& task, std::string& wave, uint32_t& lengthMs);
+    Mt::TaskResult ConvertToWave(const std::string& path, const std::string& title, Mt::Task& task,
+                                 std::string& wave, uint32_t& lengthMs);
     // The path to give the encoder: the file itself, or a link to it in the project folder
     // when its path holds a double quote (which the encoder's command line cannot carry).
     std::string EncoderPath(const std::string& path);

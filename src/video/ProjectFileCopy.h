@@ -15,8 +15,7 @@ public:
     explicit ProjectFileCopy(std::string projectFolder) : folder_(std::move(projectFolder)) {}
 
     // Progress of the copy goes to the task between `from` and `to`.
-    Mt::TaskResult Bring(const std::string& source, Mt::Task& task, double from = 0,
-                         double to = 1);
+    Mt::TaskResult Bring(const std::string& source, Mt::Task& task, double from = 0, double to = 1);
 
     // The file's name relative to the project folder.
     const std::string& name() const { return name_; }

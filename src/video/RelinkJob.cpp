@@ -5,8 +5,7 @@
 #include "panelwick/Sys/FileSystem.h"
 #include "panelwick/Sys/Utf.h"
 #include "project/Document.h"
-#include "video/MediaImportJob.h"
-#include "video/ProjectFileCopy.h"
+#include "video/ObjectFileImport.h"
 
 namespace fs = std::filesystem;
 
@@ -18,31 +17,13 @@ void RelinkJob::Plan(const std::string& projectFolder, std::vector<MissingFiles:
     chosenPath_ = chosenPath;
 }
 
-Mt::TaskResult RelinkJob::Bring(const MissingFiles::Entry& entry, const std::string& path,
-                                Mt::Task& task, std::string& name) {
-    if (entry.type != MovieObjectType::Video) {
-        ProjectFileCopy copy(folder_);
-        Mt::TaskResult r = copy.Bring(path, task);
-        name = copy.name();
-        return r;
-    }
-    // A video becomes a new frame folder; only its pictures are used.
-    MediaImportJob video;
-    video.Plan(folder_, {path}, 0);
-    if (Mt::TaskResult r = video.Run(task); !r.ok()) return r;
-    if (video.AnyRefused()) return Mt::TaskResult::Failed(video.RefusedMessage());
-    for (const MovieObject& o : video.objects()) {
-        if (o.type == MovieObjectType::Video) name = Sys::ToUtf8(o.fileName);
-    }
-    return {};
-}
-
 Mt::TaskResult RelinkJob::Run(Mt::Task& task) {
     found_.clear();
     if (chosen_ >= missing_.size()) return {};
     std::string name;
-    if (Mt::TaskResult r = Bring(missing_[chosen_], chosenPath_, task, name); !r.ok()) {
-        if (r.failed()) return Mt::TaskResult::Failed(r.message() + "\n" + chosenPath_);
+    const MissingFiles::Entry& entry = missing_[chosen_];
+    if (Mt::TaskResult r = ImportFileForObject(entry.type, folder_, chosenPath_, task, name);
+        !r.ok()) {
         return r;
     }
     found_.emplace_back(missing_[chosen_].name, name);
@@ -52,7 +33,9 @@ Mt::TaskResult RelinkJob::Run(Mt::Task& task) {
         const fs::path candidate = where / fs::path(other.name).filename();
         if (i == chosen_ || other.type == MovieObjectType::Video) continue;
         if (!Sys::FileExists(candidate)) continue;
-        if (Bring(other, candidate.string(), task, name).ok()) found_.emplace_back(other.name, name);
+        if (ImportFileForObject(other.type, folder_, candidate.string(), task, name).ok()) {
+            found_.emplace_back(other.name, name);
+        }
         if (task.Cancelled()) return Mt::TaskResult::Stopped();
     }
     return {};

@@ -26,9 +26,6 @@ public:
     void ApplyTo(Document& document) const;
 
 private:
-    Mt::TaskResult Bring(const MissingFiles::Entry& entry, const std::string& path,
-                         Mt::Task& task, std::string& name);
-
     std::string folder_, chosenPath_;
     std::vector<MissingFiles::Entry> missing_;
     size_t chosen_ = 0;

@@ -6,7 +6,8 @@ namespace SoundProbe {
 
 bool IsSoundStreamLine(std::string_view line) {
     const size_t stream = line.find("Stream #");
-    return stream != std::string_view::npos && line.find(": Audio:", stream) != std::string_view::npos;
+    return stream != std::string_view::npos &&
+           line.find(": Audio:", stream) != std::string_view::npos;
 }
 
 Mt::TaskResult Run(const std::string& encoderFolder, const std::string& path, Mt::Task& task,

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include <filesystem>
+
+#include <gtest/gtest.h>
 
 #include "panelwick/Sys/FileSystem.h"
 #include "support/RunCommand.h"
@@ -61,9 +61,9 @@ TEST(ImportCommands, SlideshowMakesAProjectWhoseMovieLastsTheShow) {
     Make({"-f", "lavfi", "-i", "testsrc=size=64x36:rate=1", "-frames:v", "4",
           dir / "pictures/p%d.png"});
     Make({"-f", "lavfi", "-i", "sine=frequency=330", "-t", "9", dir / "music.mp3"});
-    CommandResult made = RunCli({"slideshow", dir.path().string(), "Show", dir / "pictures",
-                                 "--music", dir / "music.mp3", "--duration", "1.5", "--fade",
-                                 "0.3"});
+    CommandResult made =
+        RunCli({"slideshow", dir.path().string(), "Show", dir / "pictures", "--music",
+                dir / "music.mp3", "--duration", "1.5", "--fade", "0.3"});
     ASSERT_EQ(made.status, 0) << made.err;
     const std::string project = dir / "Show/Show.rwk";
     EXPECT_EQ(made.out, project + "\n");
@@ -80,10 +80,12 @@ TEST(ImportCommands, SlideshowMakesAProjectWhoseMovieLastsTheShow) {
         RunCommand({"ffprobe", "-v", "error", "-show_entries", "format=duration:stream=codec_type",
                     "-of", "csv=p=0", dir / "Show/movie.mp4"});
     EXPECT_NE(probe.out.find("audio"), std::string::npos) << probe.out;
-    const double seconds = std::stod(probe.out.substr(probe.out.rfind('\n', probe.out.size() - 2) + 1));
+    const double seconds =
+        std::stod(probe.out.substr(probe.out.rfind('\n', probe.out.size() - 2) + 1));
     EXPECT_NEAR(seconds, 6.0, 0.1);
 
-    CommandResult noPictures = RunCli({"slideshow", dir.path().string(), "Empty", dir / "music.mp3"});
+    CommandResult noPictures =
+        RunCli({"slideshow", dir.path().string(), "Empty", dir / "music.mp3"});
     EXPECT_EQ(noPictures.status, 1);
     EXPECT_NE(noPictures.err.find("Not a picture\n" + dir / "music.mp3"), std::string::npos);
     EXPECT_FALSE(fs::exists(dir / "Empty"));

@@ -35,7 +35,7 @@ TEST(RenderFrameCommand, WritesTheComposedFrameLosslessly) {
     TempDir dir;
     const std::string project = MakeProject(dir, "missing.png");
     const CommandResult bmp = RunCli({"render-frame", project, "5", dir / "f.bmp"});
-    ASSERT_EQ(bmp.status, 1);                        // the image object cannot be prepared
+    ASSERT_EQ(bmp.status, 1);  // the image object cannot be prepared
     EXPECT_EQ(bmp.err, "Error reading the file\nmissing.png\n");  // the loader's message
 
     const CommandResult pic = RunCommand({"ffmpeg", "-v", "error", "-f", "lavfi", "-i",

@@ -33,7 +33,8 @@ protected:
 TEST_F(ScenePreparationTest, AFailingObjectEndsThePreparationUnlessFailuresAreSkipped) {
     ScenePreparation strict(doc.objects, doc.properties, doc.paths());
     EXPECT_EQ(strict.pictureCount(), 3u);
-    EXPECT_EQ(strict.PrepareAll(Mt::Task::Unwatched()).message(), "Error reading the file\ngone.jpg");
+    EXPECT_EQ(strict.PrepareAll(Mt::Task::Unwatched()).message(),
+              "Error reading the file\ngone.jpg");
 
     ScenePreparation lenient(doc.objects, doc.properties, doc.paths());
     lenient.SetSkipFailures(true);

@@ -1,13 +1,12 @@
-#include <gtest/gtest.h>
-
-#include <sys/resource.h>
-#include <sys/stat.h>
-
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <thread>
+
+#include <gtest/gtest.h>
 
 #include "panelwick/CG/ImageRGBA.h"
 #include "panelwick/CG/PngWriter.h"
@@ -129,9 +128,9 @@ TEST_F(ImportFixture, RefusedFilesAreListedWithTheirReasonAndLeaveNothingBehind)
     const std::string message = job.RefusedMessage();
     EXPECT_EQ(message.find("These files could not be added:\n\n"), 0u);
     EXPECT_NE(message.find("\n" + outside + "/fake.jpg"), std::string::npos);
-    EXPECT_NE(message.find("the file does not exist or it cannot be read\n" + outside +
-                           "/gone.png"),
-              std::string::npos);
+    EXPECT_NE(
+        message.find("the file does not exist or it cannot be read\n" + outside + "/gone.png"),
+        std::string::npos);
     EXPECT_NE(message.find("This kind of file cannot be added"), std::string::npos);
     EXPECT_EQ(Names(project), std::vector<std::string>{"good.png"});
     job.Discard();
@@ -205,8 +204,7 @@ TEST_F(ImportFixture, SoundIsConvertedAndVideosBringTheirSound) {
     EXPECT_EQ(wave.samplesPerSecond(), 44100u);
     EXPECT_EQ(wave.channels(), 2u);
     EXPECT_EQ(wave.bitsPerSample(), 16u);
-    EXPECT_EQ(Names(project),
-              (std::vector<std::string>{"clip", "clip.wav", "mute", "tune.wav"}));
+    EXPECT_EQ(Names(project), (std::vector<std::string>{"clip", "clip.wav", "mute", "tune.wav"}));
 }
 
 // A stand-in encoder that starts writing its output and then hangs; cancelling the import
@@ -214,9 +212,9 @@ TEST_F(ImportFixture, SoundIsConvertedAndVideosBringTheirSound) {
 TEST_F(ImportFixture, CancellingLeavesNoFilesAndNoObjects) {
     const std::string bin = dir / "bin";
     fs::create_directories(bin);
-    ASSERT_TRUE(Sys::WriteWholeFile(
-        bin + "/ffmpeg", "#!/bin/sh\nfor a; do last=$a; done\necho partial > \"$last\"\n"
-                         "exec sleep 20\n"));
+    ASSERT_TRUE(Sys::WriteWholeFile(bin + "/ffmpeg",
+                                    "#!/bin/sh\nfor a; do last=$a; done\necho partial > \"$last\"\n"
+                                    "exec sleep 20\n"));
     chmod((bin + "/ffmpeg").c_str(), 0755);
     const std::string oldPath = std::getenv("PATH");
     setenv("PATH", (bin + ":" + oldPath).c_str(), 1);
@@ -226,7 +224,8 @@ TEST_F(ImportFixture, CancellingLeavesNoFilesAndNoObjects) {
     job.Plan(project, {outside + "/b.mp3", outside + "/a.png"}, 0, 1000);
     Mt::Task task;
     std::thread canceller([&] {
-        while (!fs::exists(project + "/b.wav")) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        while (!fs::exists(project + "/b.wav"))
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
         task.Cancel();
     });
     const Mt::TaskResult result = job.Run(task);

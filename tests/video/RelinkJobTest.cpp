@@ -1,12 +1,15 @@
-#include <gtest/gtest.h>
-
 #include <filesystem>
 
+#include <gtest/gtest.h>
+
+#include "panelwick/CG/ImageRGBA.h"
+#include "panelwick/CG/PngWriter.h"
 #include "panelwick/Sys/FileSystem.h"
 #include "panelwick/Sys/Utf.h"
 #include "project/Document.h"
 #include "project/MissingFiles.h"
 #include "support/TempDir.h"
+#include "support/WaveMaker.h"
 #include "video/RelinkJob.h"
 
 namespace fs = std::filesystem;
@@ -31,13 +34,11 @@ TEST(RelinkJob, LocatingAFileRelinksItAndTheSameNamesInItsFolder) {
     ASSERT_TRUE(Sys::WriteWholeFile(project + "/here.png", "x"));
     Document document;
     document.SetFile(project + "/P.rwk", project);
-    document.objects = {Named(MovieObjectType::Image, u"here.png"),
-                        Named(MovieObjectType::Image, u"beach.png"),
-                        Named(MovieObjectType::Text, u"Arial"),
-                        Named(MovieObjectType::Audio, u"song.wav"),
-                        Named(MovieObjectType::Image, u"beach.png"),
-                        Named(MovieObjectType::Video, u"clip"),
-                        Named(MovieObjectType::Image, u"nowhere.png")};
+    document.objects = {
+        Named(MovieObjectType::Image, u"here.png"),   Named(MovieObjectType::Image, u"beach.png"),
+        Named(MovieObjectType::Text, u"Arial"),       Named(MovieObjectType::Audio, u"song.wav"),
+        Named(MovieObjectType::Image, u"beach.png"),  Named(MovieObjectType::Video, u"clip"),
+        Named(MovieObjectType::Image, u"nowhere.png")};
     const std::vector<MissingFiles::Entry> missing = MissingFiles::Find(document);
     ASSERT_EQ(missing.size(), 4u);
     EXPECT_EQ(missing[0].name, "beach.png");
@@ -45,8 +46,10 @@ TEST(RelinkJob, LocatingAFileRelinksItAndTheSameNamesInItsFolder) {
     EXPECT_EQ(missing[1].name, "song.wav");
     EXPECT_EQ(missing[2].type, MovieObjectType::Video);
 
-    ASSERT_TRUE(Sys::WriteWholeFile(found + "/new beach.png", "b"));
-    ASSERT_TRUE(Sys::WriteWholeFile(found + "/song.wav", "s"));
+    CG::ImageRGBA picture;
+    ASSERT_TRUE(picture.Create(4, 4));
+    ASSERT_TRUE(CG::PngWriter::Save(picture, found + "/new beach.png").ok());
+    WriteWave(found + "/song.wav", Constant(4410, 2, 7), 2);
     RelinkJob job;
     job.Plan(project, missing, 0, found + "/new beach.png");
     ASSERT_TRUE(job.Run(Mt::Task::Unwatched()).ok());

@@ -7,17 +7,15 @@
 #include <QVBoxLayout>
 
 #include "app/editor/DefaultButton.h"
-#include "panelwick/Win/Metrics.h"
-#include "panelwick/Win/Notice.h"
 #include "app/window/ImportDlg.h"
 #include "panelwick/CG/ImageRGBA.h"
 #include "panelwick/CG/PictureLoader.h"
-#include "panelwick/Sys/Utf.h"
 #include "panelwick/Win/FileChooser.h"
 #include "panelwick/Win/MessageBox.h"
+#include "panelwick/Win/Metrics.h"
+#include "panelwick/Win/Notice.h"
 #include "project/ProjectFileList.h"
-#include "video/MediaImportJob.h"
-#include "video/ProjectFileCopy.h"
+#include "video/ObjectFileImport.h"
 
 namespace {
 
@@ -37,31 +35,15 @@ struct ImportChoice {
 
 ImportChoice ImportChoiceFor(MovieObjectType type) {
     switch (type) {
-        case MovieObjectType::Image: return {"Pictures (*.jpg *.jpeg *.png *.gif *.bmp)"};
-        case MovieObjectType::Audio: return {"Sound (*.wav *.mp3 *.ogg *.flac *.m4a)"};
-        case MovieObjectType::Video: return {"Video (*.mp4 *.avi *.mkv *.mov *.webm)"};
-        default: return {"Corel Draw files (*.cdr)"};
+        case MovieObjectType::Image:
+            return {"Pictures (*.jpg *.jpeg *.png *.gif *.bmp)"};
+        case MovieObjectType::Audio:
+            return {"Sound (*.wav *.mp3 *.ogg *.flac *.m4a)"};
+        case MovieObjectType::Video:
+            return {"Video (*.mp4 *.avi *.mkv *.mov *.webm)"};
+        default:
+            return {"Corel Draw files (*.cdr)"};
     }
-}
-
-// Brings the file in: drawings are copied, the rest imported as "Add Media..." does; `name`
-// becomes what an object of the type names.
-Mt::TaskResult ImportForObject(MovieObjectType type, const std::string& folder,
-                               const std::string& path, Mt::Task& task, std::string& name) {
-    if (type == MovieObjectType::CorelDrawPage) {
-        ProjectFileCopy copy(folder);
-        Mt::TaskResult r = copy.Bring(path, task);
-        name = copy.name();
-        return r;
-    }
-    MediaImportJob job;
-    job.Plan(folder, {path}, 0);
-    if (Mt::TaskResult r = job.Run(task); !r.ok()) return r;
-    if (job.AnyRefused()) return Mt::TaskResult::Failed(job.RefusedMessage());
-    for (const MovieObject& o : job.objects()) {
-        if (o.type == type) name = Sys::ToUtf8(o.fileName);
-    }
-    return {};
 }
 
 }  // namespace
@@ -124,19 +106,18 @@ void FilenameDlg::Listed() {
 }
 
 void FilenameDlg::MakeThumbnails() {
-    lister_.Start(
-        [this](Mt::Task& task) {
-            for (const std::string& name : names_) {
-                if (task.Cancelled()) return Mt::TaskResult::Stopped();
-                QImage thumbnail = Thumbnail(folder_ + "/" + name);
-                {
-                    std::lock_guard lock(thumbnailLock_);
-                    thumbnails_.push_back(std::move(thumbnail));
-                }
-                Win::PostNotice(this, kThumbnailNotice);
+    lister_.Start([this](Mt::Task& task) {
+        for (const std::string& name : names_) {
+            if (task.Cancelled()) return Mt::TaskResult::Stopped();
+            QImage thumbnail = Thumbnail(folder_ + "/" + name);
+            {
+                std::lock_guard lock(thumbnailLock_);
+                thumbnails_.push_back(std::move(thumbnail));
             }
-            return Mt::TaskResult();
-        });
+            Win::PostNotice(this, kThumbnailNotice);
+        }
+        return Mt::TaskResult();
+    });
 }
 
 void FilenameDlg::ShowThumbnails() {
@@ -154,8 +135,9 @@ void FilenameDlg::Import() {
     const std::string path = Win::FileChooser::Open(this, "Import", choice.filters, "");
     if (path.empty()) return;
     std::string name;
-    ImportDlg working([&](Mt::Task& task) { return ImportForObject(type_, folder_, path, task, name); },
-                      1, this);
+    ImportDlg working(
+        [&](Mt::Task& task) { return ImportFileForObject(type_, folder_, path, task, name); }, 1,
+        this);
     working.exec();
     if (working.result().failed()) {
         Win::MessageBox::ShowError(this, working.result().FullText(), "Reelwork");

@@ -1,9 +1,8 @@
 #pragma once
 
+#include <mutex>
 #include <string>
 #include <vector>
-
-#include <mutex>
 
 #include <QDialog>
 #include <QImage>

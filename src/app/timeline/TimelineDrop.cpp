@@ -24,7 +24,9 @@ std::vector<std::string> LocalFiles(const QMimeData* data) {
 }  // namespace
 
 TimelineDrop::TimelineDrop(DocumentView* view)
-    : QObject(view), view_(view), line_(new QWidget(view->viewport())),
+    : QObject(view),
+      view_(view),
+      line_(new QWidget(view->viewport())),
       label_(new QLabel(view->viewport())) {
     line_->setObjectName(QStringLiteral("dropLine"));
     line_->setStyleSheet(QStringLiteral("background: #d02020;"));
@@ -39,8 +41,8 @@ TimelineDrop::TimelineDrop(DocumentView* view)
 void TimelineDrop::ShowMarker(int x) {
     const int scroll = view_->horizontalScrollBar()->value();
     line_->setGeometry(x, 0, 2, view_->viewport()->height());
-    label_->setText(QString::fromStdString(
-        TimelineDropRules::DropLabel(TimelineDropRules::TimeAt(x, scroll))));
+    label_->setText(
+        QString::fromStdString(TimelineDropRules::DropLabel(TimelineDropRules::TimeAt(x, scroll))));
     label_->adjustSize();
     label_->move(x + 4, 2);
     line_->show();
@@ -78,9 +80,9 @@ bool TimelineDrop::eventFilter(QObject* watched, QEvent* event) {
             const std::vector<std::string> files = LocalFiles(drop->mimeData());
             if (files.empty() || TimelineDropRules::OpensProject(files)) return false;
             drop->acceptProposedAction();
-            emit mediaDropped(files, TimelineDropRules::TimeAt(
-                                         drop->position().toPoint().x(),
-                                         view_->horizontalScrollBar()->value()));
+            emit mediaDropped(files,
+                              TimelineDropRules::TimeAt(drop->position().toPoint().x(),
+                                                        view_->horizontalScrollBar()->value()));
             return true;
         }
         default:

@@ -8,16 +8,17 @@
 #include "panelwick/Win/Notice.h"
 
 ImportDlg::ImportDlg(Mt::Worker::Body job, int files, QWidget* parent)
-    : QDialog(parent), job_(std::move(job)), bar_(new QProgressBar(this)),
+    : QDialog(parent),
+      job_(std::move(job)),
+      bar_(new QProgressBar(this)),
       cancel_(new QPushButton(QStringLiteral("Cancel"), this)) {
     setObjectName(QStringLiteral("ImportDlg"));
     setWindowTitle(QStringLiteral("Add Media"));
     setModal(true);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(
-        files == 1 ? QStringLiteral("Adding 1 file . . .")
-                   : QStringLiteral("Adding %1 files . . .").arg(files),
-        this));
+    layout->addWidget(new QLabel(files == 1 ? QStringLiteral("Adding 1 file . . .")
+                                            : QStringLiteral("Adding %1 files . . .").arg(files),
+                                 this));
     bar_->setRange(0, 1000);
     bar_->setMinimumWidth(320);
     layout->addWidget(bar_);

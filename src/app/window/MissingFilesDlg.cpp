@@ -17,11 +17,16 @@ namespace {
 
 const char* FiltersFor(MovieObjectType type) {
     switch (type) {
-        case MovieObjectType::Image: return "Pictures (*.jpg *.jpeg *.png *.gif *.bmp)";
-        case MovieObjectType::Audio: return "Wave audio (*.wav)";
-        case MovieObjectType::Video: return "Video (*.mp4 *.avi *.mkv *.mov *.webm)";
-        case MovieObjectType::CorelDrawPage: return "Corel Draw files (*.cdr)";
-        default: return "All files (*)";
+        case MovieObjectType::Image:
+            return "Pictures (*.jpg *.jpeg *.png *.gif *.bmp)";
+        case MovieObjectType::Audio:
+            return "Wave audio (*.wav)";
+        case MovieObjectType::Video:
+            return "Video (*.mp4 *.avi *.mkv *.mov *.webm)";
+        case MovieObjectType::CorelDrawPage:
+            return "Corel Draw files (*.cdr)";
+        default:
+            return "All files (*)";
     }
 }
 
@@ -41,7 +46,8 @@ MissingFilesDlg::MissingFilesDlg(Document& document, QWidget* parent)
                        "without them:"),
         this));
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* next = buttons->addButton(QStringLiteral("Continue"), QDialogButtonBox::AcceptRole);
+    QPushButton* next =
+        buttons->addButton(QStringLiteral("Continue"), QDialogButtonBox::AcceptRole);
     next->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     layout_->addWidget(buttons);
@@ -66,7 +72,8 @@ void MissingFilesDlg::Refresh() {
         connect(locate, &QPushButton::clicked, this, [this, i] { Locate(i); });
         grid->addWidget(locate, int(i), 2);
     }
-    if (missing_.empty()) grid->addWidget(new QLabel(QStringLiteral("Every file is found."), list_));
+    if (missing_.empty())
+        grid->addWidget(new QLabel(QStringLiteral("Every file is found."), list_));
     layout_->insertWidget(1, list_);
 }
 

@@ -6,8 +6,8 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
-#include "app/timeline/DocumentView.h"
 #include "app/editor/FilenameDlg.h"
+#include "app/timeline/DocumentView.h"
 #include "app/window/MissingFilesDlg.h"
 #include "app/window/Reelwork.h"
 #include "panelwick/CG/ImageRGBA.h"
