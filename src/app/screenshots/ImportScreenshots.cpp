@@ -1,10 +1,17 @@
 #include "app/screenshots/ImportScreenshots.h"
 
 #include <chrono>
+#include <cstdio>
 #include <thread>
 
+#include <QApplication>
 #include <QDir>
+#include <QDragMoveEvent>
 #include <QListWidget>
+#include <QMimeData>
+#include <QPixmap>
+#include <QScreen>
+#include <QUrl>
 
 #include "app/editor/FilenameDlg.h"
 #include "app/screenshots/DialogShot.h"
@@ -22,11 +29,34 @@ MovieObject Missing(MovieObjectType type, const char16_t* name) {
     return o;
 }
 
+// The window while a picture is dragged over the timeline at 75 s: the drop line and label.
+void ShootDropMarker(Reelwork& window, const QString& path) {
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(
+        QString::fromStdString(window.view().document().folder() + "/sample.jpg"))});
+    QWidget* timeline = window.view().viewport();
+    const QPoint at(300, 3 * window.view().rowHeight());
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(timeline, &enter);
+    QDragMoveEvent move(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(timeline, &move);
+    WaitMs(300);
+    QScreen* screen = window.screen();
+    QPixmap picture = screen ? screen->grabWindow(window.winId()) : QPixmap();
+    if (picture.isNull()) picture = window.grab();
+    std::printf("%s %s\n", picture.save(path) ? "saved" : "could not save",
+                path.toLocal8Bit().constData());
+    std::fflush(stdout);
+    QDragLeaveEvent leave;
+    QApplication::sendEvent(timeline, &leave);
+}
+
 }  // namespace
 
 void SaveImportShots(Reelwork& window, const QString& folder) {
     const QDir out(folder);
     Document& document = window.view().document();
+    ShootDropMarker(window, out.filePath("drop-on-timeline.png"));
     const std::vector<MovieObject> kept = document.objects;
     document.objects.push_back(Missing(MovieObjectType::Image, u"holiday 01.jpg"));
     document.objects.push_back(Missing(MovieObjectType::Image, u"holiday 01.jpg"));
