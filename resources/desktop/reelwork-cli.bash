@@ -12,6 +12,8 @@ _reelwork_cli_arguments() {
         from-json) echo "json rwk" ;;
         encode-jpeg) echo "jpg|jpeg|png|gif|bmp jpg|jpeg" ;;
         import-video) echo "rwk mp4|m4v|mov|avi|mkv|webm|mpg|mpeg|wmv|flv" ;;
+        add) echo "rwk jpg|jpeg|png|gif|bmp|wav|mp3|ogg|flac|m4a|mp4|avi|mkv|mov|webm..." ;;
+        slideshow) echo "dir - jpg|jpeg|png|gif|bmp..." ;;
         mp3-to-wave) echo "mp3" ;;
         mp4-to-wave) echo "mp4" ;;
         wave-to-mp3 | duration | normalize | smooth-ends) echo "wav" ;;
@@ -32,6 +34,8 @@ _reelwork_cli_options() {
         create-movie) echo "--window" ;;
         encode-jpeg) echo "--quality" ;;
         import-video) echo "--yes" ;;
+        add) echo "--at --duration" ;;
+        slideshow) echo "--music --duration --fade" ;;
         combine) echo "--audio --video --output --quality --jpg-series --fps" ;;
         thumbnail) echo "--size" ;;
         mix) echo "--balance --loop --auto-level" ;;
@@ -43,7 +47,8 @@ _reelwork_cli_options() {
 _reelwork_cli_option_values() {
     case $1 in
         --window) echo "2 -" ;;
-        --quality | --fps | --size | --balance) echo "1 -" ;;
+        --quality | --fps | --size | --balance | --at | --duration | --fade) echo "1 -" ;;
+        --music) echo "1 wav|mp3|ogg|flac|m4a" ;;
         --audio) echo "1 mp3|wav" ;;
         --video) echo "1 mp4|jpg|jpeg" ;;
         --output) echo "1 mp4" ;;
@@ -63,7 +68,7 @@ _reelwork_cli() {
     local cur prev words cword
     _init_completion || return
 
-    local commands="new info to-json from-json create-movie encode-jpeg import-video
+    local commands="new info to-json from-json create-movie encode-jpeg import-video add slideshow
         mp3-to-wave mp4-to-wave wave-to-mp3 combine export-page decode-picture render-frame
         thumbnail mix-audio duration normalize boost-bass smooth-ends cut mix append"
     local command="" i=1

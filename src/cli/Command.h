@@ -34,6 +34,8 @@ void AddThumbnailCommand(CLI::App& app, CommandRun& run);
 void AddEncodeJpegCommand(CLI::App& app, CommandRun& run);
 void AddCreateMovieCommand(CLI::App& app, CommandRun& run);
 void AddImportVideoCommand(CLI::App& app, CommandRun& run);
+void AddAddCommand(CLI::App& app, CommandRun& run);
+void AddSlideshowCommand(CLI::App& app, CommandRun& run);
 void AddCombineCommand(CLI::App& app, CommandRun& run);
 
 // Audio tools.

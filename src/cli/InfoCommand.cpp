@@ -4,24 +4,11 @@
 
 #include "cli/CliPrompt.h"
 #include "cli/Command.h"
-#include "panelwick/Sys/Utf.h"
+#include "cli/ObjectLine.h"
 #include "project/Document.h"
-#include "project/TimeText.h"
 
 namespace Cli {
 namespace {
-
-const char* TypeName(MovieObjectType type) {
-    switch (type) {
-        case MovieObjectType::Image: return "Image";
-        case MovieObjectType::Text: return "Text";
-        case MovieObjectType::Rectangle: return "Rectangle";
-        case MovieObjectType::CorelDrawPage: return "Page";
-        case MovieObjectType::Audio: return "Audio";
-        case MovieObjectType::Video: return "Video";
-    }
-    return "Unknown";
-}
 
 void PrintInfo(const Document& document) {
     const MovieProperties& p = document.properties;
@@ -33,8 +20,7 @@ void PrintInfo(const Document& document) {
     std::printf("%zu object%s\n", document.objects.size(), document.objects.size() == 1 ? "" : "s");
     int row = 0;
     for (const MovieObject& o : document.objects) {
-        std::printf("%3d  %-9s %s%s\n", ++row, TypeName(o.type), TimeText(o.begin, o.end).c_str(),
-                    Sys::ToUtf8(o.DisplayName()).c_str());
+        std::fputs(ObjectLine(++row, o).c_str(), stdout);
     }
 }
 

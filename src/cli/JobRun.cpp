@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <iostream>
 #include <memory>
+#include <unistd.h>
 
 #include "cli/Command.h"
 #include "cli/StopSignal.h"
@@ -26,6 +27,10 @@ int RunJob(const std::string& label, const std::string& output,
     display.reset();
     if (!output.empty()) std::printf("%s\n", output.c_str());
     return kExitOk;
+}
+
+std::string ProgressLabel(const std::string& label) {
+    return ::isatty(STDOUT_FILENO) ? label : std::string();
 }
 
 int Finish(const Mt::TaskResult& result) {

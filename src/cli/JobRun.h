@@ -15,6 +15,10 @@ namespace Cli {
 int RunJob(const std::string& label, const std::string& output,
            const std::function<Mt::TaskResult(Mt::Task&)>& job);
 
+// The label itself on a terminal, else none: commands whose standard output is their result
+// show progress only to a person.
+std::string ProgressLabel(const std::string& label);
+
 // The exit status for a job's result, its failure printed on standard error.
 int Finish(const Mt::TaskResult& result);
 

@@ -21,6 +21,8 @@ int main(int argc, char** argv) {
     Cli::AddCreateMovieCommand(app, run);
     Cli::AddEncodeJpegCommand(app, run);
     Cli::AddImportVideoCommand(app, run);
+    Cli::AddAddCommand(app, run);
+    Cli::AddSlideshowCommand(app, run);
     Cli::AddConversionCommands(app, run);
     Cli::AddCombineCommand(app, run);
     Cli::AddExportPageCommand(app, run);

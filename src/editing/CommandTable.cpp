@@ -17,6 +17,7 @@ const std::array<ToolbarButton, kToolbarButtonCount> kToolbarButtons = {{
     {AddRectangle, "Add Rectangle"},
     {AddCorelDrawPage, "Add Corel Draw page"},
     {AddVideo, "Add Video"},
+    {AddMedia, "Add Media..."},
     {Delete, "Delete"},
     {None, nullptr},
     {Copy, "Copy"},

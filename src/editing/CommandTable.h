@@ -17,6 +17,7 @@ enum class CommandId : int {
     AddRectangle = 32774,
     AddCorelDrawPage = 32772,
     AddVideo = 32775,
+    AddMedia = 32820,
     Delete = 32792,
     Copy = 32788,
     Paste = 32804,
@@ -55,7 +56,7 @@ struct ToolbarButton {
     const char* text;
 };
 
-inline constexpr int kToolbarButtonCount = 45;
+inline constexpr int kToolbarButtonCount = 46;
 // The toolbar from left to right.
 extern const std::array<ToolbarButton, kToolbarButtonCount> kToolbarButtons;
 

@@ -66,8 +66,10 @@ void PreviewCache::Prepare(const Source& source, const PreviewSnapshot& snapshot
         prepared.push_back(std::move(scene.prepared[0]));
         return;
     }
-    // The message names the file, as the placeholder does.
-    const std::string reason = preparation.skipped().empty() ? "" : preparation.skipped()[0];
+    // One line for the status bar: the file, then the loader's text (without the line that
+    // repeats the file's name).
+    std::string reason = preparation.skipped().empty() ? "" : preparation.skipped()[0];
+    reason = reason.substr(0, reason.find('\n'));
     sources.back().failure = Sys::ToUtf8(source.object.fileName) + ": " + reason;
     drawn.push_back(PlaceholderObject(source.object));
     prepared.emplace_back();

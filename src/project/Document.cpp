@@ -119,7 +119,22 @@ bool Document::Open(const std::string& path, IDocumentPrompt& prompt) {
     return true;
 }
 
-bool Document::New(const std::string& chosenPath, IDocumentPrompt& prompt) {
+bool Document::AddSamples(IDocumentPrompt& prompt) {
+    for (Sys::Result r : {CopyResource(302, folder_ + "/sample.jpg", "Unable to find sample.jpg",
+                                       "Unable to save sample.jpg"),
+                          CopyResource(303, folder_ + "/sample.wav", "Unable to find sample.wav",
+                                       "Unable to save sample.wav")}) {
+        if (r.failed()) {
+            prompt.ShowError(r.message());
+            return false;
+        }
+    }
+    objects.push_back(SampleImage());
+    objects.push_back(SampleSound());
+    return true;
+}
+
+bool Document::New(const std::string& chosenPath, IDocumentPrompt& prompt, bool withSamples) {
     if (!AskToSave(prompt)) return false;
     std::string parent, name;
     if (!Sys::FileTitle(chosenPath, name)) {
@@ -138,17 +153,7 @@ bool Document::New(const std::string& chosenPath, IDocumentPrompt& prompt) {
         return false;
     }
     SetFile(folder + "/" + name + ".rwk", folder);
-    for (Sys::Result r : {CopyResource(302, folder + "/sample.jpg", "Unable to find sample.jpg",
-                                       "Unable to save sample.jpg"),
-                          CopyResource(303, folder + "/sample.wav", "Unable to find sample.wav",
-                                       "Unable to save sample.wav")}) {
-        if (r.failed()) {
-            prompt.ShowError(r.message());
-            return false;
-        }
-    }
-    objects.push_back(SampleImage());
-    objects.push_back(SampleSound());
+    if (withSamples && !AddSamples(prompt)) return false;
     Sys::Result saveResult = Save();
     NotifyRepaint();
     if (saveResult.failed()) {

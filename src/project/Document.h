@@ -40,7 +40,8 @@ public:
     bool Open(const std::string& path, IDocumentPrompt& prompt);
     // Creates a project folder named after the chosen file beside it, with the sample
     // picture and sound and two sample objects, and saves it. True when it was saved.
-    bool New(const std::string& chosenPath, IDocumentPrompt& prompt);
+    // Without samples the folder and the project start empty.
+    bool New(const std::string& chosenPath, IDocumentPrompt& prompt, bool withSamples = true);
 
     // Selection: one contiguous range of rows, -1 when nothing is selected.
     int first() const { return first_; }
@@ -68,6 +69,8 @@ public:
 
 private:
     bool Restore(bool undo);
+    // The sample picture and sound and their two objects.
+    bool AddSamples(IDocumentPrompt& prompt);
 
     IDocumentListener* listener_ = nullptr;
     bool saved_ = true;

@@ -41,12 +41,20 @@ Sys::Result PrepareVideo(const MovieObject& object, PreparedObject& prepared,
     return {};
 }
 
+// A failure to load an object's file: the loader's text, then the file's name on its own line.
+Sys::Result NamingTheFile(const Sys::Result& result, const MovieObject& object) {
+    if (result.ok()) return result;
+    return result.message() + "\n" + Sys::ToUtf8(object.fileName);
+}
+
 Sys::Result PreparePicture(const MovieObject& object, PreparedObject& prepared,
                            const std::string& projectFolder) {
     switch (object.type) {
         case MovieObjectType::Image:
-            return CG::LoadPicture(prepared.picture,
-                                   projectFolder + "/" + Sys::ToUtf8(object.fileName));
+            return NamingTheFile(
+                CG::LoadPicture(prepared.picture,
+                                projectFolder + "/" + Sys::ToUtf8(object.fileName)),
+                object);
         case MovieObjectType::CorelDrawPage:
             return PreparePage(projectFolder, prepared.picture);
         case MovieObjectType::Rectangle:
@@ -54,7 +62,7 @@ Sys::Result PreparePicture(const MovieObject& object, PreparedObject& prepared,
         case MovieObjectType::Text:
             return MakeTextPicture(object, prepared.picture);
         case MovieObjectType::Video:
-            return PrepareVideo(object, prepared, projectFolder);
+            return NamingTheFile(PrepareVideo(object, prepared, projectFolder), object);
         case MovieObjectType::Audio:
             break;
     }

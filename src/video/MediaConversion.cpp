@@ -33,6 +33,15 @@ Sys::Result MediaConversion::Plan(Kind kind, const std::string& chosenPath,
     return {};
 }
 
+void MediaConversion::PlanProjectWave(const std::string& input, const std::string& output,
+                                      const std::string& encoderFolder) {
+    input_ = input;
+    output_ = output;
+    commandLine_ = "\"" + encoderFolder + "/ffmpeg\" -i \"" + input_ +
+                   "\" -vn -ar 44100 -ac 2 -c:a pcm_s16le \"" + output_ + "\"";
+    encoderFolder_ = encoderFolder;
+}
+
 Mt::TaskResult MediaConversion::Run(Mt::Task& task) const {
     if (!Sys::FileExists(input_)) return Mt::TaskResult::Failed("Missing file: " + input_);
     Sys::DeleteFile(output_);

@@ -19,6 +19,10 @@ public:
     // the encoder ("ffmpeg cannot be found" when it cannot); the second is given its folder.
     Sys::Result Plan(Kind kind, const std::string& chosenPath);
     Sys::Result Plan(Kind kind, const std::string& chosenPath, const std::string& encoderFolder);
+    // Any sound the encoder reads (or the sound of a video) to a WAVE file in the program's
+    // format, 44100 Hz, 16-bit, stereo, written at `output`.
+    void PlanProjectWave(const std::string& input, const std::string& output,
+                         const std::string& encoderFolder);
     // After a plan: "Missing file: " and the input when it does not exist; otherwise deletes
     // an older output, so that a failed job leaves none, runs the encoder in its folder and
     // checks that it wrote the output.

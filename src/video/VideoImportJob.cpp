@@ -16,6 +16,12 @@ Sys::Result VideoImportJob::Plan(const std::string& projectFolder, const std::st
     return {};
 }
 
+void VideoImportJob::UseFolderName(const std::string& name) {
+    name_ = name;
+    folder_ = projectFolder_ + "/" + name_;
+    importedBefore_ = Sys::FolderExists(folder_);
+}
+
 Mt::TaskResult VideoImportJob::Run(Mt::Task& task) {
     pictures_ = 0;
     lengthMs_ = 0;

@@ -17,6 +17,8 @@ public:
     Sys::Result Plan(const std::string& projectFolder, const std::string& video);
     // The frame folder exists already: the video was imported before, and importing it again
     // replaces its pictures. Front ends ask before they run.
+    // After a plan: names the frame folder `name` instead of the name taken from the file.
+    void UseFolderName(const std::string& name);
     bool importedBefore() const { return importedBefore_; }
     const std::string& folder() const { return folder_; }
 

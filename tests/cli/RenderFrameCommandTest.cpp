@@ -35,8 +35,8 @@ TEST(RenderFrameCommand, WritesTheComposedFrameLosslessly) {
     TempDir dir;
     const std::string project = MakeProject(dir, "missing.png");
     const CommandResult bmp = RunCli({"render-frame", project, "5", dir / "f.bmp"});
-    ASSERT_EQ(bmp.status, 1);                        // the image object cannot be prepared
-    EXPECT_EQ(bmp.err, "Error reading the file\n");  // the picture loader's message
+    ASSERT_EQ(bmp.status, 1);  // the image object cannot be prepared
+    EXPECT_EQ(bmp.err, "Error reading the file\nmissing.png\n");  // the loader's message
 
     const CommandResult pic = RunCommand({"ffmpeg", "-v", "error", "-f", "lavfi", "-i",
                                           "color=c=green:s=4x4", "-frames:v", "1", dir / "g.png"});

@@ -27,7 +27,7 @@ const std::set<CommandId> kTools = {CommandId::AppendAudio,       CommandId::Nor
 
 }  // namespace
 
-TEST(CommandTable, ThirtyNineButtonsInSixGroups) {
+TEST(CommandTable, FortyButtonsInSixGroups) {
     int buttons = 0;
     std::set<int> ids;
     for (const ToolbarButton& b : kToolbarButtons) {
@@ -35,11 +35,12 @@ TEST(CommandTable, ThirtyNineButtonsInSixGroups) {
         ++buttons;
         ids.insert(static_cast<int>(b.id));
     }
-    EXPECT_EQ(buttons, 39);
-    EXPECT_EQ(ids.size(), 39u);
+    EXPECT_EQ(buttons, 40);
+    EXPECT_EQ(ids.size(), 40u);
     EXPECT_EQ(kToolbarButtons.front().id, CommandId::Save);
     EXPECT_EQ(kToolbarButtons[3].id, CommandId::None);
-    EXPECT_STREQ(kToolbarButtons[32].text, "Append Audio Files (*.wav)");
+    EXPECT_STREQ(kToolbarButtons[10].text, "Add Media...");
+    EXPECT_STREQ(kToolbarButtons[33].text, "Append Audio Files (*.wav)");
     EXPECT_EQ(kToolbarButtons.back().id, CommandId::Help);
 }
 
@@ -77,7 +78,7 @@ TEST(CommandTable, SelectionEnablesDeleteThenTheTimeOperations) {
 
     c.movieExists = c.unsaved = c.pasteAvailable = c.canUndo = c.canRedo = true;
     const auto all = Enabled(c);
-    EXPECT_EQ(all.size(), 38u);  // everything but Stop
+    EXPECT_EQ(all.size(), 39u);  // everything but Stop
     EXPECT_FALSE(all.contains(CommandId::Stop));
 }
 

@@ -139,7 +139,7 @@ TEST_F(MoviePipelineTest, AnEncoderThatFailsFailsTheRunEvenWhenItLeftAMovie) {
 TEST_F(MoviePipelineTest, AMissingPictureEndsTheRunBeforeAnyFrame) {
     MakeProject(1, false);
     doc.objects[0].fileName = u"gone.png";
-    EXPECT_EQ(Create(), "Error reading the file");
+    EXPECT_EQ(Create(), "Error reading the file\ngone.png");
     EXPECT_EQ(TmpFiles(), 0u);
     EXPECT_FALSE(fs::exists(movie()));
 }

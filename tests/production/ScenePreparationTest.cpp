@@ -33,7 +33,8 @@ protected:
 TEST_F(ScenePreparationTest, AFailingObjectEndsThePreparationUnlessFailuresAreSkipped) {
     ScenePreparation strict(doc.objects, doc.properties, doc.paths());
     EXPECT_EQ(strict.pictureCount(), 3u);
-    EXPECT_EQ(strict.PrepareAll(Mt::Task::Unwatched()).message(), "Error reading the file");
+    EXPECT_EQ(strict.PrepareAll(Mt::Task::Unwatched()).message(),
+              "Error reading the file\ngone.jpg");
 
     ScenePreparation lenient(doc.objects, doc.properties, doc.paths());
     lenient.SetSkipFailures(true);
@@ -43,7 +44,7 @@ TEST_F(ScenePreparationTest, AFailingObjectEndsThePreparationUnlessFailuresAreSk
     EXPECT_EQ(scene.objects[2].type, MovieObjectType::Text);
     EXPECT_GT(scene.prepared[0].picture.width(), 0u);
     EXPECT_GT(scene.prepared[2].picture.width(), 0u);
-    EXPECT_EQ(lenient.skipped(), std::vector<std::string>{"Error reading the file"});
+    EXPECT_EQ(lenient.skipped(), std::vector<std::string>{"Error reading the file\ngone.jpg"});
 }
 
 TEST_F(ScenePreparationTest, OnlyObjectsInTheTimeRangeArePreparedAndACancelStops) {

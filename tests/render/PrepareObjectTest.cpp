@@ -132,7 +132,7 @@ TEST_F(VideoObject, PicksThePictureForTheInstantAndFallsBackToTheFirst) {
 TEST_F(VideoObject, MissingPicturesAndTableFail) {
     std::filesystem::remove(project.path() / "clip/video.bin");
     EXPECT_EQ(PrepareObject(objects[0], prepared[0], folder, 16, 8).message(),
-              "Unable to load video.bin");
+              "Unable to load video.bin\nclip");
     WriteVideoBin(project / "clip/video.bin", {0, 100, 200});
     ASSERT_TRUE(PrepareObject(objects[0], prepared[0], folder, 16, 8).ok());
     std::filesystem::remove(project.path() / "clip/00000001.jpg");

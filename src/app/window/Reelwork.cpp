@@ -54,6 +54,7 @@ Reelwork::Reelwork(QWidget* parent)
     setAcceptDrops(true);
     SetUpRecording();
     BuildToolbar();
+    SetUpMediaImport();
     BuildHelpMenu();
     RefreshCommands();
     ApplyLayout();
@@ -149,7 +150,7 @@ void Reelwork::ApplyLayout() {
 }
 
 void Reelwork::OpenProject(const std::string& path) {
-    (void)view_->document().Open(path, view_->prompt());
+    if (view_->document().Open(path, view_->prompt())) CheckMissingFiles();
     RefreshCommands();
 }
 

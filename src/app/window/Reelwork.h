@@ -4,6 +4,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include <QMainWindow>
 #include <QTimer>
@@ -29,6 +30,7 @@ class QToolBar;
 class ScreenGrabber;
 class ScreenRecorder;
 class TimeRuler;
+class TimelineDrop;
 
 // The main window: the toolbar with every command, and below it the monitor above the timeline,
 // the movie player
@@ -110,6 +112,16 @@ private:
     void ConvertMedia(MediaConversion::Kind kind);
     void ImportVideo();
     void CombineAudioVideo();
+    // Import from anywhere (ReelworkImport.cpp): the files become objects from `at` on, as
+    // one undo point; refused files are listed in one message.
+    void AddMedia();
+    void SetUpMediaImport();
+    void ImportMedia(const std::vector<std::string>& files, uint32_t at);
+    // Where "Add Media..." places objects: the playhead when there is one, else after the
+    // last object.
+    uint32_t MediaInsertionTime() const;
+    // After a project opened: the files its objects miss, to locate or do without.
+    void CheckMissingFiles();
     // Screen recording (ReelworkRecording.cpp).
     void SetUpRecording();
     void RecordFromScreen();
@@ -142,4 +154,5 @@ private:
     std::unique_ptr<ScreenGrabber> grabber_;
     std::unique_ptr<ScreenRecorder> recorder_;
     QTimer recordingTimer_;
+    TimelineDrop* timelineDrop_ = nullptr;
 };

@@ -59,6 +59,9 @@ void Reelwork::RunCommand(CommandId id) {
         case CommandId::AddVideo:
             AddVisualObject(MovieObjectType::Video);
             break;
+        case CommandId::AddMedia:
+            AddMedia();
+            break;
         case CommandId::Delete:
             editor.Delete(&view_->prompt());
             break;
@@ -171,7 +174,7 @@ void Reelwork::OpenProjectWithDialog() {
         QFileDialog::getOpenFileName(view_, QStringLiteral("Reelwork"), QString(), kFileFilter);
     if (path.isEmpty()) return;
     Win::WaitCursor wait;
-    (void)document.Open(path.toStdString(), view_->prompt());
+    if (document.Open(path.toStdString(), view_->prompt())) CheckMissingFiles();
 }
 
 void Reelwork::AddVisualObject(MovieObjectType type) {

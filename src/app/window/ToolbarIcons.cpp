@@ -141,6 +141,11 @@ void DrawCommand(IconPainter& icon, CommandId id) {
             icon.Film(QRectF(0.5, 1.5, 12, 9), kSky);
             icon.Badge(true, kGreen);
             break;
+        case CommandId::AddMedia:
+            icon.Folder(QRectF(0.5, 3, 12, 9.5), kYellow, true);
+            icon.Picture(QRectF(4, 1, 8, 6));
+            icon.Badge(true, kGreen);
+            break;
         case CommandId::Delete:
             icon.Cross(QRectF(3.5, 3.5, 9, 9), kRed);
             break;

@@ -25,6 +25,19 @@ std::string FileChooser::Open(QWidget* parent, const std::string& title, const s
     return Run(parent, title, filters, defaultExtension, false);
 }
 
+std::vector<std::string> FileChooser::OpenSeveral(QWidget* parent, const std::string& title,
+                                                  const std::string& filters) {
+    QFileDialog dialog(parent, QString::fromStdString(title));
+    dialog.setNameFilters(QString::fromStdString(filters).split(QStringLiteral(";;")));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    dialog.setFilter(dialog.filter() & ~QDir::CaseSensitive);
+    std::vector<std::string> files;
+    if (dialog.exec() != QDialog::Accepted) return files;
+    for (const QString& file : dialog.selectedFiles()) files.push_back(file.toStdString());
+    return files;
+}
+
 std::string FileChooser::Save(QWidget* parent, const std::string& title, const std::string& filters,
                               const std::string& defaultExtension) {
     return Run(parent, title, filters, defaultExtension, true);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 class QWidget;
 
@@ -14,6 +15,9 @@ public:
     // An existing file.
     static std::string Open(QWidget* parent, const std::string& title, const std::string& filters,
                             const std::string& defaultExtension);
+    // Any number of existing files; none when the user cancelled.
+    static std::vector<std::string> OpenSeveral(QWidget* parent, const std::string& title,
+                                                const std::string& filters);
     // A file to write; the user confirms replacing an existing one.
     static std::string Save(QWidget* parent, const std::string& title, const std::string& filters,
                             const std::string& defaultExtension);
