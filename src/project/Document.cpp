@@ -80,14 +80,6 @@ Sys::Result Document::SaveAs(const std::string& file) {
     return result;
 }
 
-Sys::Result Document::Load() {
-    Sys::Result result = ProjectFile::Load(file_, properties, objects);
-    if (result.ok()) CustomColors::Load(folder_);
-    ClearSelection();
-    NotifyRepaint();
-    return result;
-}
-
 bool Document::AskToSave(IDocumentPrompt& prompt) {
     if (!saved_) {
         switch (prompt.AskYesNoCancel("Do you want to save the changes?")) {

@@ -34,7 +34,6 @@ public:
     Sys::Result Save();
     // Saves under a new file name; the project folder becomes the new file's folder.
     Sys::Result SaveAs(const std::string& file);
-    Sys::Result Load();
     // When there are unsaved changes, asks whether to save them (a damaged project asks for a
     // new name); then closes the project. No deletes the autosave file. False when the user
     // cancelled or the save failed (its message shown).
