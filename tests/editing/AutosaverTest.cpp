@@ -42,8 +42,7 @@ void AddRows(Document& doc, int rows) {
 }  // namespace
 
 TEST(Autosaver, IntervalComesFromTheEnvironment) {
-    const std::pair<const char*, int> cases[] = {{"2", 2}, {"x", 60}, {"0", 60}, {"-5", 60},
-                                                 {"7s", 60}, {"90", 90}};
+    const std::pair<const char*, int> cases[] = {{"2", 2}, {"x", 60}, {"0", 60}, {"7s", 60}};
     for (auto [text, seconds] : cases) {
         ::setenv("REELWORK_AUTOSAVE_SECONDS", text, 1);
         EXPECT_EQ(Autosaver::IntervalSeconds(), seconds) << text;

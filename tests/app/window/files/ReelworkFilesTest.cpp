@@ -1,4 +1,5 @@
 #include <filesystem>
+#include <functional>
 
 #include <QAction>
 #include <QDir>
@@ -61,10 +62,12 @@ class ReelworkFilesTest : public QObject {
         window = std::make_unique<Reelwork>();
         window->show();
     }
-    // A key pressed in the window, active again after any dialog, as a user would press it.
-    void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    // A key pressed in the window, active again after any dialog, as a user would press it;
+    // `answer` arms the answers to the dialogs the key opens once the window is active.
+    void Press(Qt::Key key, Qt::KeyboardModifiers modifiers, const std::function<void()>& answer) {
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        if (answer) answer();
         QTest::keyClick(window.get(), key, modifiers);
     }
 
@@ -97,7 +100,7 @@ private slots:
 
         NewProject("Trip");
         QVERIFY(!window->action(CommandId::AlignTime)->isEnabled());
-        Press(Qt::Key_A, Qt::ControlModifier);
+        Press(Qt::Key_A, Qt::ControlModifier, {});
         QCOMPARE(doc().last(), 1);
         QVERIFY(window->action(CommandId::AlignTime)->isEnabled());
     }
@@ -122,9 +125,10 @@ private slots:
         QCOMPARE(doc().objects, objects);
         QCOMPARE(window->windowTitle(), QStringLiteral("Trip*"));
         // Ctrl+O, No: the other project opens and is the first recent one.
-        ChooseInNextFileDialog(QString::fromStdString(other));
-        QTimer::singleShot(50, [&] { AnswerNextMessageBox(QMessageBox::No); });
-        Press(Qt::Key_O, Qt::ControlModifier);
+        Press(Qt::Key_O, Qt::ControlModifier, [&] {
+            ChooseInNextFileDialog(QString::fromStdString(other));
+            QTimer::singleShot(50, [] { AnswerNextMessageBox(QMessageBox::No); });
+        });
         QCOMPARE(window->windowTitle(), QStringLiteral("Other"));
         QCOMPARE(window->recentMenu()->actions().size(), 1);
         QVERIFY(window->recentMenu()->actions()[0]->text().endsWith(QString::fromStdString(other)));
@@ -155,7 +159,7 @@ private slots:
         QVERIFY(question.startsWith(QStringLiteral("Recover the unsaved changes from ")));
         QCOMPARE(doc().objects, edited);
         QCOMPARE(window->windowTitle(), QStringLiteral("Trip*"));
-        Press(Qt::Key_S, Qt::ControlModifier);
+        Press(Qt::Key_S, Qt::ControlModifier, {});
         QVERIFY(!fs::exists(autosave));
         QCOMPARE(window->windowTitle(), QStringLiteral("Trip"));
 
@@ -209,8 +213,8 @@ private slots:
         AnswerNextMessageBox(QMessageBox::Ok);
         window->OpenProject(file);
         QCOMPARE(window->windowTitle(), QStringLiteral("Trip* (recovered from a damaged file)"));
-        ChooseInNextFileDialog(QString::fromStdString(Path("Rescued")));
-        Press(Qt::Key_S, Qt::ControlModifier);
+        Press(Qt::Key_S, Qt::ControlModifier,
+              [&] { ChooseInNextFileDialog(QString::fromStdString(Path("Rescued"))); });
         QCOMPARE(QString::fromStdString(doc().file()), QString::fromStdString(Path("Rescued.rwk")));
         QCOMPARE(window->windowTitle(), QStringLiteral("Rescued"));
         std::string after;
@@ -223,8 +227,9 @@ private slots:
         NewProject("Trip");
         Edit();
         QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("elsewhere")));
-        ChooseInNextFileDialog(QString::fromStdString(Path("elsewhere/Copy.rwk")));
-        Press(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        Press(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier, [&] {
+            ChooseInNextFileDialog(QString::fromStdString(Path("elsewhere/Copy.rwk")));
+        });
         QCOMPARE(QString::fromStdString(doc().folder()), QString::fromStdString(Path("elsewhere")));
         QCOMPARE(window->windowTitle(), QStringLiteral("Copy"));
         for (const char* name : {"Copy.rwk", "sample.jpg", "sample.wav"}) {
@@ -236,8 +241,7 @@ private slots:
 
     void ShortcutListOpensWithF1() {
         QString text;
-        AnswerNextMessageBox(QMessageBox::Ok, &text);
-        Press(Qt::Key_F1);
+        Press(Qt::Key_F1, Qt::NoModifier, [&] { AnswerNextMessageBox(QMessageBox::Ok, &text); });
         QVERIFY(text.contains(QStringLiteral("Ctrl+Shift+S")));
         QVERIFY(text.contains(QStringLiteral("Lengthen the selected objects by 100 ms")));
     }
