@@ -23,10 +23,8 @@ bool Autosaver::Start(const Document& document, std::function<void()> done) {
     const std::string path = ProjectRecovery::AutosavePath(document.file());
     if (path.empty()) return false;
     return worker_.Start(
-        [path, properties = document.properties,
-         objects = document.objects](Mt::Task&) -> Mt::TaskResult {
-            return ProjectFile::Save(path, properties, objects);
-        },
+        [path, properties = document.properties, objects = document.objects](
+            Mt::Task&) -> Mt::TaskResult { return ProjectFile::Save(path, properties, objects); },
         std::move(done));
 }
 

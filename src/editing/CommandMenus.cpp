@@ -7,20 +7,17 @@ using enum CommandId;
 const std::vector<MenuDefinition>& MenuBarDefinition() {
     static const std::vector<MenuDefinition> menus = {
         {"&File",
-         {New, Open, kRecentProjects, Save, SaveAs, None, MovieProperties, OpenFolder, None,
-          Quit}},
+         {New, Open, kRecentProjects, Save, SaveAs, None, MovieProperties, OpenFolder, None, Quit}},
         {"&Edit", {Undo, Redo, None, Cut, Copy, Paste, Delete, None, SelectAll}},
         {"&Object",
          {AddImage, AddAudio, AddText, AddRectangle, AddCorelDrawPage, AddVideo, None, EditObject,
           None, AlignTime, MakeSameDuration, MoveAfter}},
-        {"&Movie",
-         {CreateMovie, Stop, None, PlayMovie, PlayMovieInPosition, PlayMovieExternal}},
+        {"&Movie", {CreateMovie, Stop, None, PlayMovie, PlayMovieInPosition, PlayMovieExternal}},
         {"&Audio",
          {RecordAudio, None, AppendAudio, NormalizeAudio, BoostBass, CutAudio, SmoothAudioEnds,
           AddBackMusic}},
         {"&Video",
-         {RecordFromScreen, ImportVideo, CombineAudioVideo, None, Mp4ToWave, Mp3ToWave,
-          WaveToMp3}},
+         {RecordFromScreen, ImportVideo, CombineAudioVideo, None, Mp4ToWave, Mp3ToWave, WaveToMp3}},
         {"&Help", {KeyboardShortcuts, Help}},
     };
     return menus;

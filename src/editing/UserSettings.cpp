@@ -17,8 +17,8 @@ bool ParseGeometry(std::string_view value, UserSettings::Geometry& g) {
     int maximized = 0;
     char tail = 0;
     const std::string text(value);
-    if (std::sscanf(text.c_str(), "%d %d %d %d %d%c", &g.x, &g.y, &g.width, &g.height,
-                    &maximized, &tail) != 5) {
+    if (std::sscanf(text.c_str(), "%d %d %d %d %d%c", &g.x, &g.y, &g.width, &g.height, &maximized,
+                    &tail) != 5) {
         return false;
     }
     g.maximized = maximized != 0;

@@ -9,8 +9,8 @@
 
 namespace fs = std::filesystem;
 
-ProjectFilesCopy::ProjectFilesCopy(const std::vector<MovieObject>& objects,
-                                   const std::string& from, const std::string& to)
+ProjectFilesCopy::ProjectFilesCopy(const std::vector<MovieObject>& objects, const std::string& from,
+                                   const std::string& to)
     : from_(from), to_(to) {
     std::error_code error;
     if (fs::equivalent(from_, to_, error)) return;

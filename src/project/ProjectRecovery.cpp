@@ -30,7 +30,8 @@ void ProjectRecovery::RemoveLeftovers(const std::string& projectFile) {
 }
 
 bool ProjectRecovery::AutosaveIsNewer(const std::string& projectFile, std::time_t& when) {
-    struct timespec autosave {}, project {};
+    struct timespec autosave {
+    }, project{};
     if (!ModifiedAt(AutosavePath(projectFile), autosave)) return false;
     when = autosave.tv_sec;
     if (!ModifiedAt(projectFile, project)) return true;

@@ -26,7 +26,7 @@ TEST(CommandMenus, EveryButtonCommandSitsInExactlyOneMenu) {
     std::vector<std::string> titles;
     for (const MenuDefinition& menu : MenuBarDefinition()) titles.push_back(menu.title);
     EXPECT_EQ(titles, (std::vector<std::string>{"&File", "&Edit", "&Object", "&Movie", "&Audio",
-                                                 "&Video", "&Help"}));
+                                                "&Video", "&Help"}));
     EXPECT_EQ(MenuText(CommandId::AppendAudio), "Append Audio Files (*.wav)");
     EXPECT_EQ(MenuText(CommandId::Help), "&About ...");
 }
@@ -40,7 +40,8 @@ TEST(CommandMenus, StandardKeysAreUniqueAndShownInTooltipsAndTheList) {
             }
         }
     }
-    for (const char* key : {"Ctrl+N", "Ctrl+O", "Ctrl+S", "Ctrl+Shift+S", "Ctrl+Q", "Ctrl+A", "F1"}) {
+    for (const char* key :
+         {"Ctrl+N", "Ctrl+O", "Ctrl+S", "Ctrl+Shift+S", "Ctrl+Q", "Ctrl+A", "F1"}) {
         EXPECT_TRUE(keys.contains(key)) << key;
     }
     // The timeline keeps reading its own keys; the menu only shows them.

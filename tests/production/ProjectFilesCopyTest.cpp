@@ -28,11 +28,13 @@ TEST(ProjectFilesCopy, CopiesFilesAndFrameFoldersOnceAndKeepsWhatIsThere) {
     ASSERT_TRUE(Sys::WriteWholeFile(dir / "old/clip/00000001.jpg", std::string(92, 'f')));
     ASSERT_TRUE(Sys::WriteWholeFile(dir / "old/s.wav", "old sound"));
     ASSERT_TRUE(Sys::WriteWholeFile(dir / "new/s.wav", "kept"));
-    const std::vector<MovieObject> objects = {
-        Using(MovieObjectType::Image, u"a.jpg"), Using(MovieObjectType::Image, u"a.jpg"),
-        Using(MovieObjectType::Video, u"clip"),  Using(MovieObjectType::Audio, u"s.wav"),
-        Using(MovieObjectType::Text, u""),       Using(MovieObjectType::Image, u"missing.png"),
-        Using(MovieObjectType::Image, u"../outside.jpg")};
+    const std::vector<MovieObject> objects = {Using(MovieObjectType::Image, u"a.jpg"),
+                                              Using(MovieObjectType::Image, u"a.jpg"),
+                                              Using(MovieObjectType::Video, u"clip"),
+                                              Using(MovieObjectType::Audio, u"s.wav"),
+                                              Using(MovieObjectType::Text, u""),
+                                              Using(MovieObjectType::Image, u"missing.png"),
+                                              Using(MovieObjectType::Image, u"../outside.jpg")};
 
     const ProjectFilesCopy copy(objects, dir / "old", dir / "new");
     EXPECT_EQ(copy.files().size(), 3u);
@@ -58,7 +60,8 @@ TEST(ProjectFilesCopy, CopiesFilesAndFrameFoldersOnceAndKeepsWhatIsThere) {
     // A target that cannot be written names the file.
     ASSERT_TRUE(Sys::WriteWholeFile(dir / "plain", "x"));
     Mt::Task failing;
-    const Mt::TaskResult failed = ProjectFilesCopy(objects, dir / "old", dir / "plain").Run(failing);
+    const Mt::TaskResult failed =
+        ProjectFilesCopy(objects, dir / "old", dir / "plain").Run(failing);
     EXPECT_TRUE(failed.failed());
     EXPECT_EQ(failed.message().rfind("Unable to copy ", 0), 0u) << failed.message();
 }

@@ -27,9 +27,9 @@ void SaveScreenArea(QWidget& window, QWidget* popup, const QString& path) {
     QRect area = window.frameGeometry();
     if (popup) area = area.united(popup->geometry());
     QScreen* screen = window.screen();
-    const QPixmap picture = screen ? screen->grabWindow(0, area.x(), area.y(), area.width(),
-                                                        area.height())
-                                   : window.grab();
+    const QPixmap picture =
+        screen ? screen->grabWindow(0, area.x(), area.y(), area.width(), area.height())
+               : window.grab();
     std::printf("%s %s\n", picture.save(path) ? "saved" : "could not save",
                 path.toLocal8Bit().constData());
     std::fflush(stdout);
@@ -62,7 +62,8 @@ void SaveMenuShots(Reelwork& window, const QString& folder) {
         bar->setActiveAction(action);
         WaitMs(200);
         // Opened under its title when the bar did not open it.
-        if (!menu->isVisible()) menu->popup(bar->mapToGlobal(bar->actionGeometry(action).bottomLeft()));
+        if (!menu->isVisible())
+            menu->popup(bar->mapToGlobal(bar->actionGeometry(action).bottomLeft()));
         WaitMs(300);
         const QString name = QStringLiteral("menu-%1.png").arg(menu->objectName().toLower());
         SaveScreenArea(window, menu, QDir(folder).filePath(name));

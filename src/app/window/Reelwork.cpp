@@ -6,8 +6,8 @@
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QStatusBar>
 #include <QStackedWidget>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -179,7 +179,6 @@ void Reelwork::ApplyLayout() {
     pages_->setCurrentIndex(mode_);
     if (mode_ == kEditing) view_->viewport()->update();
 }
-
 
 bool Reelwork::event(QEvent* event) {
     if (const Win::NoticeEvent* notice = Win::AsNotice(event)) {

@@ -15,10 +15,10 @@
 #include "app/window/AutosaveControl.h"
 #include "app/window/Reelwork.h"
 #include "editing/CommandMenus.h"
-#include "panelwick/Sys/FileSystem.h"
-#include "panelwick/Win/Metrics.h"
-#include "panelwick/Win/MessageBox.h"
 #include "panelwick/Mt/Worker.h"
+#include "panelwick/Sys/FileSystem.h"
+#include "panelwick/Win/MessageBox.h"
+#include "panelwick/Win/Metrics.h"
 #include "production/ProjectFilesCopy.h"
 #include "project/ProjectRecovery.h"
 
@@ -120,7 +120,8 @@ bool Reelwork::SaveProjectAs() {
 
 void Reelwork::SelectAll() {
     Document& document = view_->document();
-    if (!document.objects.empty()) document.Select(0, static_cast<int>(document.objects.size()) - 1);
+    if (!document.objects.empty())
+        document.Select(0, static_cast<int>(document.objects.size()) - 1);
 }
 
 void Reelwork::RememberProject() {
@@ -133,7 +134,8 @@ void Reelwork::FillRecentMenu() {
     recentMenu_->clear();
     int number = 0;
     for (const std::string& path : settings_.recentProjects()) {
-        const QString text = QString::fromStdString(path);
+        QString text = QString::fromStdString(path);
+        text.replace(QLatin1Char('&'), QStringLiteral("&&"));  // no mnemonic from the name
         QAction* action = recentMenu_->addAction(
             number < 9 ? QStringLiteral("&%1 %2").arg(number + 1).arg(text) : text);
         ++number;
@@ -166,9 +168,8 @@ void Reelwork::RestoreGeometry() {
 
 void Reelwork::KeepSettings() {
     const QRect normal = isMaximized() ? normalGeometry() : geometry();
-    settings_.geometry =
-        UserSettings::Geometry{normal.x(), normal.y(), normal.width(), normal.height(),
-                               isMaximized()};
+    settings_.geometry = UserSettings::Geometry{normal.x(), normal.y(), normal.width(),
+                                                normal.height(), isMaximized()};
     (void)settings_.Save(UserSettings::DefaultPath());
 }
 

@@ -94,7 +94,8 @@ private slots:
             if (!action->isSeparator()) QVERIFY(menuActions.contains(action));
         }
         QCOMPARE(window->action(CommandId::Save)->toolTip(), QStringLiteral("Save (Ctrl+S)"));
-        QCOMPARE(window->action(CommandId::Save)->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+        QCOMPARE(window->action(CommandId::Save)->shortcut(),
+                 QKeySequence(QStringLiteral("Ctrl+S")));
         QCOMPARE(window->action(CommandId::Copy)->text(), QStringLiteral("Copy\tCtrl+C"));
         QVERIFY(window->action(CommandId::Copy)->shortcut().isEmpty());
 
@@ -197,7 +198,8 @@ private slots:
             QCoreApplication::processEvents();
         }
         QCOMPARE(failures, 1);
-        QVERIFY(window->statusBar()->currentMessage().startsWith(QStringLiteral("Autosave failed")));
+        QVERIFY(
+            window->statusBar()->currentMessage().startsWith(QStringLiteral("Autosave failed")));
         fs::remove(blocker);
     }
 
@@ -227,9 +229,8 @@ private slots:
         NewProject("Trip");
         Edit();
         QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("elsewhere")));
-        Press(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier, [&] {
-            ChooseInNextFileDialog(QString::fromStdString(Path("elsewhere/Copy.rwk")));
-        });
+        Press(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier,
+              [&] { ChooseInNextFileDialog(QString::fromStdString(Path("elsewhere/Copy.rwk"))); });
         QCOMPARE(QString::fromStdString(doc().folder()), QString::fromStdString(Path("elsewhere")));
         QCOMPARE(window->windowTitle(), QStringLiteral("Copy"));
         for (const char* name : {"Copy.rwk", "sample.jpg", "sample.wav"}) {
