@@ -22,6 +22,7 @@ bool Autosaver::Start(const Document& document, std::function<void()> done) {
     if (!document.IsOpen() || document.saved() || document.damaged() || running()) return false;
     const std::string path = ProjectRecovery::AutosavePath(document.file());
     if (path.empty()) return false;
+    projectFile_ = document.file();
     return worker_.Start(
         [path, properties = document.properties, objects = document.objects](
             Mt::Task&) -> Mt::TaskResult { return ProjectFile::Save(path, properties, objects); },

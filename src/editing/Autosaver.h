@@ -25,7 +25,10 @@ public:
     // or its autosave change hands (save, close, open).
     Sys::Result Finish();
     bool running() const { return worker_.running(); }
+    // The project file of the last write started.
+    const std::string& projectFile() const { return projectFile_; }
 
 private:
     Mt::Worker worker_;
+    std::string projectFile_;
 };

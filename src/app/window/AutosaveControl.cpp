@@ -1,5 +1,8 @@
 #include "app/window/AutosaveControl.h"
 
+#include "project/Document.h"
+#include "project/ProjectRecovery.h"
+
 AutosaveControl::AutosaveControl(Document& document, QObject* parent)
     : QObject(parent), document_(document) {
     timer_.setInterval(Autosaver::IntervalSeconds() * 1000);
@@ -13,6 +16,16 @@ AutosaveControl::~AutosaveControl() {
 
 void AutosaveControl::Settle() {
     (void)autosaver_.Finish();
+    DropStale();
+}
+
+// A save or a No to the save question while the last write ran already deleted the
+// autosave; the write must not bring it back.
+void AutosaveControl::DropStale() {
+    const std::string& file = autosaver_.projectFile();
+    if (!file.empty() && (document_.saved() || document_.file() != file)) {
+        ProjectRecovery::Discard(file);
+    }
 }
 
 void AutosaveControl::Tick() {
@@ -26,6 +39,7 @@ void AutosaveControl::Tick() {
 void AutosaveControl::Collect() {
     if (autosaver_.running()) return;
     const Sys::Result result = autosaver_.Finish();
+    DropStale();
     if (result.ok()) {
         reported_ = false;
         emit written();

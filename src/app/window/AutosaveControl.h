@@ -18,7 +18,8 @@ public:
     AutosaveControl(Document& document, QObject* parent);
     ~AutosaveControl() override;
 
-    // Waits for a running write; call before the project file or its autosave change hands.
+    // Waits for a running write and deletes what it wrote when the project has no unsaved
+    // changes any more; call before and after the project file or its autosave change hands.
     void Settle();
     // Writes now when there is something to write (the interval's work).
     void Tick();
@@ -32,6 +33,7 @@ signals:
 
 private:
     void Collect();
+    void DropStale();
 
     Document& document_;
     Autosaver autosaver_;

@@ -197,6 +197,7 @@ void Reelwork::closeEvent(QCloseEvent* event) {
         RefreshCommands();
         return;
     }
+    autosave_->Settle();  // a write started while the question was shown
     KeepSettings();
     event->accept();
 }

@@ -203,6 +203,16 @@ private slots:
         fs::remove(blocker);
     }
 
+    // A write still running when the project was saved (behind a question) leaves nothing.
+    void AWriteEndingAfterASaveLeavesNothing() {
+        NewProject("Trip");
+        Edit();
+        window->autosave().Tick();
+        QVERIFY(doc().Save().ok());
+        window->autosave().Settle();
+        QVERIFY(!fs::exists(ProjectRecovery::AutosavePath(doc().file())));
+    }
+
     // A damaged project says so in the title, and Save asks for a new name.
     void DamagedProjectSavesUnderANewName() {
         NewProject("Trip");
