@@ -47,7 +47,13 @@ void AutosaveControl::Collect() {
     }
     if (reported_) return;
     reported_ = true;
-    QString message = QString::fromStdString(result.message());
-    message.replace(QLatin1Char('\n'), QStringLiteral(": "));
-    emit failed(QStringLiteral("Autosave failed: %1").arg(message));
+    // The first line names what failed, the second the system's reason.
+    const QStringList lines = QString::fromStdString(result.message()).split(QLatin1Char('\n'));
+    const QString reason = lines.size() > 1 ? lines.last() : lines.first();
+    if (lines.first() == QStringLiteral("Unable to create the file")) {
+        emit failed(QStringLiteral("Autosave failed: the folder %1 cannot be written (%2)")
+                        .arg(QString::fromStdString(document_.folder()), reason));
+    } else {
+        emit failed(QStringLiteral("Autosave failed: %1 (%2)").arg(lines.first(), reason));
+    }
 }

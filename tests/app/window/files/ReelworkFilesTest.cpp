@@ -198,8 +198,9 @@ private slots:
             QCoreApplication::processEvents();
         }
         QCOMPARE(failures, 1);
-        QVERIFY(
-            window->statusBar()->currentMessage().startsWith(QStringLiteral("Autosave failed")));
+        QVERIFY(window->statusBar()->currentMessage().startsWith(
+            QStringLiteral("Autosave failed: the folder %1 cannot be written (")
+                .arg(QString::fromStdString(doc().folder()))));
         fs::remove(blocker);
     }
 
