@@ -89,10 +89,12 @@ bool IsCommandEnabled(CommandId id, const CommandContext& c) {
             return editable && c.unsaved;
         case New:
         case Open:
+        case Quit:
             return !c.busy;
         case Delete:
         case Copy:
         case Cut:
+        case EditObject:
             return editable && c.selected;
         case Paste:
             return editable && c.pasteAvailable;
@@ -121,11 +123,13 @@ bool IsCommandEnabled(CommandId id, const CommandContext& c) {
         case WaveToMp3:
             return !c.busy;
         case Help:
+        case KeyboardShortcuts:
             return true;
         case None:
             return false;
         default:  // the Add commands, Create Movie, Play movie in current position, Movie
-                  // Properties, Open Folder, Record Audio, Record from Screen, Import Video
+                  // Properties, Open Folder, Record Audio, Record from Screen, Import Video,
+                  // Save As, Select All
             return editable;
     }
 }

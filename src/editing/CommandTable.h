@@ -48,6 +48,12 @@ enum class CommandId : int {
     Mp3ToWave = 32798,
     WaveToMp3 = 32819,
     Help = 32793,
+    // Commands of the menu bar only.
+    SaveAs = 32830,
+    Quit = 32831,
+    SelectAll = 32832,
+    EditObject = 32833,
+    KeyboardShortcuts = 32834,
 };
 
 // One toolbar button: its command and tooltip, or a separator (CommandId::None).

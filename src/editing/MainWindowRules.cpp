@@ -10,7 +10,9 @@ std::string WindowTitle(int mode, const Document& document) {
     if (mode == 3) return "Recording . . .";
     std::string name;
     if (document.IsOpen() && Sys::FileTitle(document.file(), name)) {
-        return document.saved() ? name : name + "*";
+        if (!document.saved()) name += "*";
+        if (document.damaged()) name += " (recovered from a damaged file)";
+        return name;
     }
     char text[64];
     std::snprintf(text, sizeof text, "Reelwork %d.%d", kVersionMajor, kVersionMinor);

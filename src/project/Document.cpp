@@ -9,6 +9,7 @@
 #include "panelwick/Sys/SystemError.h"
 #include "project/CustomColors.h"
 #include "project/ProjectFile.h"
+#include "project/ProjectRecovery.h"
 
 namespace {
 
@@ -59,28 +60,40 @@ Sys::Result Document::Save() {
     Sys::Result result = ProjectFile::Save(file_, properties, objects);
     if (result.failed()) return result;
     if (!folder_.empty()) CustomColors::Save(folder_);
+    ProjectRecovery::Discard(file_);
     saved_ = true;
+    damaged_ = false;
     return {};
 }
 
-Sys::Result Document::Load() {
-    Sys::Result result = ProjectFile::Load(file_, properties, objects);
-    if (result.ok()) CustomColors::Load(folder_);
-    ClearSelection();
-    NotifyRepaint();
+Sys::Result Document::SaveAs(const std::string& file) {
+    std::string folder;
+    if (!Sys::FolderOf(file, folder)) return "A filename is required";
+    const std::string oldFile = file_, oldFolder = folder_;
+    SetFile(file, folder);
+    Sys::Result result = Save();
+    if (result.failed()) {
+        SetFile(oldFile, oldFolder);
+    } else if (oldFile != file_ && !damaged_) {
+        ProjectRecovery::Discard(oldFile);
+    }
     return result;
 }
 
 bool Document::AskToSave(IDocumentPrompt& prompt) {
     if (!saved_) {
         switch (prompt.AskYesNoCancel("Do you want to save the changes?")) {
-            case IDocumentPrompt::Answer::Yes:
-                if (Sys::Result r = Save(); r.failed()) {
+            case IDocumentPrompt::Answer::Yes: {
+                const std::string newFile = damaged_ ? prompt.AskNewFileName() : std::string();
+                if (damaged_ && newFile.empty()) return false;
+                if (Sys::Result r = damaged_ ? SaveAs(newFile) : Save(); r.failed()) {
                     prompt.ShowError(r.message());
                     return false;
                 }
                 break;
+            }
             case IDocumentPrompt::Answer::No:
+                if (!file_.empty()) ProjectRecovery::Discard(file_);
                 break;
             case IDocumentPrompt::Answer::Cancel:
                 return false;
@@ -97,6 +110,7 @@ void Document::CloseProject() {
     properties = MovieProperties::AfterNew();
     objects.clear();
     saved_ = true;
+    damaged_ = false;
     folder_.clear();
     file_.clear();
     history_.Clear();
@@ -105,18 +119,39 @@ void Document::CloseProject() {
 }
 
 bool Document::Open(const std::string& path, IDocumentPrompt& prompt) {
-    if (!AskToSave(prompt)) return false;
     std::string folder;
     if (!Sys::FolderOf(path, folder)) {
         prompt.ShowError("Unable to extract file path");
         return false;
     }
-    SetFile(path, folder);
-    if (Sys::Result r = Load(); r.failed()) {
+    MovieProperties readProperties = MovieProperties::AfterNew();
+    std::vector<MovieObject> readObjects;
+    const Sys::Result r = ProjectFile::Load(path, readProperties, readObjects);
+    if (r.failed() && r.message() != ProjectFile::kObjectFailure) {
         prompt.ShowError(r.message());
         return false;
     }
-    return true;
+    if (!AskToSave(prompt)) return false;
+    ProjectRecovery::RemoveLeftovers(path);
+    SetFile(path, folder);
+    properties = readProperties;
+    objects = std::move(readObjects);
+    if (r.ok()) CustomColors::Load(folder_);
+    damaged_ = r.failed();
+    saved_ = !damaged_;
+    NotifyObjectsChanged();
+    NotifyRepaint();
+    if (r.failed()) prompt.ShowError(r.message());
+    return r.ok();
+}
+
+void Document::ReplaceContent(MovieProperties newProperties, std::vector<MovieObject> newObjects) {
+    MakeUndoPoint();
+    properties = newProperties;
+    objects = std::move(newObjects);
+    ClearSelection();
+    NotifyObjectsChanged();
+    NotifyRepaint();
 }
 
 bool Document::AddSamples(IDocumentPrompt& prompt) {

@@ -22,22 +22,31 @@ public:
     void SetListener(IDocumentListener* listener) { listener_ = listener; }
 
     bool saved() const { return saved_; }
+    // The project was rescued from a file that failed to load: Save must not overwrite it.
+    bool damaged() const { return damaged_; }
     bool IsOpen() const { return !folder_.empty(); }
     const std::string& folder() const { return folder_; }
     ProjectPaths paths() const { return ProjectPaths(folder_); }
     const std::string& file() const { return file_; }
     void SetFile(const std::string& file, const std::string& folder);
 
-    // Project file operations.
+    // Project file operations. A save deletes the autosave file.
     Sys::Result Save();
-    Sys::Result Load();
-    // When there are unsaved changes, asks whether to save them; then closes the project.
-    // False when the user cancelled or the save failed (its message shown).
+    // Saves under a new file name; the project folder becomes the new file's folder.
+    Sys::Result SaveAs(const std::string& file);
+    // When there are unsaved changes, asks whether to save them (a damaged project asks for a
+    // new name); then closes the project. No deletes the autosave file. False when the user
+    // cancelled or the save failed (its message shown).
     bool AskToSave(IDocumentPrompt& prompt);
     // Deletes the work folder and resets to an empty project with the values after "New".
     void CloseProject();
-    // Opens the project file at path; messages go to the prompt. True when it loaded.
+    // Opens the project file at path; messages go to the prompt. The file is read before the
+    // current project is closed: an empty or unreadable file leaves it open. A file damaged
+    // after its header opens what was read before the damage, marked damaged and unsaved.
+    // True when it loaded completely.
     bool Open(const std::string& path, IDocumentPrompt& prompt);
+    // Puts other content in place of the project's as an edit (undo point, unsaved).
+    void ReplaceContent(MovieProperties newProperties, std::vector<MovieObject> newObjects);
     // Creates a project folder named after the chosen file beside it, with the sample
     // picture and sound and two sample objects, and saves it. True when it was saved.
     // Without samples the folder and the project start empty.
@@ -74,6 +83,7 @@ private:
 
     IDocumentListener* listener_ = nullptr;
     bool saved_ = true;
+    bool damaged_ = false;
     std::string folder_, file_;
     UndoHistory history_;
     int first_ = -1, last_ = -1;

@@ -12,4 +12,7 @@ public:
     virtual Answer AskYesNoCancel(const std::string& question) = 0;
     virtual bool AskYesNo(const std::string& question) = 0;
     virtual void ShowError(const std::string& message) = 0;
+    // A new project file name for a project that must not overwrite its own file; empty when
+    // cancelled.
+    virtual std::string AskNewFileName() { return {}; }
 };

@@ -40,13 +40,13 @@ Sys::Result WriteAll(Sys::FileWriter& w, const MovieProperties& p,
     return {};
 }
 
-fs::path TemporaryBeside(const fs::path& path) {
+}  // namespace
+
+fs::path ProjectFile::TemporaryPath(const fs::path& path) {
     fs::path temporary = path;
     temporary += ".saving";
     return temporary;
 }
-
-}  // namespace
 
 Sys::Result ProjectFile::Save(const fs::path& path, const MovieProperties& properties,
                               const std::vector<MovieObject>& objects,
@@ -59,7 +59,7 @@ Sys::Result ProjectFile::Save(const fs::path& path, const MovieProperties& prope
         x.normalizeVolumeByte = properties.normalizeVolume ? 1 : 0;
         x.darkThemeByte = properties.darkTheme ? 1 : 0;
     }
-    const fs::path temporary = TemporaryBeside(path);
+    const fs::path temporary = TemporaryPath(path);
     Sys::FileWriter writer;
     if (!writer.Open(temporary)) {
         return Sys::WithSystemReason("Unable to create the file", writer.error());
@@ -122,8 +122,11 @@ Sys::Result ProjectFile::Read(Sys::IReader& r, MovieProperties& p,
     // so the list never grows past it.
     const uint64_t fit = r.Remaining() / MovieObject::kMinimumRecordSize;
     objects.resize(static_cast<size_t>(std::min<uint64_t>(count, fit + 1)));
-    for (MovieObject& object : objects) {
-        if (!object.Read(r)) return "Unable to load movie object";
+    for (size_t i = 0; i < objects.size(); ++i) {
+        if (!objects[i].Read(r)) {
+            objects.resize(i + 1);
+            return kObjectFailure;
+        }
     }
     if (extras) {
         x.trailing.resize(static_cast<size_t>(r.Remaining()));

@@ -24,6 +24,12 @@ struct ProjectFileExtras {
 // records in list order.
 class ProjectFile {
 public:
+    // The failure of a record: the header was read, so what came before the damage is kept.
+    static constexpr const char* kObjectFailure = "Unable to load movie object";
+
+    // The file a save writes before renaming it over path: path with ".saving" appended.
+    static std::filesystem::path TemporaryPath(const std::filesystem::path& path);
+
     // Writes beside the old file and renames over it only when everything was written, so a
     // failed save leaves the previous file intact. A failure's text names what could not be
     // written; the system's reason follows on its own line.
@@ -31,7 +37,8 @@ public:
                             const std::vector<MovieObject>& objects,
                             const ProjectFileExtras* extras = nullptr);
 
-    // Fields read before a failure keep their new values.
+    // Fields read before a failure keep their new values; the list ends with the record that
+    // failed, so no object that was never read is left behind.
     static Sys::Result Load(const std::filesystem::path& path, MovieProperties& properties,
                             std::vector<MovieObject>& objects,
                             ProjectFileExtras* extras = nullptr);

@@ -10,6 +10,7 @@ class FakePrompt : public IDocumentPrompt {
 public:
     Answer answer = Answer::No;
     bool yes = true;
+    std::string newFileName;  // the answer to AskNewFileName
     std::vector<std::string> questions, errors;
 
     Answer AskYesNoCancel(const std::string& q) override {
@@ -21,4 +22,8 @@ public:
         return yes;
     }
     void ShowError(const std::string& m) override { errors.push_back(m); }
+    std::string AskNewFileName() override {
+        questions.push_back("new file name");
+        return newFileName;
+    }
 };

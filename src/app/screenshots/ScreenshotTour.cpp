@@ -19,6 +19,7 @@
 #include "app/screenshots/AudioScreenshots.h"
 #include "app/screenshots/EditorScreenshots.h"
 #include "app/screenshots/ImportScreenshots.h"
+#include "app/screenshots/FileScreenshots.h"
 #include "app/timeline/DocumentView.h"
 #include "app/video/CombineDlg.h"
 #include "app/video/GetReadyDlg.h"
@@ -97,6 +98,8 @@ ScreenshotTour::ScreenshotTour(Reelwork& window, const QString& folder)
         {0, [this] { SaveAudioDialogShots(window_, folder_); }},
         {0, [this] { SaveEditorShots(window_, folder_); }},
         {0, [this] { SaveImportShots(window_, folder_); }},
+        {0, [this] { SaveMenuShots(window_, folder_); }},
+        {0, [this] { SaveRecoveryShot(window_, folder_); }},
         {0,
          [this] {
              Key(Qt::Key_C, Qt::ControlModifier);

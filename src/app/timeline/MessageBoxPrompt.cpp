@@ -1,5 +1,7 @@
 #include "app/timeline/MessageBoxPrompt.h"
 
+#include <QFileDialog>
+
 #include "panelwick/Win/MessageBox.h"
 
 IDocumentPrompt::Answer MessageBoxPrompt::AskYesNoCancel(const std::string& question) {
@@ -19,4 +21,12 @@ bool MessageBoxPrompt::AskYesNo(const std::string& question) {
 
 void MessageBoxPrompt::ShowError(const std::string& message) {
     Win::MessageBox::ShowError(owner_, message);
+}
+
+std::string MessageBoxPrompt::AskNewFileName() {
+    QString path = QFileDialog::getSaveFileName(owner_, QStringLiteral("Reelwork"), QString(),
+                                                QStringLiteral("Reelwork files (*.rwk)"));
+    if (path.isEmpty()) return {};
+    if (!path.endsWith(QStringLiteral(".rwk"), Qt::CaseInsensitive)) path += QStringLiteral(".rwk");
+    return path.toStdString();
 }

@@ -12,6 +12,8 @@ public:
     Answer AskYesNoCancel(const std::string& question) override;
     bool AskYesNo(const std::string& question) override;
     void ShowError(const std::string& message) override;
+    // The save-file dialog; ".rwk" is added to a name without it.
+    std::string AskNewFileName() override;
 
 private:
     QWidget* owner_;

@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QStackedWidget>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -15,7 +16,10 @@
 #include "app/progress/ProgressCtrl.h"
 #include "app/timeline/DocumentView.h"
 #include "app/timeline/ObjectClipboard.h"
+#include "app/window/AutosaveControl.h"
+#include "app/window/MenuBar.h"
 #include "app/window/ToolbarIcons.h"
+#include "editing/CommandMenus.h"
 #include "editing/MainWindowRules.h"
 #include "panelwick/Sys/FileSystem.h"
 #include "panelwick/Win/CmLayout.h"
@@ -31,9 +35,11 @@ Reelwork::Reelwork(QWidget* parent)
       player_(new PlayerCtrl),
       progress_(new ProgressCtrl),
       blank_(new QWidget),
-      pages_(new QStackedWidget) {
+      pages_(new QStackedWidget),
+      autosave_(new AutosaveControl(view_->document(), this)) {
     setObjectName(QStringLiteral("Reelwork"));
     setWindowIcon(ToolbarIcons::ProgramIcon());
+    settings_ = UserSettings::Load(UserSettings::DefaultPath());
     // The pages sit in one place; the mode decides which one shows (their index is the mode).
     for (QWidget* page : {BuildEditingPage(), static_cast<QWidget*>(player_),
                           static_cast<QWidget*>(progress_), blank_}) {
@@ -53,12 +59,19 @@ Reelwork::Reelwork(QWidget* parent)
     connect(&creationTimer_, &QTimer::timeout, this, &Reelwork::CreationTick);
     setAcceptDrops(true);
     SetUpRecording();
+    connect(autosave_, &AutosaveControl::failed, this,
+            [this](const QString& message) { statusBar()->showMessage(message); });
+    connect(autosave_, &AutosaveControl::written, this, [this] {
+        if (auto* bar = findChild<QStatusBar*>()) bar->clearMessage();
+    });
+    CreateActions();
     BuildToolbar();
     SetUpMediaImport();
-    BuildHelpMenu();
+    recentMenu_ = MenuBar::Build(*menuBar(), actions_);
+    FillRecentMenu();
     RefreshCommands();
     ApplyLayout();
-    resize(Win::CmToPixels(26), Win::CmToPixels(14));
+    RestoreGeometry();
     view_->setFocus();
 }
 
@@ -67,6 +80,42 @@ Reelwork::~Reelwork() {
     if (creation_ && mode_ == kCreating) {
         creation_->RequestStop();
         creation_->Wait();
+    }
+}
+
+// One action per command, shared by the toolbar and the menus. Keys the timeline reads itself
+// are only shown beside the menu text, so they keep working as they do.
+void Reelwork::CreateActions() {
+    const int iconSize = Win::NearestIconSize(0.42333 * Win::ScreenDpi() / 2.54);
+    std::map<CommandId, const char*> toolbarTexts;
+    for (const ToolbarButton& button : kToolbarButtons) {
+        if (button.id != CommandId::None) toolbarTexts[button.id] = button.text;
+    }
+    for (const MenuDefinition& menu : MenuBarDefinition()) {
+        for (CommandId id : menu.items) {
+            if (id == CommandId::None || id == kRecentProjects) continue;
+            toolbarTexts.try_emplace(id, nullptr);
+        }
+    }
+    for (const auto& [id, toolbarText] : toolbarTexts) {
+        const CommandKeys keys = KeysOf(id);
+        QString text = QString::fromStdString(MenuText(id));
+        auto* action = new QAction(this);
+        if (toolbarText) action->setIcon(ToolbarIcons::Make(id, iconSize));
+        if (keys.timelineKeys) {
+            text += QLatin1Char('\t') + QString::fromStdString(keys.keys.front());
+        } else {
+            QList<QKeySequence> sequences;
+            for (const std::string& key : keys.keys) {
+                sequences.append(QKeySequence(QString::fromStdString(key)));
+            }
+            action->setShortcuts(sequences);
+        }
+        action->setText(text);
+        if (id == CommandId::Help) action->setShortcutContext(Qt::ApplicationShortcut);
+        if (toolbarText) action->setToolTip(QString::fromStdString(ToolTipText(toolbarText, id)));
+        connect(action, &QAction::triggered, this, [this, id = id] { RunCommand(id); });
+        actions_[id] = action;
     }
 }
 
@@ -85,26 +134,12 @@ void Reelwork::BuildToolbar() {
             toolbar_->addSeparator();
             continue;
         }
-        const CommandId id = button.id;
-        QAction* action =
-            toolbar_->addAction(ToolbarIcons::Make(id, iconSize), QString::fromLatin1(button.text));
-        action->setToolTip(QString::fromLatin1(button.text));
-        connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
-        actions_[id] = action;
+        QAction* action = actions_.at(button.id);
+        toolbar_->addAction(action);
         if (QWidget* widget = toolbar_->widgetForAction(action)) {
             widget->setFixedSize(buttonSize, buttonSize);
         }
     }
-}
-
-// The only menu: "&Help" with "&About ...", which Alt+? and Alt+/ reach too.
-void Reelwork::BuildHelpMenu() {
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    QAction* about = help->addAction(QStringLiteral("&About ..."));
-    about->setShortcuts(
-        {QKeySequence(Qt::ALT | Qt::Key_Question), QKeySequence(Qt::ALT | Qt::Key_Slash)});
-    about->setShortcutContext(Qt::ApplicationShortcut);
-    connect(about, &QAction::triggered, this, [this] { RunCommand(CommandId::Help); });
 }
 
 QWidget* Reelwork::currentPage() const {
@@ -124,6 +159,7 @@ void Reelwork::RefreshCommands() {
     const CommandContext context =
         MakeCommandContext(view_->document(), mode_, ObjectClipboard::Available());
     for (const auto& [id, action] : actions_) action->setEnabled(IsCommandEnabled(id, context));
+    recentMenu_->setEnabled(mode_ == kEditing && !settings_.recentProjects().empty());
     setWindowTitle(QString::fromStdString(WindowTitle(mode_, view_->document())));
     if (monitor_) monitor_->Refresh();
 }
@@ -149,11 +185,6 @@ void Reelwork::ApplyLayout() {
     if (mode_ == kEditing) view_->viewport()->update();
 }
 
-void Reelwork::OpenProject(const std::string& path) {
-    if (view_->document().Open(path, view_->prompt())) CheckMissingFiles();
-    RefreshCommands();
-}
-
 bool Reelwork::event(QEvent* event) {
     if (const Win::NoticeEvent* notice = Win::AsNotice(event)) {
         if (notice->Is(kEditNotice)) RefreshCommands();
@@ -167,11 +198,14 @@ bool Reelwork::event(QEvent* event) {
 }
 
 void Reelwork::closeEvent(QCloseEvent* event) {
+    autosave_->Settle();
     if (mode_ != kEditing || !view_->document().AskToSave(view_->prompt())) {
         event->ignore();
         RefreshCommands();
         return;
     }
+    autosave_->Settle();  // a write started while the question was shown
+    KeepSettings();
     event->accept();
 }
 

@@ -11,12 +11,14 @@
 
 #include "editing/AudioToolSettings.h"
 #include "editing/CommandTable.h"
+#include "editing/UserSettings.h"
 #include "project/MovieObject.h"
 #include "project/MovieProperties.h"
 #include "video/CombineJob.h"
 #include "video/MediaConversion.h"
 #include "video/RecordingSettings.h"
 
+class AutosaveControl;
 class DocumentView;
 class IMovieCreation;
 class MonitorPanel;
@@ -25,6 +27,7 @@ class PlayerCtrl;
 class ProgressCtrl;
 class QAction;
 class QSplitter;
+class QMenu;
 class QStackedWidget;
 class QToolBar;
 class ScreenGrabber;
@@ -55,13 +58,17 @@ public:
     int mode() const { return mode_; }
     QAction* action(CommandId id) const { return actions_.at(id); }
     QToolBar* toolbar() const { return toolbar_; }
+    AutosaveControl& autosave() { return *autosave_; }
+    QMenu* recentMenu() const { return recentMenu_; }
+    const UserSettings& settings() const { return settings_; }
     // The visible one of the timeline, the player, the progress display or none.
     QWidget* currentPage() const;
 
     // The movie creation that "Create Movie" and "Play movie in current position" run; without
     // one these commands do nothing.
     void SetMovieCreation(std::unique_ptr<IMovieCreation> creation);
-    // Opens a project file given on the command line or dropped on the window.
+    // Opens a project file given on the command line, dropped on the window or picked: reads
+    // it, asks to save the current project, then offers to recover a newer autosave.
     void OpenProject(const std::string& path);
     // Moves the monitor's playhead to a time of the movie (ms).
     void SetPlayhead(uint32_t ms);
@@ -78,11 +85,11 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    void CreateActions();
     void BuildToolbar();
     // The monitor above the timeline with its ruler (ReelworkMonitor.cpp).
     QWidget* BuildEditingPage();
     void KeepPlayheadInView(uint32_t ms);
-    void BuildHelpMenu();
     void SetMode(int mode);
     void ApplyLayout();
     std::string MoviePath() const;
@@ -107,6 +114,15 @@ private:
     void EndRecording();
     void OpenWithSystem(const std::string& path);
     void ShowAbout();
+    void ShowShortcuts();
+    void SelectAll();
+    // Projects, autosave and what is kept per user (ReelworkFiles.cpp).
+    void OfferRecovery();
+    bool SaveProjectAs();
+    void RememberProject();
+    void FillRecentMenu();
+    void RestoreGeometry();
+    void KeepSettings();
     // Commands of the external encoder (ReelworkMedia.cpp).
     void ShowJobFailure(const Mt::TaskResult& result, const char* caption);
     void ConvertMedia(MediaConversion::Kind kind);
@@ -142,6 +158,9 @@ private:
     QSplitter* splitter_ = nullptr;
     QToolBar* toolbar_ = nullptr;
     std::map<CommandId, QAction*> actions_;
+    QMenu* recentMenu_ = nullptr;
+    AutosaveControl* autosave_;
+    UserSettings settings_;
     // What the audio dialogs remember between uses.
     AudioToolSettings audioSettings_;
     int mode_ = kEditing;

@@ -14,6 +14,7 @@
 #include "app/player/PlayerCtrl.h"
 #include "app/progress/ProgressCtrl.h"
 #include "app/timeline/DocumentView.h"
+#include "app/window/AutosaveControl.h"
 #include "app/window/Reelwork.h"
 #include "panelwick/Sys/FileSystem.h"
 #include "panelwick/Win/MessageBox.h"
@@ -146,13 +147,34 @@ void Reelwork::RunCommand(CommandId id) {
         case CommandId::Help:
             ShowAbout();
             break;
+        case CommandId::SaveAs:
+            (void)SaveProjectAs();
+            break;
+        case CommandId::Quit:
+            close();
+            break;
+        case CommandId::SelectAll:
+            SelectAll();
+            break;
+        case CommandId::EditObject:
+            EditSelectedObject();
+            break;
+        case CommandId::KeyboardShortcuts:
+            ShowShortcuts();
+            break;
         default:
             break;
     }
     RefreshCommands();
 }
 
+// A project rescued from a damaged file is saved under a new name, never over that file.
 void Reelwork::SaveProject() {
+    if (view_->document().damaged()) {
+        (void)SaveProjectAs();
+        return;
+    }
+    autosave_->Settle();
     if (Sys::Result r = view_->document().Save(); r.failed()) {
         Win::MessageBox::ShowError(this, r.message());
     }
@@ -160,21 +182,21 @@ void Reelwork::SaveProject() {
 
 void Reelwork::NewProject() {
     Document& document = view_->document();
+    autosave_->Settle();
     if (!document.AskToSave(view_->prompt())) return;
     const QString path =
         QFileDialog::getSaveFileName(view_, QStringLiteral("Reelwork"), QString(), kFileFilter);
     if (path.isEmpty()) return;
-    (void)document.New(path.toStdString(), view_->prompt());
+    if (document.New(path.toStdString(), view_->prompt())) RememberProject();
 }
 
+// The file is picked first; only then is the current project asked about and replaced.
 void Reelwork::OpenProjectWithDialog() {
-    Document& document = view_->document();
-    if (!document.AskToSave(view_->prompt())) return;
     const QString path =
         QFileDialog::getOpenFileName(view_, QStringLiteral("Reelwork"), QString(), kFileFilter);
     if (path.isEmpty()) return;
     Win::WaitCursor wait;
-    if (document.Open(path.toStdString(), view_->prompt())) CheckMissingFiles();
+    OpenProject(path.toStdString());
 }
 
 void Reelwork::AddVisualObject(MovieObjectType type) {
@@ -329,7 +351,7 @@ void Reelwork::ShowAbout() {
         "</p><p>Timeline keys: Space or L moves the selected objects 100 ms later, "
         "Ctrl+Space or Ctrl+L 100 ms earlier; F2 shortens and F3 lengthens them by 100 ms; "
         "Delete deletes them; Ctrl+C, Ctrl+X, Ctrl+V copy, cut and paste; Ctrl+Z and Ctrl+Y "
-        "undo and redo. Double-click a row to edit its object.</p>"));
+        "undo and redo. Double-click a row to edit its object. F1 lists every key.</p>"));
     box.setTextFormat(Qt::RichText);
     box.setIconPixmap(windowIcon().pixmap(48, 48));
     box.exec();

@@ -26,7 +26,6 @@ constexpr const char* kMediaFilters =
 }  // namespace
 
 void Reelwork::SetUpMediaImport() {
-    action(CommandId::AddMedia)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
     timelineDrop_ = new TimelineDrop(view_);
     connect(timelineDrop_, &TimelineDrop::mediaDropped, this,
             [this](const std::vector<std::string>& files, uint32_t at) {

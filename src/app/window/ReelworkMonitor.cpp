@@ -1,7 +1,6 @@
 // The monitor beside the timeline: the splitter between them, the ruler and playhead line on
 // the timeline, and what ties them to the window.
 #include <QScrollBar>
-#include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QVBoxLayout>
@@ -11,17 +10,6 @@
 #include "app/monitor/TimeRuler.h"
 #include "app/timeline/DocumentView.h"
 #include "app/window/Reelwork.h"
-
-namespace {
-
-const QString kSplitterKey = QStringLiteral("window/monitorSplitter");
-
-// The user's settings file, ~/.config/Reelwork/Reelwork.conf.
-QSettings UserSettings() {
-    return QSettings(QStringLiteral("Reelwork"), QStringLiteral("Reelwork"));
-}
-
-}  // namespace
 
 QWidget* Reelwork::BuildEditingPage() {
     monitor_ = new MonitorPanel(view_->document());
@@ -42,11 +30,14 @@ QWidget* Reelwork::BuildEditingPage() {
     splitter_->setStretchFactor(1, 2);
     splitter_->setChildrenCollapsible(false);
     // The user's layout is kept between runs.
-    if (!splitter_->restoreState(UserSettings().value(kSplitterKey).toByteArray())) {
-        splitter_->setSizes({600, 400});  // three fifths for the monitor
-    }
-    connect(splitter_, &QSplitter::splitterMoved, this,
-            [this] { UserSettings().setValue(kSplitterKey, splitter_->saveState()); });
+    const std::vector<int>& split = settings_.monitorSplit;
+    splitter_->setSizes(split.size() == 2 ? QList<int>{split[0], split[1]}
+                                          : QList<int>{600, 400});  // three fifths for the monitor
+    connect(splitter_, &QSplitter::splitterMoved, this, [this] {
+        const QList<int> sizes = splitter_->sizes();
+        settings_.monitorSplit = {sizes.value(0), sizes.value(1)};
+        (void)settings_.Save(UserSettings::DefaultPath());
+    });
 
     connect(ruler_, &TimeRuler::scrubbed, monitor_, &MonitorPanel::SetTime);
     connect(monitor_, &MonitorPanel::playheadMoved, this, [this](uint32_t ms) {

@@ -285,6 +285,12 @@ void DrawCommand(IconPainter& icon, CommandId id) {
             icon.Letter(QRectF(2, 1.5, 12, 13), QStringLiteral("?"), Qt::white);
             break;
         case CommandId::None:
+        // The commands of the menu bar only have no picture.
+        case CommandId::SaveAs:
+        case CommandId::Quit:
+        case CommandId::SelectAll:
+        case CommandId::EditObject:
+        case CommandId::KeyboardShortcuts:
             break;
     }
 }
