@@ -50,7 +50,7 @@ int CreateMovie(const CreateMovieArgs& args) {
     const Mt::TaskResult result = pipeline.Result();
     display.Finish(result.ok());
     if (!result.ok()) return Finish(result);
-    std::cout << document.paths().movie() << '\n';
+    std::cout << document.paths().movieOf(end) << '\n';
     return kExitOk;
 }
 

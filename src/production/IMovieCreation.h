@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "panelwick/Mt/TaskResult.h"
 #include "panelwick/Sys/Result.h"
@@ -30,4 +31,6 @@ public:
     // How the last run ended: done, failed (with the encoder's last lines as the detail when
     // it failed) or stopped. Read only after Wait().
     virtual Mt::TaskResult Result() const = 0;
+    // The indexes of the objects whose files made the last Start refuse, in list order.
+    virtual std::vector<size_t> RefusedObjects() const { return {}; }
 };

@@ -5,8 +5,8 @@
 #include "video/Encoder.h"
 
 std::string MovieCommandLine(const std::string& encoderFolder, const ProjectPaths& paths,
-                             bool withSoundtrack, int fps, int width, int height,
-                             int movieQuality) {
+                             bool withSoundtrack, int fps, int width, int height, int movieQuality,
+                             const std::string& output) {
     std::string line = encoderFolder + "/ffmpeg";
     if (withSoundtrack) line += " -i \"" + paths.soundtrack() + "\"";
     line += " -thread_queue_size 8192 -f image2 -framerate";
@@ -15,6 +15,6 @@ std::string MovieCommandLine(const std::string& encoderFolder, const ProjectPath
                   ProjectPaths::kFramePattern, width, height,
                   Encoder::ConstantRateFactor(movieQuality));
     line += middle;
-    line += "\"" + paths.movie() + "\"";
+    line += "-progress pipe:1 \"" + output + "\"";
     return line;
 }

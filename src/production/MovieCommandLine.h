@@ -6,6 +6,7 @@
 
 // The encoder command line that joins the numbered frames of the project's tmp folder (named
 // relative to the encoder's working folder, tmp) and, when withSoundtrack, the soundtrack into
-// the project's movie.
+// the output file, reporting its progress on its standard output.
 std::string MovieCommandLine(const std::string& encoderFolder, const ProjectPaths& paths,
-                             bool withSoundtrack, int fps, int width, int height, int movieQuality);
+                             bool withSoundtrack, int fps, int width, int height, int movieQuality,
+                             const std::string& output);

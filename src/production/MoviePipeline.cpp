@@ -1,16 +1,21 @@
 #include "production/MoviePipeline.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <sys/stat.h>
 
 #include "audio/SoundtrackMixdown.h"
 #include "panelwick/Sys/File.h"
 #include "panelwick/Sys/FileSystem.h"
 #include "production/MovieCommandLine.h"
+#include "production/MoviePreflight.h"
 #include "project/Document.h"
 #include "render/CreateFrame.h"
 #include "render/FrameTiming.h"
 #include "video/Encoder.h"
+#include "video/EncoderProgress.h"
 #include "video/EncoderRun.h"
 
 namespace {
@@ -34,9 +39,13 @@ Sys::Result MoviePipeline::Start(const Document& document, uint32_t windowBegin,
                                  EndNotice onEnd) {
     if (thread_.joinable()) return "A movie is being made already";
     if (!document.IsOpen()) return "Open a project first";
-    const std::string movie = document.paths().movie();
-    Sys::DeleteFile(movie);
-    if (Sys::FileExists(movie)) return "Please close the video player";
+    MoviePreflight preflight(document.objects, document.properties, document.paths(), windowBegin,
+                             windowEnd);
+    refused_.clear();
+    if (!preflight.Check()) {
+        refused_ = preflight.badObjects();
+        return preflight.Message();
+    }
     preparation_ = std::make_unique<ScenePreparation>(document.objects, document.properties,
                                                       document.paths(), windowBegin, windowEnd);
     windowBegin_ = windowBegin;
@@ -65,6 +74,8 @@ void MoviePipeline::Run() {
     workerError_.Clear();
     commandLine_.clear();
     result_ = RunStages();
+    // A failed run leaves no frames behind; a stopped one keeps them.
+    if (result_.failed()) (void)Sys::EmptyFolder(preparation_->scene().paths.tmp());
     preparation_.reset();
     memory_.clear();
     {
@@ -122,14 +133,10 @@ Mt::TaskResult MoviePipeline::CreateFrames() {
         }
     }
     framesDone_.store(0);
-    FrameJob job{scene.frameScene(),
-                 MovieFrameCount(scene.objects, scene.properties.fps),
-                 windowBegin_,
-                 windowEnd_,
-                 framesDone_,
-                 task_,
-                 workerError_,
-                 {}};
+    FrameJob job{scene.frameScene(), MovieFrameCount(scene.objects, scene.properties.fps),
+                 windowBegin_,       windowEnd_,
+                 framesDone_,        task_,
+                 workerError_,       {}};
     {
         std::vector<std::jthread> threads;
         for (unsigned i = 0; i < workers_; ++i) {
@@ -150,31 +157,48 @@ Mt::TaskResult MoviePipeline::MixAudio() {
                          scene.paths.soundtrack(), mixTask_, windowBegin_);
 }
 
-// The encoder's exit status decides, and then the movie must be there: either failing gives
-// "Error", a blank line and the command line, with the encoder's last lines as the detail.
+// The encoder writes a partial movie in tmp; only a complete one (exit status 0 and a length
+// the prober can read) replaces the movie, so a stop or a failure keeps the old one. Failing
+// gives "Error", a blank line and the command line, with the encoder's last lines as the
+// detail.
 Mt::TaskResult MoviePipeline::AssembleAndCleanUp() {
     const PreparedScene& scene = preparation_->scene();
     const ProjectPaths& paths = scene.paths;
-    Sys::DeleteFile(paths.movie());
+    const std::string partial = paths.partialMovie();
+    Sys::DeleteFile(partial);
     std::string encoder;
     if (!Encoder::Find(encoder)) return Encoder::kNotFound;
     const bool withSoundtrack = windowBegin_ == 0 && Opens(paths.soundtrack());
     commandLine_ = MovieCommandLine(encoder, paths, withSoundtrack, scene.properties.fps,
                                     scene.properties.width, scene.properties.height,
-                                    scene.properties.movieQuality);
+                                    scene.properties.movieQuality, partial);
+    EncoderProgress progress(framesDone_.load());
     EncoderRun run;
-    const Mt::TaskResult encoded = run.Run(commandLine_, paths.tmp(), task_);
-    if (encoded.stopped()) return encoded;
+    const Mt::TaskResult encoded =
+        run.Run(commandLine_, paths.tmp(), task_, [&](std::string_view line) {
+            if (progress.Take(line)) task_.SetProgress(progress.fraction());
+        });
+    if (encoded.stopped()) {
+        Sys::DeleteFile(partial);
+        return encoded;
+    }
+    const std::string target = paths.movieOf(windowEnd_);
+    const bool complete = encoded.ok() && Encoder::MovieSeconds(partial) > 0;
+    const int renameError =
+        complete && std::rename(partial.c_str(), target.c_str()) != 0 ? errno : 0;
     if (run.started()) {
         {
             std::lock_guard lock(stageMutex_);
             stage_ = 6;
         }
         restart_.store(true);
-        (void)Sys::EmptyFolder(paths.tmp());
+        const bool keepSpan = complete && !renameError && target == paths.spanMovie();
+        (void)Sys::EmptyFolder(paths.tmp(), keepSpan ? "span.mp4" : "");
     }
-    if (!encoded.ok() || !Opens(paths.movie())) {
-        return Mt::TaskResult::Failed("Error\r\n\r\n" + commandLine_, run.outputTail());
+    if (!complete) return Mt::TaskResult::Failed("Error\r\n\r\n" + commandLine_, run.outputTail());
+    if (renameError) {
+        return Mt::TaskResult::Failed("Unable to replace the movie: " +
+                                      std::string(std::strerror(renameError)) + "\n" + target);
     }
     return {};
 }

@@ -17,7 +17,9 @@
 // "Create Movie": turns a project into its movie.mp4 on its own thread, in six stages: 1
 // vector-drawing pages exported and prepared, 2 the other pictures prepared, 3 the frames
 // rendered by one worker per processor into the numbered frame files of tmp, 4 the soundtrack
-// mixed, 5 the encoder run on them, 6 tmp emptied. A stop request is honoured at each stage
+// mixed, 5 the encoder run on them into a partial movie that replaces movie.mp4 (or, for a
+// time window, becomes tmp/span.mp4) only when complete, 6 tmp emptied. Checks before stage 1
+// refuse a run that could not succeed. A stop request is honoured at each stage
 // start, between objects, between frames and while the encoder runs; the soundtrack mix runs
 // to its end.
 //
@@ -30,12 +32,13 @@ public:
     explicit MoviePipeline(unsigned workers = 0);
     ~MoviePipeline() override;
 
-    // Refuses with "Please close the video player" when an old movie.mp4 cannot be deleted.
+    // Refuses with one message naming every problem the checks before the work find.
     Sys::Result Start(const Document& document, uint32_t windowBegin, uint32_t windowEnd,
                       EndNotice onEnd) override;
     void RequestStop() override { task_.Cancel(); }
     void Wait() override;
     Mt::TaskResult Result() const override { return result_; }
+    std::vector<size_t> RefusedObjects() const override { return refused_; }
 
     int CurrentStage() const override;
     bool TakeStageRestart() override { return restart_.exchange(false); }
@@ -72,4 +75,5 @@ private:
     Mt::SharedText workerError_;  // the message of a rendering worker that failed
     Mt::TaskResult result_;
     std::string commandLine_;
+    std::vector<size_t> refused_;
 };

@@ -89,6 +89,8 @@ private:
     void CreationTick();
     void CreationEnded();
     void PlayMovie();
+    // Plays a movie file of the project: movie.mp4 or a time window's span movie.
+    void PlayMovie(const std::string& path);
     void PlaybackEnded();
     void Stop();
     void EndRecording();

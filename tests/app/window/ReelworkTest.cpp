@@ -31,6 +31,7 @@ public:
     uint32_t windowBegin = 0, windowEnd = 0;
     std::string error;
     std::string refusal;  // what Start answers, when set
+    std::vector<size_t> refusedObjects;
     EndNotice onEnd;
 
     Sys::Result Start(const Document&, uint32_t begin, uint32_t end, EndNotice notice) override {
@@ -44,6 +45,7 @@ public:
     void RequestStop() override { onEnd(); }
     void Wait() override {}
     Mt::TaskResult Result() const override { return error.c_str(); }
+    std::vector<size_t> RefusedObjects() const override { return refusedObjects; }
     int CurrentStage() const override { return 3; }
     bool TakeStageRestart() override { return false; }
     double ProgressFraction() const override { return 0.5; }
@@ -215,13 +217,17 @@ private slots:
 
     void CreateMovieKeepsTheWindowBusyUntilItEnds() {
         NewProject("Trip");
-        // A refusal of the movie creation is shown and changes nothing.
-        creation->refusal = "Please close the video player";
+        // A refusal of the movie creation is shown, selects the rows of the bad files and
+        // changes nothing else.
+        creation->refusal = "The movie cannot be made:\nMissing file: sample.wav";
+        creation->refusedObjects = {1};
         QString refused;
         AnswerNextMessageBox(QMessageBox::Ok, &refused);
         window->RunCommand(CommandId::CreateMovie);
-        QCOMPARE(refused, QStringLiteral("Please close the video player"));
+        QCOMPARE(refused, QStringLiteral("The movie cannot be made:\nMissing file: sample.wav"));
         QCOMPARE(window->mode(), int(Reelwork::kEditing));
+        QCOMPARE(doc().first(), 1);
+        QCOMPARE(doc().last(), 1);
         creation->refusal.clear();
 
         window->RunCommand(CommandId::CreateMovie);
