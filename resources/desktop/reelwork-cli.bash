@@ -29,7 +29,7 @@ _reelwork_cli_arguments() {
 # A command's options.
 _reelwork_cli_options() {
     case $1 in
-        create-movie) echo "--window" ;;
+        create-movie) echo "--window --direct" ;;
         encode-jpeg) echo "--quality" ;;
         import-video) echo "--yes" ;;
         combine) echo "--audio --video --output --quality --jpg-series --fps" ;;

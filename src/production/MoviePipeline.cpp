@@ -9,6 +9,7 @@
 #include "audio/SoundtrackMixdown.h"
 #include "panelwick/Sys/File.h"
 #include "panelwick/Sys/FileSystem.h"
+#include "production/FrameStream.h"
 #include "production/MovieCommandLine.h"
 #include "production/MoviePreflight.h"
 #include "project/Document.h"
@@ -41,6 +42,7 @@ Sys::Result MoviePipeline::Start(const Document& document, uint32_t windowBegin,
     if (!document.IsOpen()) return "Open a project first";
     MoviePreflight preflight(document.objects, document.properties, document.paths(), windowBegin,
                              windowEnd);
+    preflight.SetFrameFiles(!direct_);
     refused_.clear();
     if (!preflight.Check()) {
         refused_ = preflight.badObjects();
@@ -103,7 +105,7 @@ Mt::TaskResult MoviePipeline::RunStages() {
     if (!EnterStage(2)) return stopped;
     if (Mt::TaskResult r = preparation_->PreparePictures(task_); !r.ok()) return r;
     if (!EnterStage(3)) return stopped;
-    if (Mt::TaskResult r = CreateFrames(); !r.ok()) return r;
+    if (Mt::TaskResult r = direct_ ? StreamFrames() : CreateFrames(); !r.ok()) return r;
     // A worker that failed cancelled the task so that the others stopped: its message wins.
     if (const std::string error = workerError_.Get(); !error.empty()) return error.c_str();
     if (!EnterStage(4)) return stopped;
@@ -169,15 +171,9 @@ Mt::TaskResult MoviePipeline::AssembleAndCleanUp() {
     std::string encoder;
     if (!Encoder::Find(encoder)) return Encoder::kNotFound;
     const bool withSoundtrack = windowBegin_ == 0 && Opens(paths.soundtrack());
-    commandLine_ = MovieCommandLine(encoder, paths, withSoundtrack, scene.properties.fps,
-                                    scene.properties.width, scene.properties.height,
-                                    scene.properties.movieQuality, partial);
-    EncoderProgress progress(framesDone_.load());
     EncoderRun run;
-    const Mt::TaskResult encoded =
-        run.Run(commandLine_, paths.tmp(), task_, [&](std::string_view line) {
-            if (progress.Take(line)) task_.SetProgress(progress.fraction());
-        });
+    const Mt::TaskResult encoded = direct_ ? JoinSoundtrack(encoder, withSoundtrack, run)
+                                           : EncodeFrameFiles(encoder, withSoundtrack, run);
     if (encoded.stopped()) {
         Sys::DeleteFile(partial);
         return encoded;
@@ -186,7 +182,7 @@ Mt::TaskResult MoviePipeline::AssembleAndCleanUp() {
     const bool complete = encoded.ok() && Encoder::MovieSeconds(partial) > 0;
     const int renameError =
         complete && std::rename(partial.c_str(), target.c_str()) != 0 ? errno : 0;
-    if (run.started()) {
+    if (run.started() || direct_) {
         {
             std::lock_guard lock(stageMutex_);
             stage_ = 6;
@@ -199,6 +195,69 @@ Mt::TaskResult MoviePipeline::AssembleAndCleanUp() {
     if (renameError) {
         return Mt::TaskResult::Failed("Unable to replace the movie: " +
                                       std::string(std::strerror(renameError)) + "\n" + target);
+    }
+    return {};
+}
+
+Mt::TaskResult MoviePipeline::EncodeFrameFiles(const std::string& encoder, bool withSoundtrack,
+                                               EncoderRun& run) {
+    const PreparedScene& scene = preparation_->scene();
+    const MovieProperties& p = scene.properties;
+    commandLine_ = MovieCommandLine(encoder, scene.paths, withSoundtrack, p.fps, p.width, p.height,
+                                    p.movieQuality, scene.paths.partialMovie());
+    EncoderProgress progress(framesDone_.load());
+    return run.Run(commandLine_, scene.paths.tmp(), task_, [&](std::string_view line) {
+        if (progress.Take(line)) task_.SetProgress(progress.fraction());
+    });
+}
+
+// The streamed video becomes the movie: joined with the soundtrack, or as it is without one.
+Mt::TaskResult MoviePipeline::JoinSoundtrack(const std::string& encoder, bool withSoundtrack,
+                                             EncoderRun& run) {
+    const ProjectPaths& paths = preparation_->scene().paths;
+    if (!withSoundtrack) {
+        commandLine_ = streamLine_;
+        if (std::rename(paths.partialVideo().c_str(), paths.partialMovie().c_str()) == 0) {
+            return {};
+        }
+        return Mt::TaskResult::Failed("Error\r\n\r\n" + commandLine_);
+    }
+    commandLine_ =
+        JoinCommandLine(encoder, paths.partialVideo(), paths.soundtrack(), paths.partialMovie());
+    return run.Run(commandLine_, paths.tmp(), task_);
+}
+
+// Stage 3 without frame files: the encoder gets the frames through a pipe as they are
+// composed and writes the video; stage 5 then only adds the soundtrack.
+Mt::TaskResult MoviePipeline::StreamFrames() {
+    PreparedScene& scene = preparation_->scene();
+    const MovieProperties& p = scene.properties;
+    std::string encoder;
+    if (!Encoder::Find(encoder)) return Encoder::kNotFound;
+    const uint32_t total = MovieFrameCount(scene.objects, p.fps);
+    FrameRange range{0, total};
+    if (windowBegin_ != 0) {
+        const FrameWindow window = WindowFrames(p.fps, windowBegin_, windowEnd_);
+        const uint32_t last = std::min(window.last, total ? total - 1 : 0);
+        range = {window.first,
+                 window.first < total && window.first <= last ? last - window.first + 1 : 0};
+    }
+    const std::string video = scene.paths.partialVideo();
+    Sys::DeleteFile(video);
+    streamLine_ = StreamCommandLine(encoder, p.fps, p.width, p.height, p.movieQuality, video);
+    FrameStream stream(scene.frameScene(), range, workers_);
+    EncoderRun run;
+    const Mt::TaskResult encoded =
+        run.Run(streamLine_, scene.paths.tmp(), task_, {},
+                [&](Sys::Process& program) { stream.Feed(program, task_); });
+    framesDone_.store(stream.written());
+    if (const std::string error = stream.error(); !error.empty()) return error.c_str();
+    if (encoded.stopped()) return encoded;
+    if (!encoded.ok() || stream.written() != range.count) {
+        return Mt::TaskResult::Failed("Error\r\n\r\n" + streamLine_, run.outputTail());
+    }
+    for (size_t i = 0; i < scene.objects.size(); ++i) {
+        if (scene.objects[i].type != MovieObjectType::Audio) scene.prepared[i].Release();
     }
     return {};
 }

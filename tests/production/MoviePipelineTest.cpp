@@ -286,3 +286,24 @@ TEST_F(MoviePipelineTest, APageObjectIsExportedAndDrawnInTheMovieAndInOneFrame) 
     EXPECT_EQ(Create(),
               "The movie cannot be made:\nMissing file: " + doc.folder() + "/missing.cdr");
 }
+
+TEST_F(MoviePipelineTest, DirectRenderMakesTheSameMovieWithoutFrameFiles) {
+    MakeProject(2, true);
+    KeepOldMovie();
+    pipeline.SetDirect(true);
+    ASSERT_EQ(Create(), "");
+    EXPECT_EQ(Probe(), "video\naudio\n160,90,48\n");
+    EXPECT_EQ(TmpFiles(), 0u);
+    EXPECT_NE(pipeline.encoderCommandLine().find("-c:v copy"), std::string::npos);
+
+    doc.objects.pop_back();  // without sound the streamed video is the movie
+    ASSERT_EQ(Create(), "");
+    EXPECT_EQ(Probe(), "video\n160,90,48\n");
+    ASSERT_EQ(Create(1000, 1500), "");
+    EXPECT_EQ(TmpFiles(), 1u);  // the span movie
+    EXPECT_EQ(
+        RunCommand({"ffprobe", "-v", "error", "-count_frames", "-show_entries",
+                    "stream=nb_read_frames", "-of", "csv=p=0", doc.folder() + "/tmp/span.mp4"})
+            .out,
+        "13\n");
+}

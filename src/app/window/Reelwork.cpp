@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QSettings>
 #include <QStackedWidget>
 #include <QToolBar>
 #include <QToolButton>
@@ -53,6 +54,7 @@ Reelwork::Reelwork(QWidget* parent)
     setAcceptDrops(true);
     SetUpRecording();
     BuildToolbar();
+    BuildMovieMenu();
     BuildHelpMenu();
     RefreshCommands();
     ApplyLayout();
@@ -95,7 +97,22 @@ void Reelwork::BuildToolbar() {
     }
 }
 
-// The only menu: "&Help" with "&About ...", which Alt+? and Alt+/ reach too.
+void Reelwork::BuildMovieMenu() {
+    static const QString kKey = QStringLiteral("movie/directRender");
+    QMenu* movie = menuBar()->addMenu(QStringLiteral("&Movie"));
+    directRender_ = movie->addAction(QStringLiteral("Direct render"));
+    directRender_->setCheckable(true);
+    directRender_->setChecked(QSettings(QStringLiteral("Reelwork"), QStringLiteral("Reelwork"))
+                                  .value(kKey, false)
+                                  .toBool());
+    directRender_->setToolTip(
+        QStringLiteral("Create Movie streams the frames to the encoder, without frame files"));
+    connect(directRender_, &QAction::toggled, this, [](bool checked) {
+        QSettings(QStringLiteral("Reelwork"), QStringLiteral("Reelwork")).setValue(kKey, checked);
+    });
+}
+
+// "&Help" with "&About ...", which Alt+? and Alt+/ reach too.
 void Reelwork::BuildHelpMenu() {
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     QAction* about = help->addAction(QStringLiteral("&About ..."));

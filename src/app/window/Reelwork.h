@@ -46,6 +46,8 @@ public:
     ProgressCtrl& progress() { return *progress_; }
     int mode() const { return mode_; }
     QAction* action(CommandId id) const { return actions_.at(id); }
+    // The checkable "Direct render" item: Create Movie streams its frames to the encoder.
+    QAction* directRender() const { return directRender_; }
     QToolBar* toolbar() const { return toolbar_; }
     // The visible one of the timeline, the player, the progress display or none.
     QWidget* currentPage() const;
@@ -70,6 +72,8 @@ protected:
 private:
     void BuildToolbar();
     void BuildHelpMenu();
+    // "&Movie" with the checkable "Direct render", kept in the user's settings.
+    void BuildMovieMenu();
     void SetMode(int mode);
     void ApplyLayout();
     std::string MoviePath() const;
@@ -117,6 +121,7 @@ private:
     QStackedWidget* pages_;
     QToolBar* toolbar_ = nullptr;
     std::map<CommandId, QAction*> actions_;
+    QAction* directRender_ = nullptr;
     // What the audio dialogs remember between uses.
     AudioToolSettings audioSettings_;
     int mode_ = kEditing;

@@ -237,6 +237,7 @@ void Reelwork::CreateMovie(uint32_t windowBegin, uint32_t windowEnd) {
     Document& document = view_->document();
     if (!document.IsOpen() || !creation_) return;
     progress_->Reset();
+    creation_->SetDirect(directRender_ && directRender_->isChecked());
     const Sys::Result started = creation_->Start(
         document, windowBegin_, windowEnd_, [this] { Win::PostNotice(this, kCreationEndNotice); });
     if (started.failed()) {

@@ -32,6 +32,7 @@ public:
     std::string error;
     std::string refusal;  // what Start answers, when set
     std::vector<size_t> refusedObjects;
+    bool direct = false;
     EndNotice onEnd;
 
     Sys::Result Start(const Document&, uint32_t begin, uint32_t end, EndNotice notice) override {
@@ -46,6 +47,7 @@ public:
     void Wait() override {}
     Mt::TaskResult Result() const override { return error.c_str(); }
     std::vector<size_t> RefusedObjects() const override { return refusedObjects; }
+    void SetDirect(bool d) override { direct = d; }
     int CurrentStage() const override { return 3; }
     bool TakeStageRestart() override { return false; }
     double ProgressFraction() const override { return 0.5; }
@@ -158,7 +160,13 @@ private slots:
             QWidget* widget = window->toolbar()->widgetForAction(actions[i]);
             QCOMPARE(widget->width(), icon + Win::CmToPixels(0.1));
         }
-        QMenu* help = window->menuBar()->findChild<QMenu*>();
+        const QList<QMenu*> menus = window->menuBar()->findChildren<QMenu*>();
+        QCOMPARE(menus.size(), 2);
+        QCOMPARE(menus[0]->title(), QStringLiteral("&Movie"));
+        QCOMPARE(menus[0]->actions(), QList<QAction*>{window->directRender()});
+        QCOMPARE(window->directRender()->text(), QStringLiteral("Direct render"));
+        QVERIFY(window->directRender()->isCheckable());
+        QMenu* help = menus[1];
         QCOMPARE(help->title(), QStringLiteral("&Help"));
         QCOMPARE(help->actions().size(), 1);
         QCOMPARE(help->actions()[0]->text(), QStringLiteral("&About ..."));
@@ -272,6 +280,15 @@ private slots:
         QCOMPARE(creation->windowBegin, 0u);
         window->RunCommand(CommandId::Stop);
         QTRY_COMPARE(window->mode(), int(Reelwork::kEditing));
+
+        // "Direct render" reaches the movie creation (the user's choice is put back after).
+        const bool chosen = window->directRender()->isChecked();
+        window->directRender()->setChecked(!chosen);
+        window->RunCommand(CommandId::CreateMovie);
+        QCOMPARE(creation->direct, !chosen);
+        window->RunCommand(CommandId::Stop);
+        QTRY_COMPARE(window->mode(), int(Reelwork::kEditing));
+        window->directRender()->setChecked(chosen);
     }
 
     void EditingATextObjectChangesTheMovie() {
