@@ -15,10 +15,12 @@ constexpr unsigned kFramesAheadPerWorker = 2;
 
 }  // namespace
 
-FrameStream::FrameStream(const FrameScene& scene, FrameRange frames, unsigned workers)
+FrameStream::FrameStream(const FrameScene& scene, FrameRange frames, unsigned workers,
+                         IFrameObjects* objects)
     : scene_(scene),
       frames_(frames),
       workers_(workers ? workers : 1),
+      objects_(objects),
       frameBytes_(FramePlanes::Size(scene.properties.width, scene.properties.height)) {}
 
 void FrameStream::Feed(Sys::Process& program, Mt::Task& task) {
@@ -46,14 +48,24 @@ void FrameStream::Work(unsigned worker, FrameQueue& queue, Mt::Task& task) {
         task.Cancel();
         queue.Cancel();
     };
+    struct End {
+        IFrameObjects* objects;
+        unsigned worker;
+        ~End() {
+            if (objects) objects->Finished(worker);
+        }
+    } end{objects_, worker};
     if (!memory.Reset(scene_.properties.width, scene_.properties.height)) {
         return fail("Out of memory");
     }
+    if (objects_) objects_->Range(worker, frames_.first + worker, frames_.first + frames_.count);
     for (uint32_t k = worker; k < frames_.count; k += workers_) {
         if (task.Cancelled()) break;
-        const Sys::Result composed =
-            ComposeFrame(scene_, frames_.first + k, memory.frame, memory.videoFrame);
+        const uint32_t frame = frames_.first + k;
+        Sys::Result composed = objects_ ? objects_->Before(worker, frame) : Sys::Result();
+        if (composed.ok()) composed = ComposeFrame(scene_, frame, memory.frame, memory.videoFrame);
         if (composed.failed()) return fail(composed.message());
+        if (objects_) objects_->After(worker, frame);
         uint8_t* slot = queue.Slot(k);
         if (!slot) return;
         planes.Convert(memory.frame, slot);

@@ -9,6 +9,7 @@
 #include "panelwick/Sys/Process.h"
 #include "render/FrameScene.h"
 #include "render/FrameTiming.h"
+#include "render/IFrameObjects.h"
 
 class FrameQueue;
 
@@ -18,7 +19,9 @@ class FrameQueue;
 // No frame file is written; memory does not grow with the movie's length.
 class FrameStream {
 public:
-    FrameStream(const FrameScene& scene, FrameRange frames, unsigned workers);
+    // With objects set, each frame is bracketed by their Before and After (see IFrameObjects).
+    FrameStream(const FrameScene& scene, FrameRange frames, unsigned workers,
+                IFrameObjects* objects = nullptr);
 
     // Writes every frame to the program (the feed of EncoderRun). Ends early when the task is
     // cancelled, a write fails (the program ended) or a worker fails; a failing worker stores
@@ -34,6 +37,7 @@ private:
     FrameScene scene_;
     FrameRange frames_;
     unsigned workers_;
+    IFrameObjects* objects_;
     size_t frameBytes_;
     std::atomic<uint32_t> written_{0};
     Mt::SharedText error_;

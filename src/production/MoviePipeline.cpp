@@ -12,6 +12,7 @@
 #include "production/FrameStream.h"
 #include "production/MovieCommandLine.h"
 #include "production/MoviePreflight.h"
+#include "production/ObjectsOnDemand.h"
 #include "project/Document.h"
 #include "render/CreateFrame.h"
 #include "render/FrameTiming.h"
@@ -102,8 +103,8 @@ Mt::TaskResult MoviePipeline::RunStages() {
     if (!EnterStage(1)) return stopped;
     if (Mt::TaskResult r = PrepareTmpFolder(); !r.ok()) return r;
     if (Mt::TaskResult r = preparation_->PreparePages(task_); !r.ok()) return r;
+    // Pictures are prepared when the frames that show them come up (see ObjectsOnDemand).
     if (!EnterStage(2)) return stopped;
-    if (Mt::TaskResult r = preparation_->PreparePictures(task_); !r.ok()) return r;
     if (!EnterStage(3)) return stopped;
     if (Mt::TaskResult r = direct_ ? StreamFrames() : CreateFrames(); !r.ok()) return r;
     // A worker that failed cancelled the task so that the others stopped: its message wins.
@@ -135,10 +136,10 @@ Mt::TaskResult MoviePipeline::CreateFrames() {
         }
     }
     framesDone_.store(0);
-    FrameJob job{scene.frameScene(), MovieFrameCount(scene.objects, scene.properties.fps),
-                 windowBegin_,       windowEnd_,
-                 framesDone_,        task_,
-                 workerError_,       {}};
+    const uint32_t frameCount = MovieFrameCount(scene.objects, scene.properties.fps);
+    ObjectsOnDemand objects(scene, workers_, frameCount);
+    FrameJob job{scene.frameScene(), frameCount, windowBegin_, windowEnd_, framesDone_, task_,
+                 workerError_,       {},         &objects};
     {
         std::vector<std::jthread> threads;
         for (unsigned i = 0; i < workers_; ++i) {
@@ -245,7 +246,8 @@ Mt::TaskResult MoviePipeline::StreamFrames() {
     const std::string video = scene.paths.partialVideo();
     Sys::DeleteFile(video);
     streamLine_ = StreamCommandLine(encoder, p.fps, p.width, p.height, p.movieQuality, video);
-    FrameStream stream(scene.frameScene(), range, workers_);
+    ObjectsOnDemand objects(scene, workers_, total);
+    FrameStream stream(scene.frameScene(), range, workers_, &objects);
     EncoderRun run;
     const Mt::TaskResult encoded =
         run.Run(streamLine_, scene.paths.tmp(), task_, {},

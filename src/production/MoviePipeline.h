@@ -16,7 +16,8 @@
 #include "video/EncoderRun.h"
 
 // "Create Movie": turns a project into its movie.mp4 on its own thread, in six stages: 1
-// vector-drawing pages exported and prepared, 2 the other pictures prepared, 3 the frames
+// vector-drawing pages exported and prepared, 2 (the other pictures are prepared in stage 3
+// when the frames that show them come up, and released after their last frame), 3 the frames
 // rendered by one worker per processor into the numbered frame files of tmp, 4 the soundtrack
 // mixed, 5 the encoder run on them into a partial movie that replaces movie.mp4 (or, for a
 // time window, becomes tmp/span.mp4) only when complete, 6 tmp emptied. Checks before stage 1
