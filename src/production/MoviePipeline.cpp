@@ -249,9 +249,15 @@ Mt::TaskResult MoviePipeline::StreamFrames() {
     ObjectsOnDemand objects(scene, workers_, total);
     FrameStream stream(scene.frameScene(), range, workers_, &objects);
     EncoderRun run;
-    const Mt::TaskResult encoded =
-        run.Run(streamLine_, scene.paths.tmp(), task_, {},
-                [&](Sys::Process& program) { stream.Feed(program, task_); });
+    EncoderProgress progress(range.count);
+    encoderFraction_.store(0.0);
+    const Mt::TaskResult encoded = run.Run(
+        streamLine_, scene.paths.tmp(), task_,
+        [&](std::string_view line) {
+            if (progress.Take(line)) encoderFraction_.store(progress.fraction());
+        },
+        [&](Sys::Process& program) { stream.Feed(program, task_); });
+    encoderFraction_.store(-1.0);
     framesDone_.store(stream.written());
     if (const std::string error = stream.error(); !error.empty()) return error.c_str();
     if (encoded.stopped()) return encoded;

@@ -47,6 +47,7 @@ public:
     int CurrentStage() const override;
     bool TakeStageRestart() override { return restart_.exchange(false); }
     double ProgressFraction() const override;
+    double EncoderFraction() const override { return encoderFraction_.load(); }
 
     // The encoder's command line of the last run.
     const std::string& encoderCommandLine() const { return commandLine_; }
@@ -80,6 +81,7 @@ private:
     Mt::Task task_;     // the stop request and the running stage's progress
     Mt::Task mixTask_;  // the soundtrack's progress; the mix is never cancelled
     std::atomic<uint32_t> framesDone_{0};
+    std::atomic<double> encoderFraction_{-1.0};
     Mt::SharedText workerError_;  // the message of a rendering worker that failed
     Mt::TaskResult result_;
     std::string commandLine_;
