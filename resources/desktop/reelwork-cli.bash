@@ -31,7 +31,7 @@ _reelwork_cli_arguments() {
 # A command's options.
 _reelwork_cli_options() {
     case $1 in
-        create-movie) echo "--window" ;;
+        create-movie) echo "--window --direct" ;;
         encode-jpeg) echo "--quality" ;;
         import-video) echo "--yes" ;;
         add) echo "--at --duration" ;;

@@ -17,6 +17,7 @@ namespace {
 struct CreateMovieArgs {
     std::string project;
     std::vector<uint32_t> window;
+    bool direct = false;
 };
 
 int CreateMovie(const CreateMovieArgs& args) {
@@ -27,6 +28,7 @@ int CreateMovie(const CreateMovieArgs& args) {
     std::condition_variable ended;
     bool done = false;
     MoviePipeline pipeline;
+    pipeline.SetDirect(args.direct);
     StopSignal stop;
     const uint32_t begin = args.window.empty() ? 0 : args.window[0];
     const uint32_t end = args.window.empty() ? 0 : args.window[1];
@@ -50,7 +52,7 @@ int CreateMovie(const CreateMovieArgs& args) {
     const Mt::TaskResult result = pipeline.Result();
     display.Finish(result.ok());
     if (!result.ok()) return Finish(result);
-    std::cout << document.paths().movie() << '\n';
+    std::cout << document.paths().movieOf(end) << '\n';
     return kExitOk;
 }
 
@@ -68,6 +70,9 @@ void AddCreateMovieCommand(CLI::App& app, CommandRun& run) {
                     "Only the frames from BEGIN_MS to END_MS, as \"Play movie in current "
                     "position\" makes them (no soundtrack)")
         ->expected(2);
+    cmd->add_flag("--direct", args->direct,
+                  "Stream the frames to the encoder as they are composed, without frame files "
+                  "(no JPG loss)");
     cmd->callback([&run, args] { run = [args] { return CreateMovie(*args); }; });
 }
 

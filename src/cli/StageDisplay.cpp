@@ -1,8 +1,7 @@
 #include "cli/StageDisplay.h"
 
-#include <unistd.h>
-
 #include <algorithm>
+#include <unistd.h>
 
 #include "production/PipelineStages.h"
 
@@ -10,6 +9,7 @@ namespace Cli {
 namespace {
 
 constexpr int kBarWidth = 24;
+constexpr int kEncoderStage = 5;
 
 std::string Bar(double fraction) {
     const int filled = std::clamp(int(fraction * kBarWidth), 0, kBarWidth);
@@ -34,7 +34,8 @@ void StageDisplay::Refresh() {
     lastStage_ = stage;
     if (terminal_) {
         DrawTerminal(stage, fraction,
-                     timeLeft_.Next(restart, fraction * 100, TimeLeftText::Clock::now()));
+                     timeLeft_.Next(restart, fraction * 100, TimeLeftText::Clock::now()),
+                     state_.EncoderFraction());
     } else {
         PrintPlain(stage, fraction);
     }
@@ -42,12 +43,13 @@ void StageDisplay::Refresh() {
 
 void StageDisplay::Finish(bool completed) {
     if (terminal_ && drawn_) {
-        DrawTerminal(completed ? kPipelineStageCount + 1 : lastStage_, 1.0, "");
+        DrawTerminal(completed ? kPipelineStageCount + 1 : lastStage_, 1.0, "", -1.0);
     }
     std::fflush(out_);
 }
 
-void StageDisplay::DrawTerminal(int stage, double fraction, const std::string& status) {
+void StageDisplay::DrawTerminal(int stage, double fraction, const std::string& status,
+                                double encoder) {
     if (drawn_) std::fprintf(out_, "\033[%dA", kPipelineStageCount);  // back to the first line
     for (int s = 1; s <= kPipelineStageCount; ++s) {
         std::string text;
@@ -55,6 +57,8 @@ void StageDisplay::DrawTerminal(int stage, double fraction, const std::string& s
             text = "\033[32mcompleted\033[0m";
         } else if (s == stage) {
             text = (status.empty() ? "working. . ." : status) + "  " + Bar(fraction);
+        } else if (s == kEncoderStage && encoder >= 0) {
+            text = "encoding  " + Bar(encoder);  // alongside the frames streamed to it
         } else {
             text = "\033[31mpending\033[0m";
         }

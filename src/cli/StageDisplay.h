@@ -24,7 +24,8 @@ public:
     void Finish(bool completed);
 
 private:
-    void DrawTerminal(int stage, double fraction, const std::string& status);
+    // encoder: the encoder's part done while it runs alongside the stage, below 0 otherwise.
+    void DrawTerminal(int stage, double fraction, const std::string& status, double encoder);
     void PrintPlain(int stage, double fraction);
 
     IPipelineState& state_;

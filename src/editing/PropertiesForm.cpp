@@ -31,7 +31,7 @@ std::vector<PropertiesForm::Item> PropertiesForm::MovieQualities() {
 }
 
 std::vector<PropertiesForm::Item> PropertiesForm::FramesPerSecond() {
-    std::vector<Item> items = Range(1, 60, 1);
+    std::vector<Item> items = Range(kMinFps, kMaxFps, 1);
     items[23].text = "24 recommended";
     return items;
 }

@@ -71,6 +71,8 @@ UserSettings UserSettings::Parse(std::string_view text) {
         } else if (key == "geometry") {
             Geometry g;
             if (ParseGeometry(value, g)) settings.geometry = g;
+        } else if (key == "direct-render") {
+            settings.directRender = value == "1";
         } else if (key == "monitor-split") {
             settings.monitorSplit = ParseSplit(value);
         }
@@ -91,6 +93,7 @@ std::string UserSettings::Text() const {
         text += "monitor-split=" + std::to_string(monitorSplit[0]) + " " +
                 std::to_string(monitorSplit[1]) + "\n";
     }
+    if (directRender) text += "direct-render=1\n";
     return text;
 }
 

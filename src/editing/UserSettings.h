@@ -35,6 +35,8 @@ public:
     std::optional<Geometry> geometry;
     // The heights of the monitor and the timeline below it; empty until the user moves them.
     std::vector<int> monitorSplit;
+    // Create Movie streams its frames to the encoder instead of writing frame files.
+    bool directRender = false;
 
 private:
     std::vector<std::string> recent_;

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "panelwick/Mt/TaskResult.h"
 #include "panelwick/Sys/Result.h"
@@ -30,4 +31,8 @@ public:
     // How the last run ended: done, failed (with the encoder's last lines as the detail when
     // it failed) or stopped. Read only after Wait().
     virtual Mt::TaskResult Result() const = 0;
+    // Direct render for the following runs: frames are streamed to the encoder, no frame files.
+    virtual void SetDirect(bool direct) { (void)direct; }
+    // The indexes of the objects whose files made the last Start refuse, in list order.
+    virtual std::vector<size_t> RefusedObjects() const { return {}; }
 };

@@ -13,4 +13,7 @@ public:
     virtual bool TakeStageRestart() = 0;
     // The part of the current stage done, 0 to 1.
     virtual double ProgressFraction() const = 0;
+    // While frames stream to the encoder (stage 3 of a direct run), the part of them it has
+    // encoded, 0 to 1: stage 5's work advancing with stage 3's. Below 0 otherwise.
+    virtual double EncoderFraction() const { return -1.0; }
 };

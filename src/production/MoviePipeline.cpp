@@ -1,16 +1,23 @@
 #include "production/MoviePipeline.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <sys/stat.h>
 
 #include "audio/SoundtrackMixdown.h"
 #include "panelwick/Sys/File.h"
 #include "panelwick/Sys/FileSystem.h"
+#include "production/FrameStream.h"
 #include "production/MovieCommandLine.h"
+#include "production/MoviePreflight.h"
+#include "production/ObjectsOnDemand.h"
 #include "project/Document.h"
 #include "render/CreateFrame.h"
 #include "render/FrameTiming.h"
 #include "video/Encoder.h"
+#include "video/EncoderProgress.h"
 #include "video/EncoderRun.h"
 
 namespace {
@@ -34,9 +41,14 @@ Sys::Result MoviePipeline::Start(const Document& document, uint32_t windowBegin,
                                  EndNotice onEnd) {
     if (thread_.joinable()) return "A movie is being made already";
     if (!document.IsOpen()) return "Open a project first";
-    const std::string movie = document.paths().movie();
-    Sys::DeleteFile(movie);
-    if (Sys::FileExists(movie)) return "Please close the video player";
+    MoviePreflight preflight(document.objects, document.properties, document.paths(), windowBegin,
+                             windowEnd);
+    preflight.SetFrameFiles(!direct_);
+    refused_.clear();
+    if (!preflight.Check()) {
+        refused_ = preflight.badObjects();
+        return preflight.Message();
+    }
     preparation_ = std::make_unique<ScenePreparation>(document.objects, document.properties,
                                                       document.paths(), windowBegin, windowEnd);
     windowBegin_ = windowBegin;
@@ -65,6 +77,8 @@ void MoviePipeline::Run() {
     workerError_.Clear();
     commandLine_.clear();
     result_ = RunStages();
+    // A failed run leaves no frames behind; a stopped one keeps them.
+    if (result_.failed()) (void)Sys::EmptyFolder(preparation_->scene().paths.tmp());
     preparation_.reset();
     memory_.clear();
     {
@@ -89,10 +103,10 @@ Mt::TaskResult MoviePipeline::RunStages() {
     if (!EnterStage(1)) return stopped;
     if (Mt::TaskResult r = PrepareTmpFolder(); !r.ok()) return r;
     if (Mt::TaskResult r = preparation_->PreparePages(task_); !r.ok()) return r;
+    // Pictures are prepared when the frames that show them come up (see ObjectsOnDemand).
     if (!EnterStage(2)) return stopped;
-    if (Mt::TaskResult r = preparation_->PreparePictures(task_); !r.ok()) return r;
     if (!EnterStage(3)) return stopped;
-    if (Mt::TaskResult r = CreateFrames(); !r.ok()) return r;
+    if (Mt::TaskResult r = direct_ ? StreamFrames() : CreateFrames(); !r.ok()) return r;
     // A worker that failed cancelled the task so that the others stopped: its message wins.
     if (const std::string error = workerError_.Get(); !error.empty()) return error.c_str();
     if (!EnterStage(4)) return stopped;
@@ -122,14 +136,10 @@ Mt::TaskResult MoviePipeline::CreateFrames() {
         }
     }
     framesDone_.store(0);
-    FrameJob job{scene.frameScene(),
-                 MovieFrameCount(scene.objects, scene.properties.fps),
-                 windowBegin_,
-                 windowEnd_,
-                 framesDone_,
-                 task_,
-                 workerError_,
-                 {}};
+    const uint32_t frameCount = MovieFrameCount(scene.objects, scene.properties.fps);
+    ObjectsOnDemand objects(scene, workers_, frameCount);
+    FrameJob job{scene.frameScene(), frameCount, windowBegin_, windowEnd_, framesDone_, task_,
+                 workerError_,       {},         &objects};
     {
         std::vector<std::jthread> threads;
         for (unsigned i = 0; i < workers_; ++i) {
@@ -150,31 +160,112 @@ Mt::TaskResult MoviePipeline::MixAudio() {
                          scene.paths.soundtrack(), mixTask_, windowBegin_);
 }
 
-// The encoder's exit status decides, and then the movie must be there: either failing gives
-// "Error", a blank line and the command line, with the encoder's last lines as the detail.
+// The encoder writes a partial movie in tmp; only a complete one (exit status 0 and a length
+// the prober can read) replaces the movie, so a stop or a failure keeps the old one. Failing
+// gives "Error", a blank line and the command line, with the encoder's last lines as the
+// detail.
 Mt::TaskResult MoviePipeline::AssembleAndCleanUp() {
     const PreparedScene& scene = preparation_->scene();
     const ProjectPaths& paths = scene.paths;
-    Sys::DeleteFile(paths.movie());
+    const std::string partial = paths.partialMovie();
+    Sys::DeleteFile(partial);
     std::string encoder;
     if (!Encoder::Find(encoder)) return Encoder::kNotFound;
     const bool withSoundtrack = windowBegin_ == 0 && Opens(paths.soundtrack());
-    commandLine_ = MovieCommandLine(encoder, paths, withSoundtrack, scene.properties.fps,
-                                    scene.properties.width, scene.properties.height,
-                                    scene.properties.movieQuality);
     EncoderRun run;
-    const Mt::TaskResult encoded = run.Run(commandLine_, paths.tmp(), task_);
-    if (encoded.stopped()) return encoded;
-    if (run.started()) {
+    const Mt::TaskResult encoded = direct_ ? JoinSoundtrack(encoder, withSoundtrack, run)
+                                           : EncodeFrameFiles(encoder, withSoundtrack, run);
+    if (encoded.stopped()) {
+        Sys::DeleteFile(partial);
+        return encoded;
+    }
+    const std::string target = paths.movieOf(windowEnd_);
+    const bool complete = encoded.ok() && Encoder::MovieSeconds(partial) > 0;
+    const int renameError =
+        complete && std::rename(partial.c_str(), target.c_str()) != 0 ? errno : 0;
+    if (run.started() || direct_) {
         {
             std::lock_guard lock(stageMutex_);
             stage_ = 6;
         }
         restart_.store(true);
-        (void)Sys::EmptyFolder(paths.tmp());
+        const bool keepSpan = complete && !renameError && target == paths.spanMovie();
+        (void)Sys::EmptyFolder(paths.tmp(), keepSpan ? "span.mp4" : "");
     }
-    if (!encoded.ok() || !Opens(paths.movie())) {
-        return Mt::TaskResult::Failed("Error\r\n\r\n" + commandLine_, run.outputTail());
+    if (!complete) return Mt::TaskResult::Failed("Error\r\n\r\n" + commandLine_, run.outputTail());
+    if (renameError) {
+        return Mt::TaskResult::Failed("Unable to replace the movie: " +
+                                      std::string(std::strerror(renameError)) + "\n" + target);
+    }
+    return {};
+}
+
+Mt::TaskResult MoviePipeline::EncodeFrameFiles(const std::string& encoder, bool withSoundtrack,
+                                               EncoderRun& run) {
+    const PreparedScene& scene = preparation_->scene();
+    const MovieProperties& p = scene.properties;
+    commandLine_ = MovieCommandLine(encoder, scene.paths, withSoundtrack, p.fps, p.width, p.height,
+                                    p.movieQuality, scene.paths.partialMovie());
+    EncoderProgress progress(framesDone_.load());
+    return run.Run(commandLine_, scene.paths.tmp(), task_, [&](std::string_view line) {
+        if (progress.Take(line)) task_.SetProgress(progress.fraction());
+    });
+}
+
+// The streamed video becomes the movie: joined with the soundtrack, or as it is without one.
+Mt::TaskResult MoviePipeline::JoinSoundtrack(const std::string& encoder, bool withSoundtrack,
+                                             EncoderRun& run) {
+    const ProjectPaths& paths = preparation_->scene().paths;
+    if (!withSoundtrack) {
+        commandLine_ = streamLine_;
+        if (std::rename(paths.partialVideo().c_str(), paths.partialMovie().c_str()) == 0) {
+            return {};
+        }
+        return Mt::TaskResult::Failed("Error\r\n\r\n" + commandLine_);
+    }
+    commandLine_ =
+        JoinCommandLine(encoder, paths.partialVideo(), paths.soundtrack(), paths.partialMovie());
+    return run.Run(commandLine_, paths.tmp(), task_);
+}
+
+// Stage 3 without frame files: the encoder gets the frames through a pipe as they are
+// composed and writes the video; stage 5 then only adds the soundtrack.
+Mt::TaskResult MoviePipeline::StreamFrames() {
+    PreparedScene& scene = preparation_->scene();
+    const MovieProperties& p = scene.properties;
+    std::string encoder;
+    if (!Encoder::Find(encoder)) return Encoder::kNotFound;
+    const uint32_t total = MovieFrameCount(scene.objects, p.fps);
+    FrameRange range{0, total};
+    if (windowBegin_ != 0) {
+        const FrameWindow window = WindowFrames(p.fps, windowBegin_, windowEnd_);
+        const uint32_t last = std::min(window.last, total ? total - 1 : 0);
+        range = {window.first,
+                 window.first < total && window.first <= last ? last - window.first + 1 : 0};
+    }
+    const std::string video = scene.paths.partialVideo();
+    Sys::DeleteFile(video);
+    streamLine_ = StreamCommandLine(encoder, p.fps, p.width, p.height, p.movieQuality, video);
+    ObjectsOnDemand objects(scene, workers_, total);
+    FrameStream stream(scene.frameScene(), range, workers_, &objects);
+    EncoderRun run;
+    EncoderProgress progress(range.count);
+    encoderFraction_.store(0.0);
+    const Mt::TaskResult encoded = run.Run(
+        streamLine_, scene.paths.tmp(), task_,
+        [&](std::string_view line) {
+            if (progress.Take(line)) encoderFraction_.store(progress.fraction());
+        },
+        [&](Sys::Process& program) { stream.Feed(program, task_); });
+    encoderFraction_.store(-1.0);
+    framesDone_.store(stream.written());
+    if (const std::string error = stream.error(); !error.empty()) return error.c_str();
+    if (encoded.stopped()) return encoded;
+    if (!encoded.ok() || stream.written() != range.count) {
+        return Mt::TaskResult::Failed("Error\r\n\r\n" + streamLine_, run.outputTail());
+    }
+    for (size_t i = 0; i < scene.objects.size(); ++i) {
+        if (scene.objects[i].type != MovieObjectType::Audio) scene.prepared[i].Release();
     }
     return {};
 }

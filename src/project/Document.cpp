@@ -214,6 +214,13 @@ void Document::Select(int first, int last) {
     NotifyRepaint();
 }
 
+void Document::SelectRows(const std::vector<size_t>& rows) {
+    if (rows.empty()) return;
+    const bool together = rows.back() - rows.front() + 1 == rows.size();
+    const int first = int(rows.front());
+    Select(first, together ? int(rows.back()) : first);
+}
+
 void Document::ClearSelection() {
     if (first_ == -1 && last_ == -1) return;
     Select(-1, -1);

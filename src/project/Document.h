@@ -59,6 +59,9 @@ public:
     bool SelectedRange(int& first, int& last) const;
     void Select(int first, int last);
     void ClearSelection();
+    // Selects rows given in ascending order: all of them when they follow one another, else
+    // the first (the selection is one range). None leaves the selection as it is.
+    void SelectRows(const std::vector<size_t>& rows);
 
     // Undo: every project-changing edit first makes an undo point, which also clears the
     // saved flag.

@@ -2,6 +2,11 @@
 
 #include <cstdint>
 
+// The ranges the movie properties dialog offers: frame rates and the 16:9 sizes from 160x90 up.
+inline constexpr int kMinFps = 1, kMaxFps = 60;
+inline constexpr int kMinMovieWidth = 160, kMaxMovieWidth = 2560;
+inline constexpr int kMinMovieHeight = 90, kMaxMovieHeight = 1440;
+
 // The movie-wide settings. The defaults are those at start-up; "New" uses AfterNew().
 struct MovieProperties {
     uint8_t fps = 25;

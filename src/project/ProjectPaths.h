@@ -22,6 +22,14 @@ public:
     std::string soundtrack() const { return tmp() + "/movie.wav"; }
     std::string pageExport() const { return tmp() + "/cdrtmp.png"; }
     std::string movie() const { return folder_ + "/movie.mp4"; }
+    // Where the encoder writes; renamed over the movie only once it is complete.
+    std::string partialMovie() const { return tmp() + "/movie.partial.mp4"; }
+    // The video of frames streamed to the encoder, before the soundtrack joins it.
+    std::string partialVideo() const { return tmp() + "/video.partial.mp4"; }
+    // The short movie of one object's time span, which never replaces the movie.
+    std::string spanMovie() const { return tmp() + "/span.mp4"; }
+    // The span movie for a run limited to a time window (windowEnd not 0), else the movie.
+    std::string movieOf(uint32_t windowEnd) const { return windowEnd ? spanMovie() : movie(); }
 
 private:
     std::string folder_;

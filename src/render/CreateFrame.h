@@ -16,6 +16,9 @@
 // the message in the job's error text, calls notifyError and cancels the task, then returns.
 // Always returns 0.
 //
+// With the job's objects set, each frame is bracketed by their Before and After, and the
+// worker's range and end are told to them.
+//
 // Many workers run at once over one job, each with its own WorkMemory; the job's scene must not
 // change until all have returned.
 int CreateFrame(uint32_t workerIndex, uint32_t workerCount, const FrameJob& job,

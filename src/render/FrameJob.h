@@ -7,6 +7,7 @@
 #include "panelwick/Mt/SharedText.h"
 #include "panelwick/Mt/Task.h"
 #include "render/FrameScene.h"
+#include "render/IFrameObjects.h"
 
 // The frames of one movie run, shared by all rendering workers (see CreateFrame). The scene and
 // the numbers are read only; the counters are shared:
@@ -29,4 +30,7 @@ struct FrameJob {
     Mt::Task& task;
     Mt::SharedText& errorText;
     std::function<void()> notifyError;
+    // When set, told about every frame so that objects are prepared and released on demand;
+    // else every object is prepared before the workers start.
+    IFrameObjects* objects = nullptr;
 };

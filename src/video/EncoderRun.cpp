@@ -2,19 +2,28 @@
 
 #include <chrono>
 #include <cstdio>
+#include <thread>
 
 #include "panelwick/Sys/FileSystem.h"
 #include "panelwick/Sys/Process.h"
 
 Mt::TaskResult EncoderRun::Run(const std::string& commandLine, const std::string& folder,
-                               Mt::Task& task, LineSink onLine) {
+                               Mt::Task& task, LineSink onLine, InputFeed feed) {
     onLine_ = std::move(onLine);
     line_.clear();
     tail_.clear();
     exitStatus_ = -1;
     Sys::Process child;
-    started_ = child.Start({commandLine, folder, Sys::ProcessOptions::Output::PipeWithErrors});
+    started_ =
+        child.Start({commandLine, folder, Sys::ProcessOptions::Output::PipeWithErrors, bool(feed)});
     if (!started_) return Mt::TaskResult::Failed("Error: " + commandLine);
+    std::thread feeder;
+    if (feed) {
+        feeder = std::thread([&] {
+            feed(child);
+            child.CloseInput();
+        });
+    }
     char buffer[4096];
     bool cancelled = false;
     for (;;) {
@@ -28,6 +37,7 @@ Mt::TaskResult EncoderRun::Run(const std::string& commandLine, const std::string
         Take(buffer, n);
     }
     exitStatus_ = cancelled ? child.Terminate() : child.Wait();
+    if (feeder.joinable()) feeder.join();
     EndLine();
     if (cancelled) return Mt::TaskResult::Stopped();
     if (exitStatus_ == 0) return {};

@@ -6,6 +6,7 @@
 
 #include "panelwick/Mt/Task.h"
 #include "panelwick/Mt/TaskResult.h"
+#include "panelwick/Sys/Process.h"
 
 // Runs one encoder command line in a folder on the calling thread until the program ends,
 // reading everything it prints (standard output and errors) so that it never blocks on a full
@@ -16,13 +17,19 @@ public:
     // Called with each line the program prints (a progress line ending in '\r' counts as one).
     using LineSink = std::function<void(std::string_view line)>;
 
+    // Writes the program's standard input on a thread of its own while Run reads what the
+    // program prints; the input is closed when it returns. It must end once the task is
+    // cancelled or a write fails (the program ended).
+    using InputFeed = std::function<void(Sys::Process& program)>;
+
     static constexpr size_t kTailLines = 20;
 
     // Done when the program exited with status 0; stopped when the task was cancelled; failed
     // with "Error: " and the command line when it could not be started, or with its exit
     // status, the command line and, as the detail, its last lines when it exited otherwise.
+    // With a feed, the program's standard input is a pipe the feed writes.
     Mt::TaskResult Run(const std::string& commandLine, const std::string& folder, Mt::Task& task,
-                       LineSink onLine = {});
+                       LineSink onLine = {}, InputFeed feed = {});
 
     // Runs as Run does; when the encoder succeeded, `output` must exist afterwards, else the
     // run failed with "The encoder wrote no <output>; it ran:", the command line and its last

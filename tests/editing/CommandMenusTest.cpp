@@ -73,6 +73,7 @@ TEST(UserSettings, RecentProjectsGeometryAndSplitRoundTripAndBadLinesAreSkipped)
     EXPECT_EQ(settings.recentProjects()[1], "/p/11.rwk");
     settings.geometry = UserSettings::Geometry{-20, 30, 1200, 700, true};
     settings.monitorSplit = {540, 360};
+    settings.directRender = true;
     const std::string path = dir / "config/reelwork/settings";
     ASSERT_TRUE(settings.Save(path).ok());
 
@@ -83,6 +84,7 @@ TEST(UserSettings, RecentProjectsGeometryAndSplitRoundTripAndBadLinesAreSkipped)
     EXPECT_EQ(read.geometry->height, 700);
     EXPECT_TRUE(read.geometry->maximized);
     EXPECT_EQ(read.monitorSplit, (std::vector<int>{540, 360}));
+    EXPECT_TRUE(read.directRender);
 
     EXPECT_FALSE(UserSettings::Parse("geometry=1 2 0 5 0\n").geometry);
     EXPECT_FALSE(UserSettings::Parse("geometry=1 2 3\n").geometry);

@@ -4,12 +4,15 @@
 #include "production/MovieCommandLine.h"
 
 TEST(MovieCommandLine, IsBuiltExactlyWithAndWithoutSoundtrack) {
-    EXPECT_EQ(MovieCommandLine("/usr/bin", ProjectPaths("/m/Trip"), false, 25, 1280, 720, 80),
+    const ProjectPaths trip("/m/Trip"), myTrip("/m/My Trip");
+    EXPECT_EQ(MovieCommandLine("/usr/bin", trip, false, 25, 1280, 720, 80, trip.partialMovie()),
               "/usr/bin/ffmpeg -thread_queue_size 8192 -f image2 -framerate 25 -i %08d.jpg "
-              "-s 1280x720 -crf 11 -shortest \"/m/Trip/movie.mp4\"");
-    EXPECT_EQ(MovieCommandLine("/opt", ProjectPaths("/m/My Trip"), true, 24, 160, 90, 70),
+              "-s 1280x720 -crf 11 -shortest -progress pipe:1 "
+              "\"/m/Trip/tmp/movie.partial.mp4\"");
+    EXPECT_EQ(MovieCommandLine("/opt", myTrip, true, 24, 160, 90, 70, myTrip.partialMovie()),
               "/opt/ffmpeg -i \"/m/My Trip/tmp/movie.wav\" -thread_queue_size 8192 -f image2 "
-              "-framerate 24 -i %08d.jpg -s 160x90 -crf 16 -shortest \"/m/My Trip/movie.mp4\"");
+              "-framerate 24 -i %08d.jpg -s 160x90 -crf 16 -shortest -progress pipe:1 "
+              "\"/m/My Trip/tmp/movie.partial.mp4\"");
 }
 
 TEST(CommandLine, QuotesGroupAndAnUnclosedQuoteRunsToTheEnd) {

@@ -1,4 +1,5 @@
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <sys/stat.h>
@@ -16,6 +17,25 @@
 namespace fs = std::filesystem;
 
 namespace {
+
+// Processes of a process group that have not ended (zombies waiting for a parent count as
+// ended).
+int LiveProcessesOfGroup(int group) {
+    int live = 0;
+    for (const auto& entry : fs::directory_iterator("/proc")) {
+        std::string stat;
+        if (!Sys::ReadWholeFile(entry.path() / "stat", stat)) continue;
+        const size_t close = stat.rfind(')');
+        if (close == std::string::npos) continue;
+        char state = 0;
+        int parent = 0, pgrp = 0;
+        if (std::sscanf(stat.c_str() + close + 1, " %c %d %d", &state, &parent, &pgrp) == 3 &&
+            pgrp == group && state != 'Z') {
+            ++live;
+        }
+    }
+    return live;
+}
 
 class QuietPrompt : public IDocumentPrompt {
 public:
@@ -40,9 +60,10 @@ protected:
         }
     }
 
-    // Runs the pipeline to its end.
+    // Runs the pipeline to its end; a refusal's message when it does not start.
     std::string Create(uint32_t windowBegin = 0, uint32_t windowEnd = 0) {
-        EXPECT_TRUE(pipeline.Start(doc, windowBegin, windowEnd, [this] { ++ends; }).ok());
+        const Sys::Result started = pipeline.Start(doc, windowBegin, windowEnd, [this] { ++ends; });
+        if (started.failed()) return started.message();
         pipeline.Wait();
         return pipeline.Result().message();
     }
@@ -78,6 +99,11 @@ protected:
                            .out;
     }
     std::string movie() const { return doc.folder() + "/movie.mp4"; }
+    void KeepOldMovie() { ASSERT_TRUE(Sys::WriteWholeFile(movie(), "old movie")); }
+    std::string MovieBytes() const {
+        std::string bytes;
+        return Sys::ReadWholeFile(movie(), bytes) ? bytes : "(none)";
+    }
     size_t TmpFiles() const {
         return Sys::ListFilesWithExtension(doc.folder() + "/tmp", "").size();
     }
@@ -118,8 +144,8 @@ TEST_F(MoviePipelineTest, WithoutSoundTheEncoderGetsNoSoundtrackAndItsFailureIsR
     EXPECT_EQ(pipeline.encoderCommandLine(),
               dir / "bin" +
                   "/ffmpeg -thread_queue_size 8192 -f image2 "
-                  "-framerate 24 -i %08d.jpg -s 160x90 -crf 16 -shortest \"" +
-                  movie() + "\"");
+                  "-framerate 24 -i %08d.jpg -s 160x90 -crf 16 -shortest -progress pipe:1 \"" +
+                  doc.folder() + "/tmp/movie.partial.mp4\"");
     std::string args;
     ASSERT_TRUE(Sys::ReadWholeFile(dir / "args", args));
     EXPECT_EQ(args.substr(0, 18), "-thread_queue_size");
@@ -127,21 +153,61 @@ TEST_F(MoviePipelineTest, WithoutSoundTheEncoderGetsNoSoundtrackAndItsFailureIsR
     EXPECT_FALSE(fs::exists(movie()));
 }
 
-TEST_F(MoviePipelineTest, AnEncoderThatFailsFailsTheRunEvenWhenItLeftAMovie) {
+// The stand-ins write into the last argument, the partial movie.
+TEST_F(MoviePipelineTest, AnEncoderThatFailsOrWritesNothingKeepsTheOldMovieByteForByte) {
     MakeProject(1, false);
-    UseEncoder("echo frame=3; echo 'No space left on device'; echo half > '" + movie() +
-               "'; exit 1");
-    const std::string error = Create();
+    KeepOldMovie();
+    UseEncoder(
+        "for a; do last=$a; done; echo frame=3; echo 'No space left on device'; "
+        "head -c 5000 /dev/urandom > \"$last\"; exit 1");
+    std::string error = Create();
     EXPECT_EQ(error, "Error\r\n\r\n" + pipeline.encoderCommandLine());
     EXPECT_EQ(pipeline.Result().detail(), "frame=3\nNo space left on device\n");
+    EXPECT_EQ(MovieBytes(), "old movie");
+    EXPECT_EQ(TmpFiles(), 0u);
+
+    // A full disk: status 0 and an empty movie.
+    TearDown();
+    UseEncoder("for a; do last=$a; done; : > \"$last\"");
+    error = Create();
+    EXPECT_EQ(error, "Error\r\n\r\n" + pipeline.encoderCommandLine());
+    EXPECT_EQ(MovieBytes(), "old movie");
+    EXPECT_EQ(TmpFiles(), 0u);
 }
 
-TEST_F(MoviePipelineTest, AMissingPictureEndsTheRunBeforeAnyFrame) {
-    MakeProject(1, false);
+TEST_F(MoviePipelineTest, RefusesBeforeAnyWorkNamingTheBadFiles) {
+    MakeProject(1, true);
     doc.objects[0].fileName = u"gone.png";
-    EXPECT_EQ(Create(), "Error reading the file\ngone.png");
-    EXPECT_EQ(TmpFiles(), 0u);
-    EXPECT_FALSE(fs::exists(movie()));
+    ASSERT_TRUE(Sys::WriteWholeFile(doc.folder() + "/sample.wav", "RIFF"));
+    EXPECT_EQ(Create(), "The movie cannot be made:\nMissing file: " + doc.folder() + "/gone.png\n" +
+                            doc.folder() +
+                            "/sample.wav: WaveFile::OpenForReading - Cannot locate WAVE chunk");
+    EXPECT_EQ(pipeline.RefusedObjects(), (std::vector<size_t>{0, 1}));
+    EXPECT_EQ(ends, 0);
+    EXPECT_FALSE(fs::exists(doc.folder() + "/tmp"));
+}
+
+TEST_F(MoviePipelineTest, AStopWhileEncodingEndsTheEncoderAndKeepsTheOldMovie) {
+    MakeProject(1, false);
+    KeepOldMovie();
+    UseEncoder("echo $$ > '" + dir / "pid" + "'; echo frame=6; sleep 60 & wait");
+    ASSERT_TRUE(pipeline.Start(doc, 0, 0, [this] { ++ends; }).ok());
+    while (!fs::exists(dir / "pid") || pipeline.ProgressFraction() < 0.25) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    EXPECT_EQ(pipeline.CurrentStage(), 5);
+    EXPECT_DOUBLE_EQ(pipeline.ProgressFraction(), 0.25);  // 6 of 24 frames
+    const auto stop = std::chrono::steady_clock::now();
+    pipeline.RequestStop();
+    pipeline.Wait();
+    // Ended by the stop, well before the stand-in's sleep would end.
+    EXPECT_LT(std::chrono::steady_clock::now() - stop, std::chrono::seconds(20));
+    EXPECT_TRUE(pipeline.Result().stopped());
+    std::string pid;
+    ASSERT_TRUE(Sys::ReadWholeFile(dir / "pid", pid));
+    EXPECT_EQ(LiveProcessesOfGroup(std::stoi(pid)), 0);
+    EXPECT_EQ(MovieBytes(), "old movie");
+    EXPECT_EQ(Sys::ListFilesWithExtension(doc.folder() + "/tmp", ".jpg").size(), 24u);
 }
 
 TEST_F(MoviePipelineTest, AStopWhileRenderingKeepsTheFramesAndMakesNoMovie) {
@@ -160,7 +226,7 @@ TEST_F(MoviePipelineTest, AStopWhileRenderingKeepsTheFramesAndMakesNoMovie) {
     EXPECT_GE(frames, 4u);
     EXPECT_LT(frames, 1440u);
     EXPECT_FALSE(fs::exists(doc.folder() + "/tmp/movie.wav"));
-    EXPECT_FALSE(fs::exists(movie()));  // the old movie goes before the run starts
+    EXPECT_EQ(MovieBytes(), "old");  // the old movie stays
 
     // The stop does not carry over into the next run.
     doc.objects[0].end = doc.objects[1].end = 500;
@@ -168,11 +234,18 @@ TEST_F(MoviePipelineTest, AStopWhileRenderingKeepsTheFramesAndMakesNoMovie) {
     EXPECT_TRUE(pipeline.Result().ok());
 }
 
-TEST_F(MoviePipelineTest, WindowModeRendersOnlyTheWindowWithoutSound) {
+TEST_F(MoviePipelineTest, WindowModeMakesTheSpanMovieWithoutSoundAndLeavesTheMovie) {
     MakeProject(2, true);
-    UseRecordingEncoder();
-    Create(1000, 1500);
+    KeepOldMovie();
+    ASSERT_EQ(Create(1000, 1500), "");
     EXPECT_EQ(pipeline.encoderCommandLine().find("movie.wav"), std::string::npos);
+    EXPECT_EQ(MovieBytes(), "old movie");
+    const std::string span = doc.folder() + "/tmp/span.mp4";
+    EXPECT_EQ(RunCommand({"ffprobe", "-v", "error", "-show_entries", "stream=codec_type", "-of",
+                          "csv=p=0", span})
+                  .out,
+              "video\n");
+    EXPECT_EQ(TmpFiles(), 1u);
 }
 
 TEST_F(MoviePipelineTest, APageObjectIsExportedAndDrawnInTheMovieAndInOneFrame) {
@@ -210,5 +283,27 @@ TEST_F(MoviePipelineTest, APageObjectIsExportedAndDrawnInTheMovieAndInOneFrame) 
     EXPECT_FALSE(fs::exists(doc.folder() + "/tmp/cdrtmp.png"));
 
     doc.objects[0].fileName = u"missing.cdr";
-    EXPECT_EQ(Create(), "Missing file: " + doc.folder() + "/missing.cdr");
+    EXPECT_EQ(Create(),
+              "The movie cannot be made:\nMissing file: " + doc.folder() + "/missing.cdr");
+}
+
+TEST_F(MoviePipelineTest, DirectRenderMakesTheSameMovieWithoutFrameFiles) {
+    MakeProject(2, true);
+    KeepOldMovie();
+    pipeline.SetDirect(true);
+    ASSERT_EQ(Create(), "");
+    EXPECT_EQ(Probe(), "video\naudio\n160,90,48\n");
+    EXPECT_EQ(TmpFiles(), 0u);
+    EXPECT_NE(pipeline.encoderCommandLine().find("-c:v copy"), std::string::npos);
+
+    doc.objects.pop_back();  // without sound the streamed video is the movie
+    ASSERT_EQ(Create(), "");
+    EXPECT_EQ(Probe(), "video\n160,90,48\n");
+    ASSERT_EQ(Create(1000, 1500), "");
+    EXPECT_EQ(TmpFiles(), 1u);  // the span movie
+    EXPECT_EQ(
+        RunCommand({"ffprobe", "-v", "error", "-count_frames", "-show_entries",
+                    "stream=nb_read_frames", "-of", "csv=p=0", doc.folder() + "/tmp/span.mp4"})
+            .out,
+        "13\n");
 }

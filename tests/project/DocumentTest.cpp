@@ -93,3 +93,16 @@ TEST(Document, AskToSaveCancelKeepsEverythingAndCloseResets) {
     EXPECT_TRUE(doc.file().empty());
     EXPECT_TRUE(doc.saved());
 }
+
+TEST(Document, SelectRowsTakesRowsThatFollowOneAnotherElseTheFirst) {
+    Document doc;
+    doc.objects.resize(6);
+    doc.SelectRows({});
+    EXPECT_EQ(doc.first(), -1);
+    doc.SelectRows({2, 3, 4});
+    EXPECT_EQ(doc.first(), 2);
+    EXPECT_EQ(doc.last(), 4);
+    doc.SelectRows({1, 4});
+    EXPECT_EQ(doc.first(), 1);
+    EXPECT_EQ(doc.last(), 1);
+}

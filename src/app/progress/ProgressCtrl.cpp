@@ -26,13 +26,17 @@ void ProgressCtrl::Reset() {
 void ProgressCtrl::Refresh(IPipelineState& pipeline) {
     const int stage = pipeline.CurrentStage();
     const bool restart = pipeline.TakeStageRestart();
-    Show(stage, QString::fromStdString(timeLeft_.Next(restart, pipeline.ProgressFraction() * 100,
-                                                      TimeLeftText::Clock::now())));
+    const double encoder = pipeline.EncoderFraction();
+    Show(stage,
+         QString::fromStdString(timeLeft_.Next(restart, pipeline.ProgressFraction() * 100,
+                                               TimeLeftText::Clock::now())),
+         encoder >= 0 ? QStringLiteral("encoding %1%").arg(int(encoder * 100)) : QString());
 }
 
-void ProgressCtrl::Show(int stage, const QString& status) {
+void ProgressCtrl::Show(int stage, const QString& status, const QString& encoderStatus) {
     stage_ = stage;
     status_ = status;
+    encoderStatus_ = encoderStatus;
     update();
 }
 
@@ -41,6 +45,8 @@ ProgressCtrl::Status ProgressCtrl::StatusOf(int i) const {
     if (i == stage_) {
         return {status_.isEmpty() ? QStringLiteral("working. . .") : status_, Qt::black};
     }
+    // The encoder's stage advancing with the frames streamed to it.
+    if (i == 5 && !encoderStatus_.isEmpty()) return {encoderStatus_, Qt::black};
     return {QStringLiteral("pending"), kPending};
 }
 

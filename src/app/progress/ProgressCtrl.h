@@ -24,8 +24,9 @@ public:
     void Reset();
     // One refresh: takes the pipeline's stage and computes the time-left text of it.
     void Refresh(IPipelineState& pipeline);
-    // Shows the stage (0 to 6) as running, with the status text.
-    void Show(int stage, const QString& status);
+    // Shows the stage (0 to 6) as running, with the status text, and stage 5 with its own
+    // status when the encoder runs alongside (empty otherwise).
+    void Show(int stage, const QString& status, const QString& encoderStatus = {});
 
     int stage() const { return stage_; }
     const QString& statusText() const { return status_; }
@@ -37,6 +38,6 @@ protected:
 
 private:
     int stage_ = 0;
-    QString status_;
+    QString status_, encoderStatus_;
     TimeLeftText timeLeft_;
 };

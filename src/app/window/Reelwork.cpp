@@ -69,6 +69,7 @@ Reelwork::Reelwork(QWidget* parent)
     SetUpMediaImport();
     recentMenu_ = MenuBar::Build(*menuBar(), actions_);
     FillRecentMenu();
+    AddDirectRenderItem();
     RefreshCommands();
     ApplyLayout();
     RestoreGeometry();
@@ -139,6 +140,22 @@ void Reelwork::BuildToolbar() {
         if (QWidget* widget = toolbar_->widgetForAction(action)) {
             widget->setFixedSize(buttonSize, buttonSize);
         }
+    }
+}
+
+void Reelwork::AddDirectRenderItem() {
+    directRender_ = new QAction(QStringLiteral("Direct render"), this);
+    directRender_->setCheckable(true);
+    directRender_->setChecked(settings_.directRender);
+    directRender_->setToolTip(
+        QStringLiteral("Create Movie streams the frames to the encoder, without frame files"));
+    connect(directRender_, &QAction::toggled, this, [this](bool checked) {
+        settings_.directRender = checked;
+        (void)settings_.Save(UserSettings::DefaultPath());
+    });
+    if (QMenu* movie = menuBar()->findChild<QMenu*>(QStringLiteral("Movie"))) {
+        movie->addSeparator();
+        movie->addAction(directRender_);
     }
 }
 

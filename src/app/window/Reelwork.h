@@ -57,6 +57,8 @@ public:
     MonitorPanel& monitor() { return *monitor_; }
     int mode() const { return mode_; }
     QAction* action(CommandId id) const { return actions_.at(id); }
+    // The checkable "Direct render" item: Create Movie streams its frames to the encoder.
+    QAction* directRender() const { return directRender_; }
     QToolBar* toolbar() const { return toolbar_; }
     AutosaveControl& autosave() { return *autosave_; }
     QMenu* recentMenu() const { return recentMenu_; }
@@ -90,6 +92,8 @@ private:
     // The monitor above the timeline with its ruler (ReelworkMonitor.cpp).
     QWidget* BuildEditingPage();
     void KeepPlayheadInView(uint32_t ms);
+    // The checkable "Direct render" at the end of the Movie menu, kept in the user's settings.
+    void AddDirectRenderItem();
     void SetMode(int mode);
     void ApplyLayout();
     std::string MoviePath() const;
@@ -109,6 +113,8 @@ private:
     void CreationTick();
     void CreationEnded();
     void PlayMovie();
+    // Plays a movie file of the project: movie.mp4 or a time window's span movie.
+    void PlayMovie(const std::string& path);
     void PlaybackEnded();
     void Stop();
     void EndRecording();
@@ -161,6 +167,7 @@ private:
     QMenu* recentMenu_ = nullptr;
     AutosaveControl* autosave_;
     UserSettings settings_;
+    QAction* directRender_ = nullptr;
     // What the audio dialogs remember between uses.
     AudioToolSettings audioSettings_;
     int mode_ = kEditing;

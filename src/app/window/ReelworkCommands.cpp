@@ -264,9 +264,11 @@ void Reelwork::CreateMovie(uint32_t windowBegin, uint32_t windowEnd) {
     Document& document = view_->document();
     if (!document.IsOpen() || !creation_) return;
     progress_->Reset();
+    creation_->SetDirect(directRender_ && directRender_->isChecked());
     const Sys::Result started = creation_->Start(
         document, windowBegin_, windowEnd_, [this] { Win::PostNotice(this, kCreationEndNotice); });
     if (started.failed()) {
+        document.SelectRows(creation_->RefusedObjects());
         Win::MessageBox::ShowError(this, started.message());
         return;
     }
@@ -300,15 +302,19 @@ void Reelwork::CreationEnded() {
     ApplyLayout();
     const Mt::TaskResult result = creation_->Result();
     if (result.failed()) Win::MessageBox::ShowError(this, result.FullText());
-    if (result.ok()) PlayMovie();
+    if (result.ok()) PlayMovie(view_->document().paths().movieOf(windowEnd_));
 }
 
 void Reelwork::PlayMovie() {
-    if (!view_->document().IsOpen() || !Sys::FileExists(MoviePath())) return;
+    PlayMovie(MoviePath());
+}
+
+void Reelwork::PlayMovie(const std::string& path) {
+    if (!view_->document().IsOpen() || !Sys::FileExists(path)) return;
     SetMode(kPlaying);
     RefreshCommands();
     ApplyLayout();
-    player_->Play(MoviePath());
+    player_->Play(path);
 }
 
 void Reelwork::PlaybackEnded() {

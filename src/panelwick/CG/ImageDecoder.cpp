@@ -41,6 +41,11 @@ Sys::Result DecodeBmp(std::span<const uint8_t> file, ImageRGBA& image) {
 
 }  // namespace
 
+bool ImageDecoder::Recognises(std::span<const uint8_t> head) {
+    return StartsWith(head, "\x89PNG\r\n\x1a\n", 8) || StartsWith(head, "\xFF\xD8\xFF", 3) ||
+           StartsWith(head, "BM", 2) || StartsWith(head, "GIF8", 4);
+}
+
 Sys::Result ImageDecoder::Decode(std::span<const uint8_t> file, ImageRGBA& image) {
     Sys::Result result = kErrorReadingFile;
     if (StartsWith(file, "\x89PNG\r\n\x1a\n", 8)) {

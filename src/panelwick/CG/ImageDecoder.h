@@ -18,6 +18,8 @@ class ImageRGBA;
 class ImageDecoder {
 public:
     static Sys::Result Decode(std::span<const uint8_t> file, ImageRGBA& image);
+    // True when the first bytes of a file (8 are enough) start a picture Decode knows.
+    static bool Recognises(std::span<const uint8_t> head);
 };
 
 }  // namespace CG

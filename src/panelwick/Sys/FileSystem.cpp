@@ -1,10 +1,9 @@
 #include "panelwick/Sys/FileSystem.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
+#include <sys/stat.h>
 #include <system_error>
+#include <unistd.h>
 
 #include "panelwick/Sys/File.h"
 
@@ -22,14 +21,17 @@ bool FileExists(const fs::path& path) {
     return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-bool DeleteFile(const fs::path& path) { return ::unlink(path.c_str()) == 0; }
+bool DeleteFile(const fs::path& path) {
+    return ::unlink(path.c_str()) == 0;
+}
 
-bool EmptyFolder(const fs::path& path) {
+bool EmptyFolder(const fs::path& path, const std::string& keep) {
     std::error_code ec;
     fs::directory_iterator it(path, ec);
     if (ec) return true;
     bool ok = true;
     for (const auto& entry : it) {
+        if (!keep.empty() && entry.path().filename() == keep) continue;
         std::error_code typeError;
         if (entry.is_directory(typeError) && !entry.is_symlink(typeError)) {
             ok = DeleteFolderTree(entry.path()) && !FolderExists(entry.path()) && ok;

@@ -12,8 +12,8 @@ bool FolderExists(const std::filesystem::path& path);
 bool FileExists(const std::filesystem::path& path);  // a regular file
 bool DeleteFile(const std::filesystem::path& path);
 // Deletes everything inside the folder; true when every deletion succeeded. An empty or
-// missing folder gives true.
-bool EmptyFolder(const std::filesystem::path& path);
+// missing folder gives true. An entry named `keep` (when not empty) stays.
+bool EmptyFolder(const std::filesystem::path& path, const std::string& keep = {});
 // Deletes the folder with everything in it; false only when the folder cannot be listed.
 bool DeleteFolderTree(const std::filesystem::path& path);
 // Names of the sub-folders, in no particular order.

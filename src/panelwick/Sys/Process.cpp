@@ -1,6 +1,7 @@
 #include "panelwick/Sys/Process.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -50,6 +51,7 @@ private:
 }  // namespace
 
 Process::~Process() {
+    CloseInput();
     ClosePipe();
     Wait();
 }
@@ -59,7 +61,25 @@ void Process::ClosePipe() {
     pipe_ = -1;
 }
 
+void Process::CloseInput() {
+    if (input_ >= 0) ::close(input_);
+    input_ = -1;
+}
+
+bool Process::Write(const void* bytes, size_t count) {
+    const auto* p = static_cast<const uint8_t*>(bytes);
+    while (count > 0 && input_ >= 0) {
+        const ssize_t n = ::write(input_, p, count);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        p += n;
+        count -= size_t(n);
+    }
+    return count == 0;
+}
+
 bool Process::Start(const ProcessOptions& options) {
+    CloseInput();
     ClosePipe();
     Wait();
     pid_ = -1;
@@ -68,7 +88,15 @@ bool Process::Start(const ProcessOptions& options) {
     if (args.empty()) return false;
 
     SpawnActions actions;
-    posix_spawn_file_actions_addopen(actions.get(), 0, "/dev/null", O_RDONLY, 0);
+    int in[2] = {-1, -1};
+    if (options.inputPipe) {
+        // A child that stops reading must fail our write, not end us with SIGPIPE.
+        ::signal(SIGPIPE, SIG_IGN);
+        if (pipe2(in, O_CLOEXEC) != 0) return false;
+        posix_spawn_file_actions_adddup2(actions.get(), in[0], 0);
+    } else {
+        posix_spawn_file_actions_addopen(actions.get(), 0, "/dev/null", O_RDONLY, 0);
+    }
     int fds[2] = {-1, -1};
     if (options.output != ProcessOptions::Output::Inherit) {
         if (pipe2(fds, O_CLOEXEC) != 0) return false;
@@ -88,12 +116,15 @@ bool Process::Start(const ProcessOptions& options) {
     const int error =
         posix_spawnp(&pid, argv[0], actions.get(), attributes.get(), argv.data(), environ);
     if (fds[1] >= 0) ::close(fds[1]);
+    if (in[0] >= 0) ::close(in[0]);
     if (error != 0) {
         if (fds[0] >= 0) ::close(fds[0]);
+        if (in[1] >= 0) ::close(in[1]);
         return false;
     }
     pid_ = pid;
     pipe_ = fds[0];
+    input_ = in[1];
     return true;
 }
 

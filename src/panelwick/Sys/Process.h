@@ -20,6 +20,9 @@ struct ProcessOptions {
         Pipe,            // standard output to a pipe the caller reads; errors go where ours go
         PipeWithErrors,  // both to the pipe
     } output = Output::Inherit;
+    // With inputPipe the child's standard input is a pipe the caller writes (see Write);
+    // without it standard input is empty.
+    bool inputPipe = false;
 };
 
 // A child program, started in a process group of its own so that a terminal's Ctrl+C reaches
@@ -34,6 +37,11 @@ public:
     // Starts the child; false when the command line is empty or the program cannot be started.
     // An earlier child of this object is waited for first.
     bool Start(const ProcessOptions& options);
+    // Writes all bytes to the child's standard input pipe, blocking while it is full; false
+    // when there is no such pipe or the child closed its end (it ended, or stopped reading).
+    bool Write(const void* bytes, size_t count);
+    // Closes our end of the input pipe: the child reads the end of its input.
+    void CloseInput();
     // Up to count bytes of the child's output; 0 once it closed its end (or without a pipe).
     size_t Read(char* buffer, size_t count);
     // True when Read would not block (output waiting, or the end of it) within the time.
@@ -56,6 +64,7 @@ private:
 
     pid_t pid_ = -1;
     int pipe_ = -1;
+    int input_ = -1;
     int status_ = -1;
 };
 

@@ -8,7 +8,9 @@ public:
     int stage = 0;
     bool restart = false;
     double fraction = 0;
+    double encoder = -1;
     int CurrentStage() const override { return stage; }
+    double EncoderFraction() const override { return encoder; }
     bool TakeStageRestart() override { return std::exchange(restart, false); }
     double ProgressFraction() const override { return fraction; }
 };
@@ -39,6 +41,12 @@ private slots:
             QCOMPARE(progress.StatusOf(i).text, QStringLiteral("pending"));
             QCOMPARE(progress.StatusOf(i).color, kRed);
         }
+
+        // Frames streamed to the encoder: stage 5 advances with stage 3.
+        pipeline.encoder = 0.42;
+        progress.Refresh(pipeline);
+        QCOMPARE(progress.StatusOf(5).text, QStringLiteral("encoding 42%"));
+        QCOMPARE(progress.StatusOf(4).text, QStringLiteral("pending"));
     }
 
     void EmptyStatusReadsWorkingAndStageZeroIsAllPending() {

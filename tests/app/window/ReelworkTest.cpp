@@ -32,6 +32,8 @@ public:
     uint32_t windowBegin = 0, windowEnd = 0;
     std::string error;
     std::string refusal;  // what Start answers, when set
+    std::vector<size_t> refusedObjects;
+    bool direct = false;
     EndNotice onEnd;
 
     Sys::Result Start(const Document&, uint32_t begin, uint32_t end, EndNotice notice) override {
@@ -45,6 +47,8 @@ public:
     void RequestStop() override { onEnd(); }
     void Wait() override {}
     Mt::TaskResult Result() const override { return error.c_str(); }
+    std::vector<size_t> RefusedObjects() const override { return refusedObjects; }
+    void SetDirect(bool d) override { direct = d; }
     int CurrentStage() const override { return 3; }
     bool TakeStageRestart() override { return false; }
     double ProgressFraction() const override { return 0.5; }
@@ -159,6 +163,10 @@ private slots:
             QCOMPARE(widget->width(), icon + Win::CmToPixels(0.1));
         }
         QMenu* help = window->menuBar()->findChild<QMenu*>(QStringLiteral("Help"));
+        QMenu* movie = window->menuBar()->findChild<QMenu*>(QStringLiteral("Movie"));
+        QCOMPARE(movie->actions().last(), window->directRender());
+        QCOMPARE(window->directRender()->text(), QStringLiteral("Direct render"));
+        QVERIFY(window->directRender()->isCheckable());
         QCOMPARE(help->title(), QStringLiteral("&Help"));
         QCOMPARE(help->actions().size(), 2);
         QCOMPARE(help->actions()[1]->text(), QStringLiteral("&About ..."));
@@ -217,13 +225,17 @@ private slots:
 
     void CreateMovieKeepsTheWindowBusyUntilItEnds() {
         NewProject("Trip");
-        // A refusal of the movie creation is shown and changes nothing.
-        creation->refusal = "Please close the video player";
+        // A refusal of the movie creation is shown, selects the rows of the bad files and
+        // changes nothing else.
+        creation->refusal = "The movie cannot be made:\nMissing file: sample.wav";
+        creation->refusedObjects = {1};
         QString refused;
         AnswerNextMessageBox(QMessageBox::Ok, &refused);
         window->RunCommand(CommandId::CreateMovie);
-        QCOMPARE(refused, QStringLiteral("Please close the video player"));
+        QCOMPARE(refused, QStringLiteral("The movie cannot be made:\nMissing file: sample.wav"));
         QCOMPARE(window->mode(), int(Reelwork::kEditing));
+        QCOMPARE(doc().first(), 1);
+        QCOMPARE(doc().last(), 1);
         creation->refusal.clear();
 
         window->RunCommand(CommandId::CreateMovie);
@@ -267,6 +279,15 @@ private slots:
         QVERIFY(QTest::qWaitFor([this] { return !window->monitor().playing(); }, 10000));
         QCOMPARE(window->monitor().playhead().time(), 300u);
         QCOMPARE(window->mode(), int(Reelwork::kEditing));
+
+        // "Direct render" reaches the movie creation (the user's choice is put back after).
+        const bool chosen = window->directRender()->isChecked();
+        window->directRender()->setChecked(!chosen);
+        window->RunCommand(CommandId::CreateMovie);
+        QCOMPARE(creation->direct, !chosen);
+        window->RunCommand(CommandId::Stop);
+        QTRY_COMPARE(window->mode(), int(Reelwork::kEditing));
+        window->directRender()->setChecked(chosen);
     }
 
     void EditingATextObjectChangesTheMovie() {
