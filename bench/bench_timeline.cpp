@@ -1,0 +1,88 @@
+// bench-links: reelwork_app reelwork_audio
+// The timeline's speed: painting the visible part of a 2000-object project at 1600x900
+// offscreen (median ms per paint, target at most 8), and the peaks of a 10-minute stereo WAVE
+// (x real time, target at least 200).
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <vector>
+
+#include <QApplication>
+#include <QImage>
+
+#include "app/timeline/DocumentView.h"
+#include "audio/WavePeaks.h"
+#include "panelwick/Mm/WaveFile.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+double PaintMs() {
+    DocumentView view;
+    view.resize(1600, 900);
+    std::vector<MovieObject> objects(2000);
+    for (size_t i = 0; i < objects.size(); ++i) {
+        objects[i].type = i % 2 ? MovieObjectType::Audio : MovieObjectType::Image;
+        objects[i].begin = uint32_t(i * 1500);
+        objects[i].end = objects[i].begin + 10000;
+        objects[i].fileName = i % 2 ? u"sound.wav" : u"picture.jpg";
+    }
+    view.document().objects = std::move(objects);
+    view.document().NotifyRepaint();
+    view.Zoom(10, 0);  // about 37 pixels a second: many bars in view
+    QImage image(view.viewport()->size(), QImage::Format_ARGB32_Premultiplied);
+    std::vector<double> ms;
+    for (int run = 0; run < 40; ++run) {
+        const auto start = Clock::now();
+        view.viewport()->render(&image);
+        ms.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+    }
+    return Median(ms);
+}
+
+double PeaksTimesRealTime() {
+    const std::filesystem::path path =
+        std::filesystem::temp_directory_path() / "bench_timeline_10min.wav";
+    constexpr uint32_t kRate = 44100, kSeconds = 600;
+    {
+        Mm::WaveFile file;
+        if (file.OpenForWritting(kRate, 2, 16, path).failed()) return 0;
+        std::vector<int16_t> second(kRate * 2);
+        for (size_t i = 0; i < second.size(); ++i) second[i] = int16_t((i * 7919) % 20000 - 10000);
+        for (uint32_t s = 0; s < kSeconds; ++s) {
+            (void)file.Write(second.data(), int32_t(second.size() * 2));
+        }
+        (void)file.Close();
+    }
+    std::vector<double> seconds;
+    for (int run = 0; run < 3; ++run) {
+        WavePeaks peaks;
+        const auto start = Clock::now();
+        if (WavePeaks::Compute(path, peaks).failed()) return 0;
+        seconds.push_back(std::chrono::duration<double>(Clock::now() - start).count());
+    }
+    std::filesystem::remove(path);
+    return kSeconds / Median(seconds);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    const double paint = PaintMs();
+    std::printf("timeline paint, 2000 objects at 1600x900: %.2f ms median (target 8 ms, ratio %.2f)\n",
+                paint, paint / 8.0);
+    const double peaks = PeaksTimesRealTime();
+    std::printf("peaks of a 10-minute stereo WAVE: %.0fx real time (target 200x, ratio %.2f)\n",
+                peaks, peaks / 200.0);
+    return 0;
+}

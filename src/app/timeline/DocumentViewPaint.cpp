@@ -1,0 +1,100 @@
+// The timeline's drawing: ruler lines at the zoom's tick spacing, one filled bar per row in its
+// type's colour, and the icon, time and name inside the bar when they fit, else beside it.
+#include <algorithm>
+
+#include <QPainter>
+#include <QScrollBar>
+
+#include "app/timeline/BarPalette.h"
+#include "app/timeline/DocumentView.h"
+#include "panelwick/Sys/Utf.h"
+#include "project/TimeText.h"
+
+namespace {
+
+constexpr int kTickGap = 12;   // pixels between ruler lines at least
+constexpr int kLabelGap = 80;  // pixels between the stronger, labelled ones
+
+}  // namespace
+
+void DocumentView::paintEvent(QPaintEvent*) {
+    QPainter painter(viewport());
+    painter.fillRect(viewport()->rect(), palette().color(QPalette::Base));
+    painter.setFont(font());
+    DrawTicks(painter);
+    const int textHeight = QFontMetrics(font()).size(0, QStringLiteral("0:00")).height();
+    const int rows = static_cast<int>(document_.objects.size());
+    int y = 0;
+    for (int row = verticalScrollBar()->value(); row < rows && y < viewport()->height(); ++row) {
+        DrawRow(painter, y, row, textHeight);
+        y += rowHeight_;
+    }
+}
+
+void DocumentView::DrawTicks(QPainter& painter) {
+    const QColor base = palette().color(QPalette::Base);
+    const QColor text = palette().color(QPalette::Text);
+    QColor faint = base, strong = base;
+    faint.setRgb((base.red() * 9 + text.red()) / 10, (base.green() * 9 + text.green()) / 10,
+                 (base.blue() * 9 + text.blue()) / 10);
+    strong.setRgb((base.red() * 3 + text.red()) / 4, (base.green() * 3 + text.green()) / 4,
+                  (base.blue() * 3 + text.blue()) / 4);
+    const int height = viewport()->height();
+    for (const TimeScale::Tick& tick :
+         geometry_.scale().Ticks(viewport()->width(), kTickGap, kLabelGap)) {
+        painter.setPen(tick.labelled ? strong : faint);
+        painter.drawLine(tick.x, 0, tick.x, height);
+    }
+}
+
+void DocumentView::DrawRow(QPainter& painter, int y, int row, int textHeight) {
+    const MovieObject& object = document_.objects[row];
+    const bool selected =
+        document_.first() >= 0 && row >= document_.first() && row <= document_.last();
+    if (selected) {
+        QColor band = palette().color(QPalette::Highlight);
+        band.setAlpha(50);
+        painter.fillRect(0, y, viewport()->width(), rowHeight_, band);
+    }
+    // Bars far outside the view are cut to it, so their coordinates stay small.
+    const int width = viewport()->width();
+    const int left = std::max(-8, geometry_.XOfTime(object.begin));
+    const int right = std::min(width + 8, geometry_.XOfTime(object.end));
+    const QRect bar(left, y + 1, std::max(1, right - left), rowHeight_ - 2);
+    if (right >= 0 && left < width) {
+        const QColor fill = BarPalette::Fill(object.type, selected);
+        painter.fillRect(bar, fill);
+        painter.setPen(selected ? QPen(palette().color(QPalette::Highlight), 2)
+                                : QPen(fill.darker(140), 1));
+        painter.drawRect(bar.adjusted(0, 0, -1, -1));
+    }
+    DrawLabel(painter, bar, row, selected, textHeight);
+}
+
+void DocumentView::DrawLabel(QPainter& painter, const QRect& bar, int row, bool selected,
+                             int textHeight) {
+    const MovieObject& object = document_.objects[row];
+    const QFontMetrics metrics(font());
+    const QString time = QString::fromStdString(TimeText(object.begin, object.end));
+    const QString name = QString::fromStdString(Sys::ToUtf8(object.DisplayName()));
+    const int needed = icons_.size() + 3 * margin_ + metrics.horizontalAdvance(time) +
+                       metrics.horizontalAdvance(name) + margin_;
+    const int visibleLeft = std::max(bar.left(), 0);
+    const bool inside = bar.right() - visibleLeft >= needed;
+    const int start = inside ? visibleLeft + margin_ : bar.right() + 1 + margin_;
+    const int y = bar.top() - 1;
+    const QColor ink =
+        inside ? BarPalette::TextOn(BarPalette::Fill(object.type, selected))
+               : palette().color(QPalette::Text);
+    const int textTop = y + (rowHeight_ - textHeight + 1) * 50 / 100;
+    painter.drawPixmap(start, y + (rowHeight_ - icons_.size() + 1) * 50 / 100,
+                       icons_.Get(object.type, selected));
+    const int timeLeft = start + icons_.size() + margin_;
+    QColor timeInk = ink;
+    timeInk.setAlpha(200);
+    painter.setPen(timeInk);
+    painter.drawText(timeLeft, textTop + metrics.ascent(), time);
+    painter.setPen(ink);
+    painter.drawText(timeLeft + metrics.horizontalAdvance(time) + margin_,
+                     textTop + metrics.ascent(), name);
+}
