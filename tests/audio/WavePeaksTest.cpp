@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <vector>
 
 #include "audio/PeakCache.h"
+#include "audio/PeakStore.h"
 #include "audio/WavePeaks.h"
 #include "panelwick/Mm/WaveFile.h"
 #include "support/TempDir.h"
@@ -74,4 +76,19 @@ TEST(PeakCache, KeepsPeaksUntilTheFileChanges) {
     EXPECT_FALSE(PeakCache::Parse(bytes, key + "x", peaks));
     EXPECT_TRUE(PeakCache::KeyOf(dir / "none.wav").empty());
     EXPECT_FALSE(cache.Get(dir / "none.wav", peaks).ok());
+}
+
+TEST(PeakStore, ComputesOffTheCallersThreadAndRemembersFailures) {
+    TempDir dir;
+    WriteWave(dir / "a.wav", 8000);
+    std::atomic<int> ready{0};
+    PeakStore store(PeakCache(dir.path() / "cache"), [&] { ++ready; });
+    EXPECT_EQ(store.Find(dir / "a.wav"), nullptr);  // queued
+    EXPECT_EQ(store.Find(dir / "none.wav"), nullptr);
+    store.WaitIdle();
+    ASSERT_NE(store.Find(dir / "a.wav"), nullptr);
+    EXPECT_EQ(store.Find(dir / "a.wav")->peaks.size(), 100u);
+    EXPECT_EQ(store.Find(dir / "none.wav"), nullptr);  // not tried again
+    store.WaitIdle();
+    EXPECT_EQ(ready.load(), 1);
 }

@@ -22,10 +22,15 @@ DocumentView::DocumentView(QWidget* parent)
     viewport()->setMouseTracking(true);
     viewport()->setAutoFillBackground(false);
     document_.SetListener(this);
+    // A finished file repaints the rows; the call is dropped once the view is gone.
+    peaks_ = std::make_unique<PeakStore>(PeakCache(PeakCache::DefaultFolder()), [this] {
+        QMetaObject::invokeMethod(this, [this] { viewport()->update(); }, Qt::QueuedConnection);
+    });
     UpdateMetrics();
 }
 
 DocumentView::~DocumentView() {
+    peaks_.reset();
     document_.SetListener(nullptr);
 }
 

@@ -7,6 +7,7 @@
 
 #include "app/timeline/ObjectClipboard.h"
 #include "app/timeline/TypeIcons.h"
+#include "audio/PeakStore.h"
 #include "editing/TimelineDrag.h"
 #include "editing/TimelineGeometry.h"
 #include "project/Document.h"
@@ -46,6 +47,7 @@ public:
     // The playhead's time, a snapping target of drags.
     void SetPlayheadTime(uint32_t ms) { playheadMs_ = ms; }
     bool dragging() const { return drag_.has_value(); }
+    PeakStore& peaks() { return *peaks_; }
     // The row under a point of the viewport; it may lie past the last object.
     int RowAt(int y) const;
 
@@ -93,7 +95,9 @@ private:
     bool ZoomKey(int key);
     void SelectAndShow(int first, int last, int shown);
     void DrawTicks(QPainter& painter);
+    int LabelGap() const;
     void DrawRow(QPainter& painter, int y, int row, int textHeight);
+    void DrawWaveform(QPainter& painter, const QRect& bar, const MovieObject& object);
     void DrawLabel(QPainter& painter, const QRect& bar, int row, bool selected, int textHeight);
     TimelineGeometry::Part PartAt(const QPoint& point, int& row) const;
     bool StartDrag(const QMouseEvent* event);
@@ -110,6 +114,7 @@ private:
     TimelineGeometry geometry_;
     uint32_t playheadMs_ = 0;
     std::optional<TimelineDrag> drag_;
+    std::unique_ptr<PeakStore> peaks_;  // waveforms of the audio rows, computed on a worker
     int dragX_ = 0;           // where the drag's button went down
     int pressedRow_ = -1;     // a selected row pressed without keys: selected alone on release
 };

@@ -12,8 +12,7 @@
 
 namespace {
 
-constexpr int kTickGap = 12;   // pixels between ruler lines at least
-constexpr int kLabelGap = 80;  // pixels between the stronger, labelled ones
+constexpr int kTickGap = 6;  // pixels between ruler lines at least, as on the ruler
 
 }  // namespace
 
@@ -31,6 +30,11 @@ void DocumentView::paintEvent(QPaintEvent*) {
     }
 }
 
+// The stronger lines fall where the ruler writes its labels.
+int DocumentView::LabelGap() const {
+    return QFontMetrics(font()).horizontalAdvance(QStringLiteral("00:00.0")) + 8;
+}
+
 void DocumentView::DrawTicks(QPainter& painter) {
     const QColor base = palette().color(QPalette::Base);
     const QColor text = palette().color(QPalette::Text);
@@ -41,7 +45,7 @@ void DocumentView::DrawTicks(QPainter& painter) {
                   (base.blue() * 3 + text.blue()) / 4);
     const int height = viewport()->height();
     for (const TimeScale::Tick& tick :
-         geometry_.scale().Ticks(viewport()->width(), kTickGap, kLabelGap)) {
+         geometry_.scale().Ticks(viewport()->width(), kTickGap, LabelGap())) {
         painter.setPen(tick.labelled ? strong : faint);
         painter.drawLine(tick.x, 0, tick.x, height);
     }
@@ -64,11 +68,32 @@ void DocumentView::DrawRow(QPainter& painter, int y, int row, int textHeight) {
     if (right >= 0 && left < width) {
         const QColor fill = BarPalette::Fill(object.type, selected);
         painter.fillRect(bar, fill);
+        if (object.type == MovieObjectType::Audio) DrawWaveform(painter, bar, object);
         painter.setPen(selected ? QPen(palette().color(QPalette::Highlight), 2)
                                 : QPen(fill.darker(140), 1));
         painter.drawRect(bar.adjusted(0, 0, -1, -1));
     }
     DrawLabel(painter, bar, row, selected, textHeight);
+}
+
+// The peak envelope from the object's skip offset, both channels merged, mirrored about the
+// bar's middle; a file whose peaks are not at hand (yet) leaves the bar plain.
+void DocumentView::DrawWaveform(QPainter& painter, const QRect& bar, const MovieObject& object) {
+    if (object.fileName.empty()) return;
+    const std::string name = Sys::ToUtf8(object.fileName);
+    const std::string path = name.front() == '/' ? name : document_.folder() + "/" + name;
+    const std::shared_ptr<const WavePeaks> peaks = peaks_->Find(path);
+    if (!peaks) return;
+    painter.setPen(BarPalette::Fill(object.type, false).darker(170));
+    const int middle = bar.center().y(), half = bar.height() / 2 - 1;
+    const int from = std::max(bar.left(), 0), to = std::min(bar.right(), viewport()->width());
+    const int64_t shift = int64_t(object.skip) - object.begin;
+    for (int x = from; x < to; ++x) {
+        const int64_t t0 = geometry_.TimeAtX(x) + shift, t1 = geometry_.TimeAtX(x + 1) + shift;
+        if (t1 <= 0) continue;
+        const int h = peaks->Max(uint32_t(std::max<int64_t>(0, t0)), uint32_t(t1)) * half / 255;
+        if (h > 0) painter.drawLine(x, middle - h, x, middle + h);
+    }
 }
 
 void DocumentView::DrawLabel(QPainter& painter, const QRect& bar, int row, bool selected,
