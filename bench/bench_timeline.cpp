@@ -90,8 +90,9 @@ int main(int argc, char** argv) {
     setenv("XDG_CACHE_HOME", folderName, 1);  // the peaks cache stays in the scratch folder
     QApplication app(argc, argv);
     const double paint = PaintMs(folder);
-    std::printf("timeline paint, 2000 objects at 1600x900: %.2f ms median (target 8 ms, ratio %.2f)\n",
-                paint, paint / 8.0);
+    std::printf(
+        "timeline paint, 2000 objects at 1600x900: %.2f ms median (target 8 ms, ratio %.2f)\n",
+        paint, paint / 8.0);
     const double peaks = PeaksTimesRealTime(folder);
     std::filesystem::remove_all(folder);
     std::printf("peaks of a 10-minute stereo WAVE: %.0fx real time (target 200x, ratio %.2f)\n",

@@ -6,7 +6,6 @@
 #include <fstream>
 #include <functional>
 #include <sstream>
-
 #include <sys/stat.h>
 #include <unistd.h>
 

@@ -16,8 +16,8 @@ public:
     static constexpr double kMaxPixelsPerSecond = 400.0;
     static constexpr double kZoomStep = 1.25;
     static constexpr uint32_t kFitFloorMs = 3600000;  // the zoom can always show an hour
-    static constexpr int kEdgeGrab = 4;              // pixels each side of a bar's edge
-    static constexpr int kSnapDistance = 8;          // pixels
+    static constexpr int kEdgeGrab = 4;               // pixels each side of a bar's edge
+    static constexpr int kSnapDistance = 8;           // pixels
 
     const TimeScale& scale() const { return scale_; }
     double pixelsPerSecond() const { return scale_.pixelsPerSecond(); }

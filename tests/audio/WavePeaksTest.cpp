@@ -1,9 +1,9 @@
-#include <gtest/gtest.h>
-
 #include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "audio/PeakCache.h"
 #include "audio/PeakStore.h"
@@ -22,8 +22,7 @@ std::vector<int16_t> WriteWave(const std::string& path, size_t frames) {
     }
     Mm::WaveFile file;
     EXPECT_TRUE(file.OpenForWritting(8000, 2, 16, path).ok());
-    EXPECT_EQ(file.Write(samples.data(), int32_t(samples.size() * 2)),
-              int32_t(samples.size() * 2));
+    EXPECT_EQ(file.Write(samples.data(), int32_t(samples.size() * 2)), int32_t(samples.size() * 2));
     EXPECT_TRUE(file.Close().ok());
     return samples;
 }

@@ -35,8 +35,8 @@ TEST_F(TimelineDragTest, EdgesMoveOneTimeAndKeepTheShortestLength) {
     EXPECT_EQ(Drag(right, -500), 1100u);  // never shorter than 100 ms
     EXPECT_EQ(objects[1].end, 2500u);     // unselected rows stay
     TimelineDrag left(objects, -1, -1, 2, Part::LeftEdge);
-    EXPECT_EQ(Drag(left, -1000), 0u);     // never before 0
-    EXPECT_EQ(Drag(left, 1000), 7900u);   // 100 ms before the end at most
+    EXPECT_EQ(Drag(left, -1000), 0u);    // never before 0
+    EXPECT_EQ(Drag(left, 1000), 7900u);  // 100 ms before the end at most
     EXPECT_EQ(objects[2].end, 8000u);
 }
 

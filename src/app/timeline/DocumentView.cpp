@@ -11,6 +11,7 @@
 #include "panelwick/Win/Metrics.h"
 #include "panelwick/Win/Notice.h"
 #include "panelwick/Win/WaitCursor.h"
+#include "project/MissingFiles.h"
 
 DocumentView::DocumentView(QWidget* parent)
     : QAbstractScrollArea(parent),
@@ -24,7 +25,8 @@ DocumentView::DocumentView(QWidget* parent)
     document_.SetListener(this);
     // A finished file repaints the rows; the call is dropped once the view is gone.
     peaks_ = std::make_unique<PeakStore>(PeakCache(PeakCache::DefaultFolder()), [this] {
-        QMetaObject::invokeMethod(this, [this] { viewport()->update(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { viewport()->update(); }, Qt::QueuedConnection);
     });
     UpdateMetrics();
 }
@@ -110,6 +112,10 @@ void DocumentView::ObjectsChanged() {
 }
 
 void DocumentView::Repaint() {
+    missing_.clear();
+    for (const MissingFiles::Entry& entry : MissingFiles::Find(document_)) {
+        missing_.insert(entry.name);
+    }
     UpdateScrollRanges();
     viewport()->update();
 }
@@ -152,11 +158,20 @@ bool DocumentView::SelectionKey(int key, bool extend) {
     const bool any = first >= 0 && last >= 0;
     int to;
     switch (key) {
-        case Qt::Key_Up: to = any ? std::max(0, first - 1) : 0; break;
-        case Qt::Key_Down: to = any ? std::min(rows - 1, last + 1) : 0; break;
-        case Qt::Key_Home: to = 0; break;
-        case Qt::Key_End: to = rows - 1; break;
-        default: return false;
+        case Qt::Key_Up:
+            to = any ? std::max(0, first - 1) : 0;
+            break;
+        case Qt::Key_Down:
+            to = any ? std::min(rows - 1, last + 1) : 0;
+            break;
+        case Qt::Key_Home:
+            to = 0;
+            break;
+        case Qt::Key_End:
+            to = rows - 1;
+            break;
+        default:
+            return false;
     }
     if (extend && any) {
         SelectAndShow(std::min(first, to), std::max(last, to), to);

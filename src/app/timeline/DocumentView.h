@@ -2,6 +2,8 @@
 
 #include <memory>
 #include <optional>
+#include <set>
+#include <string>
 
 #include <QAbstractScrollArea>
 
@@ -79,6 +81,7 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
+    bool viewportEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
 
@@ -97,6 +100,8 @@ private:
     void DrawTicks(QPainter& painter);
     int LabelGap() const;
     void DrawRow(QPainter& painter, int y, int row, int textHeight);
+    bool FileMissing(const MovieObject& object) const;
+    void DrawMissingMark(QPainter& painter, const QRect& bar);
     void DrawWaveform(QPainter& painter, const QRect& bar, const MovieObject& object);
     void DrawLabel(QPainter& painter, const QRect& bar, int row, bool selected, int textHeight);
     TimelineGeometry::Part PartAt(const QPoint& point, int& row) const;
@@ -114,7 +119,8 @@ private:
     TimelineGeometry geometry_;
     uint32_t playheadMs_ = 0;
     std::optional<TimelineDrag> drag_;
+    std::set<std::string> missing_;     // files the objects name that are not there
     std::unique_ptr<PeakStore> peaks_;  // waveforms of the audio rows, computed on a worker
-    int dragX_ = 0;           // where the drag's button went down
-    int pressedRow_ = -1;     // a selected row pressed without keys: selected alone on release
+    int dragX_ = 0;                     // where the drag's button went down
+    int pressedRow_ = -1;  // a selected row pressed without keys: selected alone on release
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QContextMenuEvent>
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QToolTip>
@@ -10,6 +11,7 @@
 
 #include "app/timeline/DocumentView.h"
 #include "editing/Playhead.h"
+#include "panelwick/Sys/Utf.h"
 
 namespace {
 
@@ -126,6 +128,23 @@ void DocumentView::wheelEvent(QWheelEvent* event) {
     } else {
         QAbstractScrollArea::wheelEvent(event);
     }
+}
+
+// Over a row whose file is missing, the tooltip names the file.
+bool DocumentView::viewportEvent(QEvent* event) {
+    if (event->type() != QEvent::ToolTip) return QAbstractScrollArea::viewportEvent(event);
+    auto* help = static_cast<QHelpEvent*>(event);
+    const int row = RowAt(help->pos().y());
+    if (drag_ || row < 0 || row >= static_cast<int>(document_.objects.size())) return true;
+    const std::string name = Sys::ToUtf8(document_.objects[row].fileName);
+    if (FileMissing(document_.objects[row])) {
+        QToolTip::showText(help->globalPos(),
+                           QStringLiteral("Missing file: %1").arg(QString::fromStdString(name)),
+                           viewport());
+    } else {
+        QToolTip::hideText();
+    }
+    return true;
 }
 
 void DocumentView::contextMenuEvent(QContextMenuEvent* event) {

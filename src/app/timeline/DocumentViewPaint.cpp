@@ -4,6 +4,7 @@
 
 #include <QPainter>
 #include <QScrollBar>
+#include <QStyle>
 
 #include "app/timeline/BarPalette.h"
 #include "app/timeline/DocumentView.h"
@@ -72,8 +73,24 @@ void DocumentView::DrawRow(QPainter& painter, int y, int row, int textHeight) {
         painter.setPen(selected ? QPen(palette().color(QPalette::Highlight), 2)
                                 : QPen(fill.darker(140), 1));
         painter.drawRect(bar.adjusted(0, 0, -1, -1));
+        if (FileMissing(object)) DrawMissingMark(painter, bar);
     }
     DrawLabel(painter, bar, row, selected, textHeight);
+}
+
+// Texts and rectangles name no file (a text's name is its font's).
+bool DocumentView::FileMissing(const MovieObject& object) const {
+    return object.type != MovieObjectType::Text && object.type != MovieObjectType::Rectangle &&
+           !object.fileName.empty() && missing_.count(Sys::ToUtf8(object.fileName)) > 0;
+}
+
+// A red outline and a warning sign at the bar's visible start.
+void DocumentView::DrawMissingMark(QPainter& painter, const QRect& bar) {
+    painter.setPen(QPen(QColor(220, 30, 30), 2));
+    painter.drawRect(bar.adjusted(1, 1, -1, -1));
+    const int size = std::max(8, bar.height() - 4);
+    const QPixmap sign = style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(size, size);
+    painter.drawPixmap(std::max(bar.left(), 0) + 2, bar.top() + (bar.height() - size) / 2, sign);
 }
 
 // The peak envelope from the object's skip offset, both channels merged, mirrored about the
@@ -108,9 +125,8 @@ void DocumentView::DrawLabel(QPainter& painter, const QRect& bar, int row, bool 
     const bool inside = bar.right() - visibleLeft >= needed;
     const int start = inside ? visibleLeft + margin_ : bar.right() + 1 + margin_;
     const int y = bar.top() - 1;
-    const QColor ink =
-        inside ? BarPalette::TextOn(BarPalette::Fill(object.type, selected))
-               : palette().color(QPalette::Text);
+    const QColor ink = inside ? BarPalette::TextOn(BarPalette::Fill(object.type, selected))
+                              : palette().color(QPalette::Text);
     const int textTop = y + (rowHeight_ - textHeight + 1) * 50 / 100;
     painter.drawPixmap(start, y + (rowHeight_ - icons_.size() + 1) * 50 / 100,
                        icons_.Get(object.type, selected));

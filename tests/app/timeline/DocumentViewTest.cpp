@@ -103,8 +103,22 @@ private slots:
         QCOMPARE(PixelAt(21, 2 * view->rowHeight() + 3), view->palette().color(QPalette::Base));
     }
 
+    void MissingFilesAreOutlinedInRed() {
+        Rows({Object(MovieObjectType::Image, 0, 10000), Object(MovieObjectType::Text, 0, 10000)});
+        const QImage image = view->viewport()->grab().toImage();
+        auto redIn = [&](int row) {
+            for (int y = row * view->rowHeight(); y < (row + 1) * view->rowHeight(); ++y) {
+                if (image.pixelColor(30, y) == QColor(220, 30, 30)) return true;
+            }
+            return false;
+        };
+        QVERIFY(redIn(0));   // "clip" is not in the project folder
+        QVERIFY(!redIn(1));  // a text's name is its font's, not a file's
+    }
+
     void DraggingARightEdgeMovesTheEndAndMakesOneUndoPoint() {
-        Rows({Object(MovieObjectType::Image, 1000, 3000), Object(MovieObjectType::Audio, 0, 20000)});
+        Rows(
+            {Object(MovieObjectType::Image, 1000, 3000), Object(MovieObjectType::Audio, 0, 20000)});
         const int y = 3;
         Mouse(QEvent::MouseButtonPress, 12, y);  // the end at 4 px a second
         Mouse(QEvent::MouseMove, 30, y);
@@ -128,7 +142,8 @@ private slots:
     }
 
     void DraggingASelectedRowMovesTheSelection() {
-        Rows({Object(MovieObjectType::Image, 1000, 3000), Object(MovieObjectType::Audio, 0, 20000)});
+        Rows(
+            {Object(MovieObjectType::Image, 1000, 3000), Object(MovieObjectType::Audio, 0, 20000)});
         doc().Select(0, 1);
         const int y = view->rowHeight() + 3;
         Mouse(QEvent::MouseButtonPress, 40, y);
@@ -146,9 +161,9 @@ private slots:
     void WheelAndKeysZoomAndMoveTheSelection() {
         Rows(std::vector<MovieObject>(5, Object(MovieObjectType::Image, 0, 600000)));
         const uint32_t under = view->geometry().TimeAtX(200);
-        QWheelEvent wheel(QPointF(200, 5), view->viewport()->mapToGlobal(QPointF(200, 5)),
-                          QPoint(), QPoint(0, 120), Qt::NoButton, Qt::ControlModifier,
-                          Qt::NoScrollPhase, false);
+        QWheelEvent wheel(QPointF(200, 5), view->viewport()->mapToGlobal(QPointF(200, 5)), QPoint(),
+                          QPoint(0, 120), Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase,
+                          false);
         QCoreApplication::sendEvent(view->viewport(), &wheel);
         QCOMPARE(view->geometry().pixelsPerSecond(), 5.0);
         QVERIFY(std::abs(int(view->geometry().TimeAtX(200)) - int(under)) <= 250);
