@@ -101,6 +101,7 @@ private:
     int LabelGap() const;
     void DrawRow(QPainter& painter, int y, int row, int textHeight);
     bool FileMissing(const MovieObject& object) const;
+    int DrawThumbnail(QPainter& painter, const QRect& bar, const MovieObject& object);
     void DrawMissingMark(QPainter& painter, const QRect& bar);
     void DrawWaveform(QPainter& painter, const QRect& bar, const MovieObject& object);
     void DrawLabel(QPainter& painter, const QRect& bar, int row, bool selected, int textHeight);

@@ -15,6 +15,11 @@ namespace {
 
 constexpr int kTickGap = 6;  // pixels between ruler lines at least, as on the ruler
 
+// Colours are stored with red in the lowest byte.
+QColor ColorOf(uint32_t bgr) {
+    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
+}
+
 }  // namespace
 
 void DocumentView::paintEvent(QPaintEvent*) {
@@ -75,7 +80,36 @@ void DocumentView::DrawRow(QPainter& painter, int y, int row, int textHeight) {
         painter.drawRect(bar.adjusted(0, 0, -1, -1));
         if (FileMissing(object)) DrawMissingMark(painter, bar);
     }
-    DrawLabel(painter, bar, row, selected, textHeight);
+    QRect labelled = bar;  // the label follows the thumbnail
+    if (const int thumbnail = DrawThumbnail(painter, bar, object)) {
+        labelled.setLeft(std::max(bar.left(), 0) + thumbnail);
+    }
+    DrawLabel(painter, labelled, row, selected, textHeight);
+}
+
+// A small picture of a text (its words in its colours) or a rectangle (its colour) at the
+// bar's visible start, when the bar is wide enough; the width it took.
+int DocumentView::DrawThumbnail(QPainter& painter, const QRect& bar, const MovieObject& object) {
+    if (object.type != MovieObjectType::Text && object.type != MovieObjectType::Rectangle) return 0;
+    const int height = bar.height() - 4, width = height * 16 / 9;
+    const int left = std::max(bar.left(), 0) + 2;
+    if (height < 6 || bar.right() - left < 3 * width) return 0;
+    const QRect box(left, bar.top() + 2, width, height);
+    if (object.type == MovieObjectType::Rectangle) {
+        painter.fillRect(box, ColorOf(object.frontColor));
+    } else {
+        painter.fillRect(box, ColorOf(object.backColor));
+        QFont small = font();
+        small.setPixelSize(std::max(4, height * 2 / 3));
+        painter.setFont(small);
+        painter.setPen(ColorOf(object.frontColor));
+        painter.drawText(box, Qt::AlignCenter | Qt::TextSingleLine,
+                         QString::fromStdString(Sys::ToUtf8(object.text)));
+        painter.setFont(font());
+    }
+    painter.setPen(QColor(0, 0, 0, 90));
+    painter.drawRect(box.adjusted(0, 0, -1, -1));
+    return width + 2;
 }
 
 // Texts and rectangles name no file (a text's name is its font's).
