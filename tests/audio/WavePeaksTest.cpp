@@ -88,6 +88,7 @@ TEST(PeakStore, ComputesOffTheCallersThreadAndRemembersFailures) {
     ASSERT_NE(store.Find(dir / "a.wav"), nullptr);
     EXPECT_EQ(store.Find(dir / "a.wav")->peaks.size(), 100u);
     EXPECT_EQ(store.Find(dir / "none.wav"), nullptr);  // not tried again
+    EXPECT_TRUE(store.Failed(dir / "none.wav"));
     store.WaitIdle();
-    EXPECT_EQ(ready.load(), 1);
+    EXPECT_EQ(ready.load(), 2);
 }

@@ -24,15 +24,18 @@ DocumentView::DocumentView(QWidget* parent)
     viewport()->setAutoFillBackground(false);
     document_.SetListener(this);
     // A finished file repaints the rows; the call is dropped once the view is gone.
-    peaks_ = std::make_unique<PeakStore>(PeakCache(PeakCache::DefaultFolder()), [this] {
+    const auto repaint = [this] {
         QMetaObject::invokeMethod(
             this, [this] { viewport()->update(); }, Qt::QueuedConnection);
-    });
+    };
+    peaks_ = std::make_unique<PeakStore>(PeakCache(PeakCache::DefaultFolder()), repaint);
+    thumbnails_ = std::make_unique<ThumbnailStore>(kThumbnailHeight, repaint);
     UpdateMetrics();
 }
 
 DocumentView::~DocumentView() {
     peaks_.reset();
+    thumbnails_.reset();
     document_.SetListener(nullptr);
 }
 

@@ -16,6 +16,7 @@
 #include "project/IDocumentListener.h"
 #include "project/IDocumentPrompt.h"
 #include "project/TimelineEditor.h"
+#include "render/PictureThumbnail.h"
 
 // The timeline: one row per movie object, in list order, with a filled bar over the object's
 // time, its type icon, time span and name. It owns the open project, keeps the selection as one
@@ -25,6 +26,8 @@ class DocumentView : public QAbstractScrollArea, private IDocumentListener {
     Q_OBJECT
 
 public:
+    static constexpr uint32_t kThumbnailHeight = 48;  // rows of the pictures' small copies
+
     explicit DocumentView(QWidget* parent = nullptr);
     ~DocumentView() override;
 
@@ -50,6 +53,7 @@ public:
     void SetPlayheadTime(uint32_t ms) { playheadMs_ = ms; }
     bool dragging() const { return drag_.has_value(); }
     PeakStore& peaks() { return *peaks_; }
+    ThumbnailStore& thumbnails() { return *thumbnails_; }
     // The row under a point of the viewport; it may lie past the last object.
     int RowAt(int y) const;
 
@@ -101,6 +105,7 @@ private:
     int LabelGap() const;
     void DrawRow(QPainter& painter, int y, int row, int textHeight);
     bool FileMissing(const MovieObject& object) const;
+    std::string PathOf(const MovieObject& object) const;
     int DrawThumbnail(QPainter& painter, const QRect& bar, const MovieObject& object);
     void DrawMissingMark(QPainter& painter, const QRect& bar);
     void DrawWaveform(QPainter& painter, const QRect& bar, const MovieObject& object);
@@ -122,6 +127,7 @@ private:
     std::optional<TimelineDrag> drag_;
     std::set<std::string> missing_;     // files the objects name that are not there
     std::unique_ptr<PeakStore> peaks_;  // waveforms of the audio rows, computed on a worker
-    int dragX_ = 0;                     // where the drag's button went down
+    std::unique_ptr<ThumbnailStore> thumbnails_;  // pictures of the picture rows, likewise
+    int dragX_ = 0;                               // where the drag's button went down
     int pressedRow_ = -1;  // a selected row pressed without keys: selected alone on release
 };

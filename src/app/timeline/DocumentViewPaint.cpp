@@ -87,15 +87,30 @@ void DocumentView::DrawRow(QPainter& painter, int y, int row, int textHeight) {
     DrawLabel(painter, labelled, row, selected, textHeight);
 }
 
-// A small picture of a text (its words in its colours) or a rectangle (its colour) at the
-// bar's visible start, when the bar is wide enough; the width it took.
+// A small picture at the bar's visible start, when the bar is wide enough: a picture's own
+// (once made), a text's words in its colours, a rectangle's colour. The width it took.
 int DocumentView::DrawThumbnail(QPainter& painter, const QRect& bar, const MovieObject& object) {
-    if (object.type != MovieObjectType::Text && object.type != MovieObjectType::Rectangle) return 0;
-    const int height = bar.height() - 4, width = height * 16 / 9;
+    const MovieObjectType type = object.type;
+    if (type != MovieObjectType::Text && type != MovieObjectType::Rectangle &&
+        type != MovieObjectType::Image) {
+        return 0;
+    }
+    const int height = bar.height() - 4;
+    int width = height * 16 / 9;
     const int left = std::max(bar.left(), 0) + 2;
     if (height < 6 || bar.right() - left < 3 * width) return 0;
+    if (type == MovieObjectType::Image) {
+        if (object.fileName.empty() || FileMissing(object)) return 0;
+        const std::shared_ptr<const CG::ImageRGBA> picture = thumbnails_->Find(PathOf(object));
+        if (!picture) return 0;
+        const QImage image(picture->pixels(), int(picture->width()), int(picture->height()),
+                           int(picture->width()) * 4, QImage::Format_RGBA8888);
+        width = std::max(1, int(int64_t(height) * picture->width() / picture->height()));
+        painter.drawImage(QRect(left, bar.top() + 2, width, height), image);
+        return width + 2;
+    }
     const QRect box(left, bar.top() + 2, width, height);
-    if (object.type == MovieObjectType::Rectangle) {
+    if (type == MovieObjectType::Rectangle) {
         painter.fillRect(box, ColorOf(object.frontColor));
     } else {
         painter.fillRect(box, ColorOf(object.backColor));
@@ -112,10 +127,19 @@ int DocumentView::DrawThumbnail(QPainter& painter, const QRect& bar, const Movie
     return width + 2;
 }
 
+std::string DocumentView::PathOf(const MovieObject& object) const {
+    const std::string name = Sys::ToUtf8(object.fileName);
+    return !name.empty() && name.front() == '/' ? name : document_.folder() + "/" + name;
+}
+
 // Texts and rectangles name no file (a text's name is its font's).
 bool DocumentView::FileMissing(const MovieObject& object) const {
-    return object.type != MovieObjectType::Text && object.type != MovieObjectType::Rectangle &&
-           !object.fileName.empty() && missing_.count(Sys::ToUtf8(object.fileName)) > 0;
+    if (object.type == MovieObjectType::Text || object.type == MovieObjectType::Rectangle ||
+        object.fileName.empty()) {
+        return false;
+    }
+    if (missing_.count(Sys::ToUtf8(object.fileName)) > 0) return true;
+    return object.type == MovieObjectType::Image && thumbnails_->Failed(PathOf(object));
 }
 
 // A red outline and a warning sign at the bar's visible start.
@@ -131,9 +155,7 @@ void DocumentView::DrawMissingMark(QPainter& painter, const QRect& bar) {
 // bar's middle; a file whose peaks are not at hand (yet) leaves the bar plain.
 void DocumentView::DrawWaveform(QPainter& painter, const QRect& bar, const MovieObject& object) {
     if (object.fileName.empty()) return;
-    const std::string name = Sys::ToUtf8(object.fileName);
-    const std::string path = name.front() == '/' ? name : document_.folder() + "/" + name;
-    const std::shared_ptr<const WavePeaks> peaks = peaks_->Find(path);
+    const std::shared_ptr<const WavePeaks> peaks = peaks_->Find(PathOf(object));
     if (!peaks) return;
     painter.setPen(BarPalette::Fill(object.type, false).darker(170));
     const int middle = bar.center().y(), half = bar.height() / 2 - 1;

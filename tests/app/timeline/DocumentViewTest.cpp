@@ -1,3 +1,5 @@
+#include <fstream>
+
 #include <QClipboard>
 #include <QMimeData>
 #include <QSignalSpy>
@@ -8,6 +10,7 @@
 #include "panelwick/Win/Notice.h"
 #include "support/FakePrompt.h"
 #include "support/QtTest.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -114,6 +117,28 @@ private slots:
         };
         QVERIFY(redIn(0));   // "clip" is not in the project folder
         QVERIFY(!redIn(1));  // a text's name is its font's, not a file's
+    }
+
+    void PicturesShowThumbnailsAndUndecodableOnesTheMissingMark() {
+        TempDir dir;
+        QImage green(64, 48, QImage::Format_RGB32);
+        green.fill(QColor(0, 200, 0));
+        QVERIFY(green.save(QString::fromStdString(dir / "pic.png")));
+        std::ofstream(dir / "bad.png") << "not a picture";
+        doc().SetFile(dir / "p.rwk", dir.path().string());
+        MovieObject good = Object(MovieObjectType::Image, 0, 60000), bad = good;
+        good.fileName = u"pic.png";
+        bad.fileName = u"bad.png";
+        Rows({good, bad});
+        view->viewport()->grab();
+        view->thumbnails().WaitIdle();
+        const QImage image = view->viewport()->grab().toImage();
+        QCOMPARE(image.pixelColor(6, view->rowHeight() / 2), QColor(0, 200, 0));
+        bool red = false;
+        for (int y = view->rowHeight(); y < 2 * view->rowHeight(); ++y) {
+            red = red || image.pixelColor(30, y) == QColor(220, 30, 30);
+        }
+        QVERIFY(red);
     }
 
     void DraggingARightEdgeMovesTheEndAndMakesOneUndoPoint() {
