@@ -38,10 +38,14 @@ void WriteWave(const std::filesystem::path& path, uint32_t rate, uint32_t second
     (void)file.Close();
 }
 
-// Half pictures, half sounds whose peaks are computed before the paints are timed.
+// Half pictures, half sounds whose thumbnails and peaks are made before the paints are timed.
 double PaintMs(const std::filesystem::path& folder) {
     const std::string wave = (folder / "sound.wav").string();
     WriteWave(wave, 44100, 12);
+    const std::string picture = (folder / "picture.png").string();
+    QImage sky(640, 360, QImage::Format_RGB32);
+    sky.fill(QColor(70, 120, 200));
+    sky.save(QString::fromStdString(picture));
     DocumentView view;
     view.resize(1600, 900);
     std::vector<MovieObject> objects(2000);
@@ -49,7 +53,8 @@ double PaintMs(const std::filesystem::path& folder) {
         objects[i].type = i % 2 ? MovieObjectType::Audio : MovieObjectType::Image;
         objects[i].begin = uint32_t(i * 1500);
         objects[i].end = objects[i].begin + 10000;
-        objects[i].fileName = i % 2 ? std::u16string(wave.begin(), wave.end()) : u"picture.jpg";
+        const std::string& file = i % 2 ? wave : picture;
+        objects[i].fileName = std::u16string(file.begin(), file.end());
     }
     view.document().objects = std::move(objects);
     view.document().NotifyRepaint();
@@ -57,6 +62,7 @@ double PaintMs(const std::filesystem::path& folder) {
     QImage image(view.viewport()->size(), QImage::Format_ARGB32_Premultiplied);
     view.viewport()->render(&image);
     view.peaks().WaitIdle();
+    view.thumbnails().WaitIdle();
     std::vector<double> ms;
     for (int run = 0; run < 40; ++run) {
         const auto start = Clock::now();
