@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include "audio/AudioMixState.h"
+#include "audio/WavePeaks.h"
 #include "panelwick/Mm/Assistant.h"
 #include "panelwick/Mm/BoostBass.h"
 #include "panelwick/Mm/BufferedWaveFile.h"
@@ -35,6 +36,8 @@ void ReadEverything(const std::string& path) {
         (void)file.Read(block, 7);
     }
     (void)file.Close();
+    WavePeaks peaks;
+    (void)WavePeaks::Compute(path, peaks);
     double seconds = 0;
     (void)Mm::WaveFile::GetDuration(path, seconds);
     (void)Mm::WaveFile::DurationText(seconds);

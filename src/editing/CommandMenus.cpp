@@ -23,6 +23,12 @@ const std::vector<MenuDefinition>& MenuBarDefinition() {
     return menus;
 }
 
+const std::vector<CommandId>& TimelineContextMenu() {
+    static const std::vector<CommandId> items = {
+        EditObject, None, Cut, Copy, Paste, Delete, None, MoveAfter, MakeSameDuration, AlignTime};
+    return items;
+}
+
 std::string MenuText(CommandId id) {
     switch (id) {
         case SaveAs:
@@ -106,7 +112,15 @@ std::vector<ShortcutLine> ShortcutList() {
     lines.push_back({"Ctrl+Space, Ctrl+L", "Move the selected objects 100 ms earlier"});
     lines.push_back({"F2", "Shorten the selected objects by 100 ms"});
     lines.push_back({"F3", "Lengthen the selected objects by 100 ms"});
-    lines.push_back({"Up, Down, Page Up, Page Down, Home, End", "Scroll through the rows"});
+    lines.push_back({"Up, Down", "Select the row above or below (Shift grows the selection)"});
+    lines.push_back({"Home, End", "Select the first or last row (Shift grows the selection)"});
+    lines.push_back({"Page Up, Page Down", "Scroll through the rows"});
+    lines.push_back({"Ctrl++, Ctrl+-, Ctrl+wheel", "Zoom the timeline in or out"});
+    lines.push_back({"Ctrl+0", "Fit the whole project in the timeline"});
+    lines.push_back({"Shift+wheel", "Scroll sideways"});
+    lines.push_back({"Drag", "Move an object, or its begin or end at the bar's edges"});
+    lines.push_back({"Shift while dragging", "Do not snap to the playhead and other objects"});
+    lines.push_back({"Escape while dragging", "Put the dragged objects back"});
     lines.push_back({"Left, Right", "Scroll sideways"});
     lines.push_back({"Double-click", "Edit the object of the row"});
     return lines;

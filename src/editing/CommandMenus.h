@@ -17,6 +17,9 @@ inline constexpr CommandId kRecentProjects = static_cast<CommandId>(-1);
 
 const std::vector<MenuDefinition>& MenuBarDefinition();
 
+// The timeline's context menu: the same commands as the toolbar, with separators.
+const std::vector<CommandId>& TimelineContextMenu();
+
 // A command's text in a menu: the toolbar's text, or the menu's own for the commands that have
 // no button.
 std::string MenuText(CommandId id);

@@ -7,11 +7,6 @@
 
 namespace TimelineDropRules {
 
-uint32_t TimeAt(int x, int scroll) {
-    const int64_t pixels = std::max<int64_t>(0, int64_t(x) + scroll);
-    return uint32_t(pixels * 1000 / kPixelsPerSecond);
-}
-
 bool OpensProject(const std::vector<std::string>& files) {
     return !files.empty() && Sys::LowerExtension(files.front(), 31) == "rwk";
 }

@@ -89,6 +89,18 @@ ScreenshotTour::ScreenshotTour(Reelwork& window, const QString& folder)
              ClickRow(1, Qt::ShiftModifier);
          }},
         {400, [this] { Save(QStringLiteral("main-window.png")); }},
+        // The timeline zoomed in, and while a bar's end is dragged (then put back).
+        {0, [this] { window_.view().Zoom(9, 0); }},
+        {400, [this] { Save(QStringLiteral("timeline-zoomed.png")); }},
+        {0, [this] { DragRightEdge(90); }},
+        {400, [this] { Save(QStringLiteral("timeline-drag.png")); }},
+        {0,
+         [this] {
+             Key(Qt::Key_Escape);
+             ClickRow(0, Qt::NoModifier);
+             ClickRow(1, Qt::ShiftModifier);
+             window_.view().Zoom(-9, 0);
+         }},
         // The monitor at two playhead times.
         {0, [this] { window_.SetPlayhead(1000); }},
         {700, [this] { Save(QStringLiteral("monitor-1s.png")); }},
@@ -202,6 +214,23 @@ void ScreenshotTour::ClickRow(int row, Qt::KeyboardModifiers modifiers) {
     QMouseEvent press(QEvent::MouseButtonPress, point, view.viewport()->mapToGlobal(point),
                       Qt::LeftButton, Qt::LeftButton, modifiers);
     QCoreApplication::sendEvent(view.viewport(), &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, point, view.viewport()->mapToGlobal(point),
+                        Qt::LeftButton, Qt::NoButton, modifiers);
+    QCoreApplication::sendEvent(view.viewport(), &release);
+}
+
+// Presses the first row's right edge and drags it dx pixels, leaving the button down.
+void ScreenshotTour::DragRightEdge(int dx) {
+    DocumentView& view = window_.view();
+    const MovieObject& first = view.document().objects.front();
+    const int y = view.rowHeight() / 2;
+    const QPointF from(view.geometry().XOfTime(first.end), y), to(from.x() + dx, y);
+    QMouseEvent press(QEvent::MouseButtonPress, from, view.viewport()->mapToGlobal(from),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(view.viewport(), &press);
+    QMouseEvent move(QEvent::MouseMove, to, view.viewport()->mapToGlobal(to), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(view.viewport(), &move);
 }
 
 void ScreenshotTour::Key(int key, Qt::KeyboardModifiers modifiers) {

@@ -30,6 +30,7 @@ private:
     void OpenRecordingDialog();
     void OpenCombineDialog();
     void ClickRow(int row, Qt::KeyboardModifiers modifiers);
+    void DragRightEdge(int dx);
     void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
     Reelwork& window_;

@@ -4,7 +4,6 @@
 
 #include <QFontInfo>
 #include <QKeyEvent>
-#include <QPainter>
 #include <QScrollBar>
 
 #include "app/timeline/MessageBoxPrompt.h"
@@ -12,19 +11,7 @@
 #include "panelwick/Win/Metrics.h"
 #include "panelwick/Win/Notice.h"
 #include "panelwick/Win/WaitCursor.h"
-#include "project/TimeText.h"
-
-namespace {
-
-constexpr int kPixelsPerSecond = 4;
-constexpr int kMinuteWidth = 60 * kPixelsPerSecond;
-const QColor kBackground(235, 235, 235);
-const QColor kMinuteLine(255, 255, 255);
-const QColor kBar(255, 255, 255), kSelectedBar(200, 200, 220);
-const QColor kTimeText(140, 140, 140), kSelectedTimeText(0, 0, 0);
-const QColor kName(110, 100, 255), kSelectedName(0, 40, 255);
-
-}  // namespace
+#include "project/MissingFiles.h"
 
 DocumentView::DocumentView(QWidget* parent)
     : QAbstractScrollArea(parent),
@@ -33,17 +20,33 @@ DocumentView::DocumentView(QWidget* parent)
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Sunken);
     setFocusPolicy(Qt::StrongFocus);
+    viewport()->setMouseTracking(true);
     viewport()->setAutoFillBackground(false);
     document_.SetListener(this);
+    // A finished file repaints the rows; the call is dropped once the view is gone.
+    const auto repaint = [this] {
+        QMetaObject::invokeMethod(
+            this, [this] { viewport()->update(); }, Qt::QueuedConnection);
+    };
+    peaks_ = std::make_unique<PeakStore>(PeakCache(PeakCache::DefaultFolder()), repaint);
+    thumbnails_ = std::make_unique<ThumbnailStore>(kThumbnailHeight, repaint);
     UpdateMetrics();
 }
 
 DocumentView::~DocumentView() {
+    peaks_.reset();
+    thumbnails_.reset();
     document_.SetListener(nullptr);
 }
 
 void DocumentView::SetPrompt(IDocumentPrompt* prompt) {
     prompt_ = prompt ? prompt : ownPrompt_.get();
+}
+
+int DocumentView::horizontalExtent() const {
+    uint32_t latest = 0;
+    for (const MovieObject& o : document_.objects) latest = std::max(latest, o.end);
+    return geometry_.Extent(latest, 30 * fontHeight_);
 }
 
 int DocumentView::RowAt(int y) const {
@@ -69,9 +72,38 @@ void DocumentView::UpdateScrollRanges() {
     verticalScrollBar()->setPageStep(visibleRows);
     verticalScrollBar()->setSingleStep(1);
     const int width = viewport()->width();
+    geometry_.SetViewWidth(width);
     horizontalScrollBar()->setRange(0, std::max(0, horizontalExtent() - width));
     horizontalScrollBar()->setPageStep(std::max(1, width));
     horizontalScrollBar()->setSingleStep(std::max(1, fontHeight_));
+    geometry_.SetScroll(horizontalScrollBar()->value());
+}
+
+void DocumentView::scrollContentsBy(int, int) {
+    geometry_.SetScroll(horizontalScrollBar()->value());
+    viewport()->update();
+    emit scaleChanged();
+}
+
+void DocumentView::Zoom(int steps, int x) {
+    geometry_.ZoomSteps(steps, x);
+    const int scroll = geometry_.scroll();
+    UpdateScrollRanges();
+    horizontalScrollBar()->setValue(scroll);
+    geometry_.SetScroll(horizontalScrollBar()->value());
+    viewport()->update();
+    emit scaleChanged();
+}
+
+void DocumentView::Fit() {
+    uint32_t latest = 0;
+    for (const MovieObject& o : document_.objects) latest = std::max(latest, o.end);
+    geometry_.Fit(latest);
+    UpdateScrollRanges();
+    horizontalScrollBar()->setValue(0);
+    geometry_.SetScroll(0);
+    viewport()->update();
+    emit scaleChanged();
 }
 
 void DocumentView::SelectionChanged() {
@@ -83,6 +115,10 @@ void DocumentView::ObjectsChanged() {
 }
 
 void DocumentView::Repaint() {
+    missing_.clear();
+    for (const MissingFiles::Entry& entry : MissingFiles::Find(document_)) {
+        missing_.insert(entry.name);
+    }
     UpdateScrollRanges();
     viewport()->update();
 }
@@ -115,52 +151,64 @@ void DocumentView::Redo() {
     emit selectionChanged();
 }
 
-void DocumentView::paintEvent(QPaintEvent*) {
-    QPainter painter(viewport());
-    painter.fillRect(viewport()->rect(), kBackground);
-    painter.setFont(font());
-    const int textHeight = QFontMetrics(font()).size(0, QStringLiteral("0:00")).height();
+// Page Up/Down move through the rows, Left/Right a page sideways.
+// Up and Down move the selection a row, Home and End to the first and last row; with Shift
+// the selection grows instead.
+bool DocumentView::SelectionKey(int key, bool extend) {
     const int rows = static_cast<int>(document_.objects.size());
-    const int x = -horizontalScrollBar()->value();
-    int y = 0;
-    for (int row = verticalScrollBar()->value(); row < rows && y < viewport()->height(); ++row) {
-        DrawRow(painter, x, y, row, textHeight);
-        y += rowHeight_;
+    if (rows == 0) return key == Qt::Key_Up || key == Qt::Key_Down;
+    int first = document_.first(), last = document_.last();
+    const bool any = first >= 0 && last >= 0;
+    int to;
+    switch (key) {
+        case Qt::Key_Up:
+            to = any ? std::max(0, first - 1) : 0;
+            break;
+        case Qt::Key_Down:
+            to = any ? std::min(rows - 1, last + 1) : 0;
+            break;
+        case Qt::Key_Home:
+            to = 0;
+            break;
+        case Qt::Key_End:
+            to = rows - 1;
+            break;
+        default:
+            return false;
+    }
+    if (extend && any) {
+        SelectAndShow(std::min(first, to), std::max(last, to), to);
+    } else {
+        SelectAndShow(to, to, to);
+    }
+    return true;
+}
+
+void DocumentView::SelectAndShow(int first, int last, int shown) {
+    document_.Select(first, last);
+    QScrollBar* rows = verticalScrollBar();
+    if (shown < rows->value()) rows->setValue(shown);
+    if (shown >= rows->value() + rows->pageStep()) rows->setValue(shown - rows->pageStep() + 1);
+}
+
+// Ctrl++ and Ctrl+- zoom around the view's middle, Ctrl+0 fits the project in the view.
+bool DocumentView::ZoomKey(int key) {
+    switch (key) {
+        case Qt::Key_Plus:
+        case Qt::Key_Equal:
+            Zoom(1, viewport()->width() / 2);
+            return true;
+        case Qt::Key_Minus:
+            Zoom(-1, viewport()->width() / 2);
+            return true;
+        case Qt::Key_0:
+            Fit();
+            return true;
+        default:
+            return false;
     }
 }
 
-void DocumentView::DrawRow(QPainter& painter, int x, int y, int row, int textHeight) {
-    const MovieObject& object = document_.objects[row];
-    const bool selected =
-        document_.first() >= 0 && row >= document_.first() && row <= document_.last();
-    const double b = object.begin / 1000.0;
-    const double e = object.end / 1000.0;
-
-    painter.setPen(kMinuteLine);
-    for (int line = x; line < viewport()->width(); line += kMinuteWidth) {
-        if (line >= 0) painter.drawLine(line, y, line, y + rowHeight_ - 1);
-    }
-    const int left = static_cast<int>(x + kPixelsPerSecond * b);
-    const int right = static_cast<int>(x + kPixelsPerSecond * e);
-    painter.fillRect(left, y, right - left, rowHeight_, selected ? kSelectedBar : kBar);
-
-    const int iconLeft = left + margin_;
-    const int textTop = y + (rowHeight_ - textHeight + 1) * 50 / 100;
-    painter.drawPixmap(iconLeft, y + (rowHeight_ - icons_.size() + 1) * 50 / 100,
-                       icons_.Get(object.type, selected));
-
-    const QFontMetrics metrics(font());
-    const QString time = QString::fromStdString(TimeText(object.begin, object.end));
-    const int timeLeft = iconLeft + icons_.size() + margin_;
-    painter.setPen(selected ? kSelectedTimeText : kTimeText);
-    painter.drawText(timeLeft, textTop + metrics.ascent(), time);
-    painter.setPen(selected ? kSelectedName : kName);
-    painter.drawText(timeLeft + metrics.horizontalAdvance(time) + margin_,
-                     textTop + metrics.ascent(),
-                     QString::fromStdString(Sys::ToUtf8(object.DisplayName())));
-}
-
-// Page Up/Down, Home/End and Up/Down move through the rows, Left/Right a page sideways.
 bool DocumentView::ScrollKey(int key) {
     QScrollBar* rows = verticalScrollBar();
     QScrollBar* across = horizontalScrollBar();
@@ -170,18 +218,6 @@ bool DocumentView::ScrollKey(int key) {
             return true;
         case Qt::Key_PageDown:
             rows->setValue(rows->value() + rows->pageStep());
-            return true;
-        case Qt::Key_Home:
-            rows->setValue(rows->minimum());
-            return true;
-        case Qt::Key_End:
-            rows->setValue(rows->maximum());
-            return true;
-        case Qt::Key_Up:
-            rows->setValue(rows->value() - 1);
-            return true;
-        case Qt::Key_Down:
-            rows->setValue(rows->value() + 1);
             return true;
         case Qt::Key_Left:
             across->setValue(across->value() - across->pageStep());
@@ -196,6 +232,10 @@ bool DocumentView::ScrollKey(int key) {
 
 void DocumentView::keyPressEvent(QKeyEvent* event) {
     const bool ctrl = event->modifiers() & Qt::ControlModifier;
+    if (drag_) {  // keys wait for the drag; Escape puts everything back
+        if (event->key() == Qt::Key_Escape) EndDrag(false);
+        return;
+    }
     switch (event->key()) {
         case Qt::Key_Space:
         case Qt::Key_L:
@@ -230,34 +270,18 @@ void DocumentView::keyPressEvent(QKeyEvent* event) {
             case Qt::Key_Y:
                 Redo();
                 return;
+            case Qt::Key_A:
+                if (!document_.objects.empty()) {
+                    document_.Select(0, static_cast<int>(document_.objects.size()) - 1);
+                }
+                return;
             default:
+                if (ZoomKey(event->key())) return;
                 break;
         }
     }
+    if (!ctrl && SelectionKey(event->key(), event->modifiers() & Qt::ShiftModifier)) return;
     if (!ScrollKey(event->key())) event->ignore();  // the window may want it
-}
-
-// Selects the clicked row, or with Ctrl or Shift grows the selection to include it; false
-// when the click was below the last row.
-bool DocumentView::ClickRow(const QMouseEvent* event) {
-    setFocus(Qt::MouseFocusReason);
-    const int row = RowAt(static_cast<int>(event->position().y()));
-    if (row < 0 || row >= static_cast<int>(document_.objects.size())) return false;
-    const bool grow = event->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier);
-    if (grow && document_.first() >= 0 && document_.last() >= 0) {
-        document_.Select(std::min(document_.first(), row), std::max(document_.last(), row));
-    } else {
-        document_.Select(row, row);
-    }
-    return true;
-}
-
-void DocumentView::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) (void)ClickRow(event);
-}
-
-void DocumentView::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && ClickRow(event)) emit editRequested();
 }
 
 void DocumentView::resizeEvent(QResizeEvent* event) {

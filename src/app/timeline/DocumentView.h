@@ -1,23 +1,33 @@
 #pragma once
 
 #include <memory>
+#include <optional>
+#include <set>
+#include <string>
 
 #include <QAbstractScrollArea>
 
 #include "app/timeline/ObjectClipboard.h"
 #include "app/timeline/TypeIcons.h"
+#include "audio/PeakStore.h"
+#include "editing/TimelineDrag.h"
+#include "editing/TimelineGeometry.h"
 #include "project/Document.h"
 #include "project/IDocumentListener.h"
 #include "project/IDocumentPrompt.h"
 #include "project/TimelineEditor.h"
+#include "render/PictureThumbnail.h"
 
-// The timeline: one row per movie object, in list order, with a bar over the object's time at
-// 4 pixels per second, its type icon, time span and name. It owns the open project, keeps the
-// selection as one range of rows, and maps its keys to the editing operations.
+// The timeline: one row per movie object, in list order, with a filled bar over the object's
+// time, its type icon, time span and name. It owns the open project, keeps the selection as one
+// range of rows, maps its keys to the editing operations, zooms, and lets the mouse move a bar
+// or its edges.
 class DocumentView : public QAbstractScrollArea, private IDocumentListener {
     Q_OBJECT
 
 public:
+    static constexpr uint32_t kThumbnailHeight = 48;  // rows of the pictures' small copies
+
     explicit DocumentView(QWidget* parent = nullptr);
     ~DocumentView() override;
 
@@ -34,7 +44,16 @@ public:
     int rowHeight() const { return rowHeight_; }
     int iconSize() const { return icons_.size(); }
     int margin() const { return margin_; }
-    int horizontalExtent() const { return document_.HorizontalExtent(fontHeight_); }
+    int horizontalExtent() const;
+    const TimelineGeometry& geometry() const { return geometry_; }
+    // Zoom steps around a point of the viewport; Fit shows the whole project.
+    void Zoom(int steps, int x);
+    void Fit();
+    // The playhead's time, a snapping target of drags.
+    void SetPlayheadTime(uint32_t ms) { playheadMs_ = ms; }
+    bool dragging() const { return drag_.has_value(); }
+    PeakStore& peaks() { return *peaks_; }
+    ThumbnailStore& thumbnails() { return *thumbnails_; }
     // The row under a point of the viewport; it may lie past the last object.
     int RowAt(int y) const;
 
@@ -51,12 +70,22 @@ signals:
     void selectionChanged();
     // A row was double-clicked: the first selected object is to be edited.
     void editRequested();
+    // A right click on the rows, the selection already updated: the window shows its menu.
+    void contextMenuRequested(const QPoint& globalPos);
+    // The zoom or the sideways scroll changed.
+    void scaleChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    bool viewportEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
 
@@ -69,7 +98,21 @@ private:
     void UpdateScrollRanges();
     bool ClickRow(const QMouseEvent* event);
     bool ScrollKey(int key);
-    void DrawRow(QPainter& painter, int x, int y, int row, int textHeight);
+    bool SelectionKey(int key, bool extend);
+    bool ZoomKey(int key);
+    void SelectAndShow(int first, int last, int shown);
+    void DrawTicks(QPainter& painter);
+    int LabelGap() const;
+    void DrawRow(QPainter& painter, int y, int row, int textHeight);
+    bool FileMissing(const MovieObject& object) const;
+    std::string PathOf(const MovieObject& object) const;
+    int DrawThumbnail(QPainter& painter, const QRect& bar, const MovieObject& object);
+    void DrawMissingMark(QPainter& painter, const QRect& bar);
+    void DrawWaveform(QPainter& painter, const QRect& bar, const MovieObject& object);
+    void DrawLabel(QPainter& painter, const QRect& bar, int row, bool selected, int textHeight);
+    TimelineGeometry::Part PartAt(const QPoint& point, int& row) const;
+    bool StartDrag(const QMouseEvent* event);
+    void EndDrag(bool keep);
 
     Document document_;
     TimelineEditor editor_{document_};
@@ -79,4 +122,12 @@ private:
     QObject* noticeReceiver_ = nullptr;
     TypeIcons icons_;
     int fontHeight_ = 0, rowHeight_ = 1, margin_ = 0;
+    TimelineGeometry geometry_;
+    uint32_t playheadMs_ = 0;
+    std::optional<TimelineDrag> drag_;
+    std::set<std::string> missing_;     // files the objects name that are not there
+    std::unique_ptr<PeakStore> peaks_;  // waveforms of the audio rows, computed on a worker
+    std::unique_ptr<ThumbnailStore> thumbnails_;  // pictures of the picture rows, likewise
+    int dragX_ = 0;                               // where the drag's button went down
+    int pressedRow_ = -1;  // a selected row pressed without keys: selected alone on release
 };

@@ -4,7 +4,6 @@
 #include <QDropEvent>
 #include <QLabel>
 #include <QMimeData>
-#include <QScrollBar>
 #include <QUrl>
 
 #include "app/timeline/DocumentView.h"
@@ -39,10 +38,9 @@ TimelineDrop::TimelineDrop(DocumentView* view)
 }
 
 void TimelineDrop::ShowMarker(int x) {
-    const int scroll = view_->horizontalScrollBar()->value();
     line_->setGeometry(x, 0, 2, view_->viewport()->height());
     label_->setText(
-        QString::fromStdString(TimelineDropRules::DropLabel(TimelineDropRules::TimeAt(x, scroll))));
+        QString::fromStdString(TimelineDropRules::DropLabel(view_->geometry().TimeAtX(x))));
     label_->adjustSize();
     label_->move(x + 4, 2);
     line_->show();
@@ -81,8 +79,7 @@ bool TimelineDrop::eventFilter(QObject* watched, QEvent* event) {
             if (files.empty() || TimelineDropRules::OpensProject(files)) return false;
             drop->acceptProposedAction();
             emit mediaDropped(files,
-                              TimelineDropRules::TimeAt(drop->position().toPoint().x(),
-                                                        view_->horizontalScrollBar()->value()));
+                              view_->geometry().TimeAtX(drop->position().toPoint().x()));
             return true;
         }
         default:

@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QStackedWidget>
@@ -53,6 +54,18 @@ Reelwork::Reelwork(QWidget* parent)
     player_->SetNoticeReceiver(this);
     connect(view_, &DocumentView::selectionChanged, this, &Reelwork::RefreshCommands);
     connect(view_, &DocumentView::editRequested, this, &Reelwork::EditSelectedObject);
+    connect(view_, &DocumentView::contextMenuRequested, this, [this](const QPoint& at) {
+        RefreshCommands();
+        QMenu menu(this);
+        for (CommandId id : TimelineContextMenu()) {
+            if (id == CommandId::None) {
+                menu.addSeparator();
+            } else {
+                menu.addAction(actions_.at(id));
+            }
+        }
+        menu.exec(at);
+    });
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
             &Reelwork::RefreshCommands);
     creationTimer_.setInterval(1000);

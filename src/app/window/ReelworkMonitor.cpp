@@ -43,12 +43,14 @@ QWidget* Reelwork::BuildEditingPage() {
     connect(monitor_, &MonitorPanel::playheadMoved, this, [this](uint32_t ms) {
         ruler_->SetPlayhead(ms);
         line_->SetPlayhead(ms);
+        view_->SetPlayheadTime(ms);
         KeepPlayheadInView(ms);
     });
     connect(monitor_, &MonitorPanel::message, this,
             [this](const QString& text) { statusBar()->showMessage(text, 6000); });
-    connect(view_->horizontalScrollBar(), &QScrollBar::valueChanged, this, [this](int value) {
-        ruler_->scale().SetScroll(value);
+    // The ruler and the playhead line follow the timeline's zoom and scroll.
+    connect(view_, &DocumentView::scaleChanged, this, [this] {
+        ruler_->scale() = view_->geometry().scale();
         ruler_->update();
         line_->update();
     });

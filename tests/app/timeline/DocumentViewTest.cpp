@@ -1,12 +1,16 @@
+#include <fstream>
+
 #include <QClipboard>
 #include <QMimeData>
 #include <QSignalSpy>
 
+#include "app/timeline/BarPalette.h"
 #include "app/timeline/DocumentView.h"
 #include "panelwick/Sys/BufferWriter.h"
 #include "panelwick/Win/Notice.h"
 #include "support/FakePrompt.h"
 #include "support/QtTest.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -51,6 +55,14 @@ class DocumentViewTest : public QObject {
         QTest::mouseClick(view->viewport(), Qt::LeftButton, modifiers,
                           QPoint(30, row * view->rowHeight() + 2));
     }
+    void Mouse(QEvent::Type type, int x, int y, Qt::KeyboardModifiers modifiers = {}) {
+        const bool down = type != QEvent::MouseButtonRelease;
+        const QPointF at(x, y);
+        QMouseEvent event(type, at, view->viewport()->mapToGlobal(at),
+                          type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                          down ? Qt::LeftButton : Qt::NoButton, modifiers);
+        QCoreApplication::sendEvent(view->viewport(), &event);
+    }
     QColor PixelAt(int x, int y) { return view->viewport()->grab().toImage().pixelColor(x, y); }
 
 private slots:
@@ -67,7 +79,10 @@ private slots:
         prompt = FakePrompt();
         window.edits = 0;
     }
-    void cleanup() { view.reset(); }
+    void cleanup() {
+        QCoreApplication::processEvents();  // notices of this test stay in this test
+        view.reset();
+    }
 
     void MetricsFollowTheFont() {
         QCOMPARE(view->fontHeight(), 16);
@@ -81,15 +96,120 @@ private slots:
         QCOMPARE(view->horizontalExtent(), 720);
     }
 
-    void RowsDrawBarsMinuteLinesAndSelection() {
+    void RowsDrawFilledBarsInTheirTypesColours() {
         Rows({Object(MovieObjectType::Image, 0, 10000), Object(MovieObjectType::Text, 0, 10000)});
         doc().Select(1, 1);
-        QCOMPARE(PixelAt(39, 0), QColor(255, 255, 255));  // 10 s bar: 40 pixels
-        QCOMPARE(PixelAt(40, 0), QColor(235, 235, 235));
-        QCOMPARE(PixelAt(240, 0), QColor(255, 255, 255));  // the first minute line
-        QCOMPARE(PixelAt(241, 0), QColor(235, 235, 235));
-        QCOMPARE(PixelAt(39, view->rowHeight()), QColor(200, 200, 220));
-        QCOMPARE(PixelAt(39, 2 * view->rowHeight()), QColor(235, 235, 235));  // no third row
+        QCOMPARE(PixelAt(20, 3).rgb(), BarPalette::Fill(MovieObjectType::Image, false).rgb());
+        QCOMPARE(PixelAt(20, view->rowHeight() + 3).rgb(),
+                 BarPalette::Fill(MovieObjectType::Text, true).rgb());  // 10 s: 40 px
+        QCOMPARE(PixelAt(301, 3), view->palette().color(QPalette::Base));
+        QCOMPARE(PixelAt(21, 2 * view->rowHeight() + 3), view->palette().color(QPalette::Base));
+    }
+
+    void MissingFilesAreOutlinedInRed() {
+        Rows({Object(MovieObjectType::Image, 0, 10000), Object(MovieObjectType::Text, 0, 10000)});
+        const QImage image = view->viewport()->grab().toImage();
+        auto redIn = [&](int row) {
+            for (int y = row * view->rowHeight(); y < (row + 1) * view->rowHeight(); ++y) {
+                if (image.pixelColor(30, y) == QColor(220, 30, 30)) return true;
+            }
+            return false;
+        };
+        QVERIFY(redIn(0));   // "clip" is not in the project folder
+        QVERIFY(!redIn(1));  // a text's name is its font's, not a file's
+    }
+
+    void PicturesShowThumbnailsAndUndecodableOnesTheMissingMark() {
+        TempDir dir;
+        QImage green(64, 48, QImage::Format_RGB32);
+        green.fill(QColor(0, 200, 0));
+        QVERIFY(green.save(QString::fromStdString(dir / "pic.png")));
+        std::ofstream(dir / "bad.png") << "not a picture";
+        doc().SetFile(dir / "p.rwk", dir.path().string());
+        MovieObject good = Object(MovieObjectType::Image, 0, 60000), bad = good;
+        good.fileName = u"pic.png";
+        bad.fileName = u"bad.png";
+        Rows({good, bad});
+        view->viewport()->grab();
+        view->thumbnails().WaitIdle();
+        const QImage image = view->viewport()->grab().toImage();
+        QCOMPARE(image.pixelColor(6, view->rowHeight() / 2), QColor(0, 200, 0));
+        bool red = false;
+        for (int y = view->rowHeight(); y < 2 * view->rowHeight(); ++y) {
+            red = red || image.pixelColor(30, y) == QColor(220, 30, 30);
+        }
+        QVERIFY(red);
+    }
+
+    void DraggingARightEdgeMovesTheEndAndMakesOneUndoPoint() {
+        Rows(
+            {Object(MovieObjectType::Image, 1000, 3000), Object(MovieObjectType::Audio, 0, 20000)});
+        const int y = 3;
+        Mouse(QEvent::MouseButtonPress, 12, y);  // the end at 4 px a second
+        Mouse(QEvent::MouseMove, 30, y);
+        Mouse(QEvent::MouseMove, 52, y);  // 40 px: 10 s later
+        QVERIFY(view->dragging());
+        QCOMPARE(doc().objects[0].end, 13000u);
+        QVERIFY(!doc().CanUndo());  // the undo point waits for the release
+        Mouse(QEvent::MouseButtonRelease, 52, y);
+        QCOMPARE(doc().objects[0].begin, 1000u);
+        QVERIFY(doc().CanUndo());
+        Mouse(QEvent::MouseButtonPress, 52, y);
+        Mouse(QEvent::MouseMove, 64, y);
+        QCOMPARE(doc().objects[0].end, 16000u);
+        Press(Qt::Key_Escape);
+        QVERIFY(!view->dragging());
+        QCOMPARE(doc().objects[0].end, 13000u);
+        Mouse(QEvent::MouseButtonRelease, 64, y);
+        QVERIFY(doc().Undo());
+        QCOMPARE(doc().objects[0].end, 3000u);
+        QVERIFY(!doc().CanUndo());
+    }
+
+    void DraggingASelectedRowMovesTheSelection() {
+        Rows(
+            {Object(MovieObjectType::Image, 1000, 3000), Object(MovieObjectType::Audio, 0, 20000)});
+        doc().Select(0, 1);
+        const int y = view->rowHeight() + 3;
+        Mouse(QEvent::MouseButtonPress, 40, y);
+        QCOMPARE(std::pair(doc().first(), doc().last()), std::pair(0, 1));
+        Mouse(QEvent::MouseMove, 48, y, Qt::ShiftModifier);  // 2 s, not snapped back to 0
+        Mouse(QEvent::MouseButtonRelease, 48, y);
+        QCOMPARE(doc().objects[0].begin, 3000u);
+        QCOMPARE(doc().objects[1].end, 22000u);
+        QCOMPARE(std::pair(doc().first(), doc().last()), std::pair(0, 1));
+        Mouse(QEvent::MouseButtonPress, 40, y);  // a click without a drag selects the row
+        Mouse(QEvent::MouseButtonRelease, 40, y);
+        QCOMPARE(std::pair(doc().first(), doc().last()), std::pair(1, 1));
+    }
+
+    void WheelAndKeysZoomAndMoveTheSelection() {
+        Rows(std::vector<MovieObject>(5, Object(MovieObjectType::Image, 0, 600000)));
+        const uint32_t under = view->geometry().TimeAtX(200);
+        QWheelEvent wheel(QPointF(200, 5), view->viewport()->mapToGlobal(QPointF(200, 5)), QPoint(),
+                          QPoint(0, 120), Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase,
+                          false);
+        QCoreApplication::sendEvent(view->viewport(), &wheel);
+        QCOMPARE(view->geometry().pixelsPerSecond(), 5.0);
+        QVERIFY(std::abs(int(view->geometry().TimeAtX(200)) - int(under)) <= 250);
+        Press(Qt::Key_Minus, Qt::ControlModifier);
+        QCOMPARE(view->geometry().pixelsPerSecond(), 4.0);
+        Press(Qt::Key_0, Qt::ControlModifier);
+        QCOMPARE(view->geometry().XOfTime(600000), view->viewport()->width());
+
+        Press(Qt::Key_Down);
+        QCOMPARE(std::pair(doc().first(), doc().last()), std::pair(0, 0));
+        Press(Qt::Key_Down);
+        Press(Qt::Key_Down, Qt::ShiftModifier);
+        QCOMPARE(std::pair(doc().first(), doc().last()), std::pair(1, 2));
+        Press(Qt::Key_End);
+        QCOMPARE(std::pair(doc().first(), doc().last()), std::pair(4, 4));
+        Press(Qt::Key_Home, Qt::ShiftModifier);
+        QCOMPARE(std::pair(doc().first(), doc().last()), std::pair(0, 4));
+        Press(Qt::Key_Up);
+        QCOMPARE(std::pair(doc().first(), doc().last()), std::pair(0, 0));
+        Press(Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(std::pair(doc().first(), doc().last()), std::pair(0, 4));
     }
 
     void ClicksSelectOneRangeAndDoubleClickAsksForAnEdit() {
