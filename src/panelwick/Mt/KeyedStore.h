@@ -75,13 +75,14 @@ private:
             } else if (!task_.Cancelled()) {
                 failed_.insert(path);
             }
-            busy_ = false;
-            if (queue_.empty()) idle_.notify_all();
             if (ready_) {
                 lock.unlock();
                 ready_();
                 lock.lock();
             }
+            // Idle only once the caller has been told, so WaitIdle sees every notice.
+            busy_ = false;
+            if (queue_.empty()) idle_.notify_all();
         }
     }
 
