@@ -1,5 +1,6 @@
 #include "production/PreviewCache.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include "panelwick/Sys/Utf.h"
@@ -37,7 +38,7 @@ int64_t FileStamp(const MovieObject& o, const std::string& folder) {
 bool PreviewCache::Reuse(const Source& source, size_t hint, std::vector<Source>& sources,
                          std::vector<MovieObject>& drawn, std::vector<PreparedObject>& prepared) {
     auto matches = [&](size_t k) {
-        return !taken_[k] && sources_[k].object == source.object &&
+        return !taken_[k] && sources_[k].held && sources_[k].object == source.object &&
                sources_[k].fileStamp == source.fileStamp;
     };
     // Most edits keep the order, so the same row is tried first.
@@ -78,9 +79,19 @@ void PreviewCache::Prepare(const Source& source, const PreviewSnapshot& snapshot
                         snapshot.properties.height);
 }
 
-Mt::TaskResult PreviewCache::Update(const PreviewSnapshot& snapshot, Mt::Task& task) {
+void PreviewCache::Release(const MovieObject& object, std::vector<Source>& sources,
+                           std::vector<MovieObject>& drawn, std::vector<PreparedObject>& prepared) {
+    sources.push_back(Source{object, 0, {}, false});
+    drawn.push_back(object);
+    prepared.emplace_back();
+}
+
+Mt::TaskResult PreviewCache::Update(const PreviewSnapshot& snapshot, Mt::Task& task,
+                                    uint32_t frame) {
     lastPrepared_ = 0;
-    if (snapshot.revision == revision_) return {};
+    const uint32_t fps = snapshot.properties.fps ? snapshot.properties.fps : 25;
+    const uint32_t ms = uint32_t(std::min<uint64_t>(uint64_t(frame) * 1000 / fps, UINT32_MAX / 2));
+    if (snapshot.revision == revision_ && InSpan(ms)) return {};
     if (snapshot.paths.folder() != folder_) {
         sources_.clear();
         drawn_.clear();
@@ -88,13 +99,19 @@ Mt::TaskResult PreviewCache::Update(const PreviewSnapshot& snapshot, Mt::Task& t
         folder_ = snapshot.paths.folder();
     }
     properties_ = snapshot.properties;
+    const uint32_t begin = ms > kBehindMs ? ms - kBehindMs : 0, end = ms + kAheadMs;
     taken_.assign(sources_.size(), false);
     std::vector<Source> sources;
     std::vector<MovieObject> drawn;
     std::vector<PreparedObject> prepared;
     bool stopped = false;
     for (size_t i = 0; i < snapshot.objects.size() && !stopped; ++i) {
-        const Source source{snapshot.objects[i], FileStamp(snapshot.objects[i], folder_), {}};
+        const MovieObject& object = snapshot.objects[i];
+        if (object.end < begin || object.begin > end) {
+            Release(object, sources, drawn, prepared);
+            continue;
+        }
+        const Source source{object, FileStamp(object, folder_), {}};
         if (Reuse(source, i, sources, drawn, prepared)) continue;
         Prepare(source, snapshot, sources, drawn, prepared);
         ++lastPrepared_;
@@ -113,6 +130,8 @@ Mt::TaskResult PreviewCache::Update(const PreviewSnapshot& snapshot, Mt::Task& t
     drawn_ = std::move(drawn);
     prepared_ = std::move(prepared);
     revision_ = stopped ? kNoRevision : snapshot.revision;
+    spanBegin_ = begin;
+    spanEnd_ = end;
     ratesWidth_ = ratesHeight_ = 0;
     return stopped ? Mt::TaskResult::Stopped() : Mt::TaskResult();
 }

@@ -24,12 +24,15 @@
 // One thread uses it at a time (the preview's worker).
 class PreviewCache {
 public:
-    // Brings the cache to the snapshot; nothing to do when its revision is the one last
-    // brought. A cancelled task stops after the object being prepared: the objects done
-    // stay cached and the next Update finishes the work.
-    Mt::TaskResult Update(const PreviewSnapshot& snapshot, Mt::Task& task);
-    // Composes movie frame `frame` for a movie of width x height into target (created when
-    // its size differs).
+    // Brings the cache to the snapshot for frames around `frame`: only the objects shown from
+    // kBehindMs before to kAheadMs after it are held prepared, the others are released, so
+    // memory follows what is near the playhead and not the length of the project. Nothing
+    // to do when the revision is the one last brought and the frame is still well inside
+    // the prepared span. A cancelled task stops after the object being prepared: the
+    // objects done stay cached and the next Update finishes the work.
+    Mt::TaskResult Update(const PreviewSnapshot& snapshot, Mt::Task& task, uint32_t frame = 0);
+    // Composes movie frame `frame` (inside the span of the last Update) for a movie of
+    // width x height into target (created when its size differs).
     Sys::Result Compose(uint32_t frame, int32_t width, int32_t height, CG::DIBitmap& target);
 
     // Objects prepared by the last Update (reused ones not counted).
@@ -44,8 +47,17 @@ private:
         MovieObject object;
         int64_t fileStamp = 0;
         std::string failure;  // empty when it prepared
+        bool held = true;     // false: outside the prepared span, nothing prepared
     };
     static constexpr uint64_t kNoRevision = UINT64_MAX;
+    static constexpr uint32_t kBehindMs = 2000, kAheadMs = 8000;
+    // Playing on, the span moves once fewer than this many ms after the frame are prepared.
+    static constexpr uint32_t kLeadMs = 3000;
+
+    bool InSpan(uint32_t ms) const { return ms >= spanBegin_ && ms + kLeadMs <= spanEnd_; }
+    // Keeps an object outside the span as drawn, without its picture.
+    void Release(const MovieObject& object, std::vector<Source>& sources,
+                 std::vector<MovieObject>& drawn, std::vector<PreparedObject>& prepared);
 
     // Moves a cached entry equal to the source into the new lists; false when there is none.
     bool Reuse(const Source& source, size_t hint, std::vector<Source>& sources,
@@ -55,6 +67,7 @@ private:
                  std::vector<PreparedObject>& prepared);
 
     uint64_t revision_ = kNoRevision;
+    uint32_t spanBegin_ = 0, spanEnd_ = 0;  // ms of the movie whose objects are prepared
     std::vector<Source> sources_;
     std::vector<bool> taken_;
     std::vector<MovieObject> drawn_;  // the objects as drawn, placeholders in place of failures

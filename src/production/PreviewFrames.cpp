@@ -49,7 +49,7 @@ void PreviewFrames::Run() {
 
 void PreviewFrames::Serve(const Request& request, uint64_t id) {
     if (!request.snapshot) return;
-    if (cache_.Update(*request.snapshot, task_).stopped()) return;
+    if (cache_.Update(*request.snapshot, task_, request.frame).stopped()) return;
     Frame out;
     out.id = id;
     out.frame = request.frame;

@@ -162,3 +162,33 @@ TEST_F(PreviewEngineTest, TheNewestRequestWinsAndStaleOnesAreDropped) {
         changed.wait_for(lock, std::chrono::seconds(30), [&] { return delivered.size() == 2; }));
     EXPECT_EQ(delivered, (std::vector<uint64_t>{1, last}));
 }
+
+// Only the objects near the frame are held prepared: a long slideshow costs the memory of a
+// few pictures wherever the playhead is, and moving far away prepares the objects there.
+TEST_F(PreviewEngineTest, OnlyTheObjectsNearTheFrameAreHeldPrepared) {
+    const MovieObject picture = doc.objects[0];
+    doc.objects.clear();
+    for (uint32_t i = 0; i < 100; ++i) {
+        MovieObject o = picture;
+        o.type = MovieObjectType::Image;
+        o.begin = i * 2000;
+        o.end = o.begin + 2000;
+        doc.objects.push_back(o);
+    }
+    const uint32_t fps = doc.properties.fps;
+    PreviewCache cache;
+    ASSERT_TRUE(cache.Update(*Snapshot(1), Mt::Task::Unwatched(), 100 * fps).ok());
+    EXPECT_EQ(cache.lastPrepared(), 7u);  // shown from 98 s to 108 s, both ends included
+    ASSERT_TRUE(cache.Update(*Snapshot(1), Mt::Task::Unwatched(), 104 * fps).ok());
+    EXPECT_EQ(cache.lastPrepared(), 0u);  // still well inside
+    ASSERT_TRUE(cache.Update(*Snapshot(1), Mt::Task::Unwatched(), 106 * fps).ok());
+    EXPECT_EQ(cache.lastPrepared(), 3u);  // the span moves on: 104 s to 114 s
+    ASSERT_TRUE(cache.Update(*Snapshot(1), Mt::Task::Unwatched(), 0).ok());
+    EXPECT_EQ(cache.lastPrepared(), 5u);  // 0 s to 8 s, none of them held any more
+    CG::DIBitmap near, reference;
+    ASSERT_TRUE(cache.Compose(fps, 320, 180, near).ok());
+    PreviewCache whole;
+    ASSERT_TRUE(whole.Update(*Snapshot(1), Mt::Task::Unwatched(), fps).ok());
+    ASSERT_TRUE(whole.Compose(fps, 320, 180, reference).ok());
+    EXPECT_TRUE(SamePixels(near, reference));
+}
