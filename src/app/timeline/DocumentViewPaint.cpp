@@ -8,6 +8,7 @@
 
 #include "app/timeline/BarPalette.h"
 #include "app/timeline/DocumentView.h"
+#include "panelwick/Sys/FrameFolder.h"
 #include "panelwick/Sys/Utf.h"
 #include "project/TimeText.h"
 
@@ -87,25 +88,28 @@ void DocumentView::DrawRow(QPainter& painter, int y, int row, int textHeight) {
     DrawLabel(painter, labelled, row, selected, textHeight);
 }
 
-// A small picture at the bar's visible start, when the bar is wide enough: a picture's own
-// (once made), a text's words in its colours, a rectangle's colour. The width it took.
+// A small picture at the bar's visible start, when the bar is wide enough: a picture's own or
+// a video's first frame (once made), a text's words in its colours, a rectangle's colour. The
+// width it took.
 int DocumentView::DrawThumbnail(QPainter& painter, const QRect& bar, const MovieObject& object) {
     const MovieObjectType type = object.type;
-    if (type != MovieObjectType::Text && type != MovieObjectType::Rectangle &&
-        type != MovieObjectType::Image) {
-        return 0;
-    }
+    const bool picture = type == MovieObjectType::Image || type == MovieObjectType::Video;
+    if (!picture && type != MovieObjectType::Text && type != MovieObjectType::Rectangle) return 0;
     const int height = bar.height() - 4;
     int width = height * 16 / 9;
     const int left = std::max(bar.left(), 0) + 2;
     if (height < 6 || bar.right() - left < 3 * width) return 0;
-    if (type == MovieObjectType::Image) {
+    if (picture) {
         if (object.fileName.empty() || FileMissing(object)) return 0;
-        const std::shared_ptr<const CG::ImageRGBA> picture = thumbnails_->Find(PathOf(object));
-        if (!picture) return 0;
-        const QImage image(picture->pixels(), int(picture->width()), int(picture->height()),
-                           int(picture->width()) * 4, QImage::Format_RGBA8888);
-        width = std::max(1, int(int64_t(height) * picture->width() / picture->height()));
+        const std::string path =
+            type == MovieObjectType::Video
+                ? Sys::FramePictureToOpen(document_.folder(), Sys::ToUtf8(object.fileName), 1)
+                : PathOf(object);
+        const std::shared_ptr<const CG::ImageRGBA> small = thumbnails_->Find(path);
+        if (!small) return 0;
+        const QImage image(small->pixels(), int(small->width()), int(small->height()),
+                           int(small->width()) * 4, QImage::Format_RGBA8888);
+        width = std::max(1, int(int64_t(height) * small->width() / small->height()));
         painter.drawImage(QRect(left, bar.top() + 2, width, height), image);
         return width + 2;
     }
