@@ -139,8 +139,7 @@ private:
     void AddMedia();
     void SetUpMediaImport();
     void ImportMedia(const std::vector<std::string>& files, uint32_t at);
-    // Where "Add Media..." places objects: the playhead when there is one, else after the
-    // last object.
+    // Where "Add Media..." places objects: the monitor's playhead.
     uint32_t MediaInsertionTime() const;
     // After a project opened: the files its objects miss, to locate or do without.
     void CheckMissingFiles();

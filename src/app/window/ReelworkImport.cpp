@@ -1,6 +1,5 @@
 // The main window's import from anywhere: "Add Media...", files dropped on the timeline and
 // the files a project misses when it opens.
-#include <algorithm>
 
 #include <QAction>
 
@@ -48,12 +47,8 @@ void Reelwork::AddMedia() {
     if (!files.empty()) ImportMedia(files, MediaInsertionTime());
 }
 
-// Objects go in at the monitor's playhead; after the last object when there is no monitor.
 uint32_t Reelwork::MediaInsertionTime() const {
-    if (monitor_) return monitor_->playhead().time();
-    uint32_t end = 0;
-    for (const MovieObject& o : view_->document().objects) end = std::max(end, o.end);
-    return end;
+    return monitor_->playhead().time();
 }
 
 void Reelwork::ImportMedia(const std::vector<std::string>& files, uint32_t at) {
