@@ -1,16 +1,11 @@
 #include "render/FramePlanes.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstring>
 
-namespace {
-
-uint8_t Byte(float centred) {
-    return uint8_t(std::clamp(int(std::floor(centred + 128.5f)), 0, 255));
-}
-
-}  // namespace
+FramePlanes::FramePlanes(const CG::JpegKernels& kernels)
+    : kernels_(kernels),
+      store_(&kernels == &CG::JpegKernels::Avx2() ? StoreMacroblockAvx2 : StoreMacroblockPlain) {}
 
 size_t FramePlanes::Size(int width, int height) {
     const size_t luma = size_t(width) * size_t(height);
@@ -33,20 +28,12 @@ bool FramePlanes::Convert(const CG::DIBitmap& frame, uint8_t* out) {
             ptrdiff_t squareStep = 0;
             const uint8_t* square = Square(top, step, width, height, x0, y0, squareStep);
             kernels_.convertMacroblock(square, squareStep, true, blocks_);
-            // The four luminance blocks: top-left, top-right, bottom-left, bottom-right.
-            for (int y = 0; y < 16 && y0 + y < height; ++y) {
-                for (int x = 0; x < 16 && x0 + x < width; ++x) {
-                    const int block = (y / 8) * 2 + x / 8;
-                    luma[size_t(y0 + y) * width + x0 + x] =
-                        Byte(blocks_[block * 64 + (y % 8) * 8 + x % 8]);
-                }
-            }
-            for (int y = 0; y < 8 && y0 / 2 + y < chromaHeight; ++y) {
-                for (int x = 0; x < 8 && x0 / 2 + x < chromaWidth; ++x) {
-                    const size_t at = size_t(y0 / 2 + y) * chromaWidth + x0 / 2 + x;
-                    cb[at] = Byte(blocks_[4 * 64 + y * 8 + x]);
-                    cr[at] = Byte(blocks_[5 * 64 + y * 8 + x]);
-                }
+            if (x0 + 16 <= width && y0 + 16 <= height) {
+                store_(blocks_, {luma + size_t(y0) * width + x0, size_t(width),
+                                 cb + size_t(y0 / 2) * chromaWidth + x0 / 2,
+                                 cr + size_t(y0 / 2) * chromaWidth + x0 / 2, size_t(chromaWidth)});
+            } else {
+                StoreEdge(x0, y0, width, height, luma, cb, cr);
             }
         }
     }
@@ -69,4 +56,25 @@ const uint8_t* FramePlanes::Square(const uint8_t* top, ptrdiff_t step, int width
         }
     }
     return tile_;
+}
+
+// A macroblock reaching past the frame: only its pixels inside the frame are stored.
+void FramePlanes::StoreEdge(int x0, int y0, int width, int height, uint8_t* luma, uint8_t* cb,
+                            uint8_t* cr) const {
+    const int chromaWidth = (width + 1) / 2, chromaHeight = (height + 1) / 2;
+    // The four luminance blocks: top-left, top-right, bottom-left, bottom-right.
+    for (int y = 0; y < 16 && y0 + y < height; ++y) {
+        for (int x = 0; x < 16 && x0 + x < width; ++x) {
+            const int block = (y / 8) * 2 + x / 8;
+            luma[size_t(y0 + y) * width + x0 + x] =
+                PlaneByte(blocks_[block * 64 + (y % 8) * 8 + x % 8]);
+        }
+    }
+    for (int y = 0; y < 8 && y0 / 2 + y < chromaHeight; ++y) {
+        for (int x = 0; x < 8 && x0 / 2 + x < chromaWidth; ++x) {
+            const size_t at = size_t(y0 / 2 + y) * chromaWidth + x0 / 2 + x;
+            cb[at] = PlaneByte(blocks_[4 * 64 + y * 8 + x]);
+            cr[at] = PlaneByte(blocks_[5 * 64 + y * 8 + x]);
+        }
+    }
 }

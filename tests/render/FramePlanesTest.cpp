@@ -60,6 +60,22 @@ TEST(FramePlanes, HoldTheJpegConversionWithChromaAveragedAndEdgesRepeated) {
     ASSERT_TRUE(FramePlanes(CG::JpegKernels::Plain()).Convert(frame, plain.data()));
     EXPECT_EQ(plain, planes);
 
+    // Many whole macroblocks (the vector stores) and edges, with every extreme colour.
+    CG::DIBitmap noise;
+    uint32_t seed = 12345;
+    Paint(noise, 70, 37, [&seed](int x, int y) -> uint32_t {
+        seed = seed * 1664525u + 1013904223u;
+        return (x + y) % 5 == 0 ? ((x & 1) ? 0xFFFFFFu : 0u) : seed >> 8;
+    });
+    std::vector<uint8_t> fast(FramePlanes::Size(70, 37)), slow(fast.size());
+    ASSERT_TRUE(FramePlanes().Convert(noise, fast.data()));
+    ASSERT_TRUE(FramePlanes(CG::JpegKernels::Plain()).Convert(noise, slow.data()));
+    EXPECT_EQ(slow, fast);
+    if (CG::JpegKernels::ProcessorHasAvx2()) {
+        ASSERT_TRUE(FramePlanes(CG::JpegKernels::Avx2()).Convert(noise, fast.data()));
+        EXPECT_EQ(slow, fast);
+    }
+
     CG::DIBitmap grey;
     ASSERT_TRUE(grey.Create(8, 256, 4, 4, false));
     EXPECT_FALSE(FramePlanes().Convert(grey, planes.data()));
