@@ -19,17 +19,15 @@ std::string MovieCommandLine(const std::string& encoderFolder, const ProjectPath
     return line;
 }
 
-std::string StreamCommandLine(const std::string& encoderFolder, int fps, int width, int height,
+std::string StreamCommandLine(const std::string& encoderFolder, const ProjectPaths& paths,
+                              bool withSoundtrack, int fps, int width, int height,
                               int movieQuality, const std::string& output) {
+    std::string line = encoderFolder + "/ffmpeg";
+    if (withSoundtrack) line += " -i \"" + paths.soundtrack() + "\"";
     char middle[160];
     std::snprintf(middle, sizeof middle,
-                  " -f rawvideo -pix_fmt yuvj420p -s %dx%d -framerate %d -i pipe:0 -crf %d ", width,
-                  height, fps, Encoder::ConstantRateFactor(movieQuality));
-    return encoderFolder + "/ffmpeg" + middle + "-progress pipe:1 \"" + output + "\"";
-}
-
-std::string JoinCommandLine(const std::string& encoderFolder, const std::string& video,
-                            const std::string& soundtrack, const std::string& output) {
-    return encoderFolder + "/ffmpeg -i \"" + video + "\" -i \"" + soundtrack +
-           "\" -map 0:v -map 1:a -c:v copy -shortest -progress pipe:1 \"" + output + "\"";
+                  " -f rawvideo -pix_fmt yuvj420p -s %dx%d -framerate %d -i pipe:0 -crf %d%s ",
+                  width, height, fps, Encoder::ConstantRateFactor(movieQuality),
+                  withSoundtrack ? " -shortest" : "");
+    return line + middle + "-progress pipe:1 \"" + output + "\"";
 }

@@ -12,12 +12,9 @@ std::string MovieCommandLine(const std::string& encoderFolder, const ProjectPath
                              const std::string& output);
 
 // The encoder command line that encodes frames streamed to its standard input as full-range
-// 4:2:0 planes (see FramePlanes) into the output video, at the movie quality, reporting its
-// progress on its standard output.
-std::string StreamCommandLine(const std::string& encoderFolder, int fps, int width, int height,
+// 4:2:0 planes (see FramePlanes) and, when withSoundtrack, the soundtrack into the output
+// movie, which ends with the shorter of the two, at the movie quality, reporting its progress on
+// its standard output.
+std::string StreamCommandLine(const std::string& encoderFolder, const ProjectPaths& paths,
+                              bool withSoundtrack, int fps, int width, int height,
                               int movieQuality, const std::string& output);
-
-// The encoder command line that joins an encoded video (copied as it is) and the soundtrack,
-// which ends with the shorter of the two, into the output movie.
-std::string JoinCommandLine(const std::string& encoderFolder, const std::string& video,
-                            const std::string& soundtrack, const std::string& output);

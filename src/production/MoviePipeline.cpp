@@ -106,11 +106,17 @@ Mt::TaskResult MoviePipeline::RunStages() {
     // Pictures are prepared when the frames that show them come up (see ObjectsOnDemand).
     if (!EnterStage(2)) return stopped;
     if (!EnterStage(3)) return stopped;
+    // A direct run mixes the soundtrack first: the encoder takes it with the streamed frames.
+    if (direct_) {
+        if (Mt::TaskResult r = MixAudio(); !r.ok()) return r;
+    }
     if (Mt::TaskResult r = direct_ ? StreamFrames() : CreateFrames(); !r.ok()) return r;
     // A worker that failed cancelled the task so that the others stopped: its message wins.
     if (const std::string error = workerError_.Get(); !error.empty()) return error.c_str();
     if (!EnterStage(4)) return stopped;
-    if (Mt::TaskResult r = MixAudio(); !r.ok()) return r;
+    if (!direct_) {
+        if (Mt::TaskResult r = MixAudio(); !r.ok()) return r;
+    }
     if (!EnterStage(5)) return stopped;
     return AssembleAndCleanUp();
 }
@@ -165,16 +171,13 @@ Mt::TaskResult MoviePipeline::MixAudio() {
 // gives "Error", a blank line and the command line, with the encoder's last lines as the
 // detail.
 Mt::TaskResult MoviePipeline::AssembleAndCleanUp() {
-    const PreparedScene& scene = preparation_->scene();
-    const ProjectPaths& paths = scene.paths;
+    const ProjectPaths& paths = preparation_->scene().paths;
     const std::string partial = paths.partialMovie();
-    Sys::DeleteFile(partial);
     std::string encoder;
-    if (!Encoder::Find(encoder)) return Encoder::kNotFound;
-    const bool withSoundtrack = windowBegin_ == 0 && Opens(paths.soundtrack());
+    if (!direct_ && !Encoder::Find(encoder)) return Encoder::kNotFound;
     EncoderRun run;
-    const Mt::TaskResult encoded = direct_ ? JoinSoundtrack(encoder, withSoundtrack, run)
-                                           : EncodeFrameFiles(encoder, withSoundtrack, run);
+    // A direct run's encoder has written the partial movie already.
+    const Mt::TaskResult encoded = direct_ ? Mt::TaskResult() : EncodeFrameFiles(encoder, run);
     if (encoded.stopped()) {
         Sys::DeleteFile(partial);
         return encoded;
@@ -200,36 +203,25 @@ Mt::TaskResult MoviePipeline::AssembleAndCleanUp() {
     return {};
 }
 
-Mt::TaskResult MoviePipeline::EncodeFrameFiles(const std::string& encoder, bool withSoundtrack,
-                                               EncoderRun& run) {
+Mt::TaskResult MoviePipeline::EncodeFrameFiles(const std::string& encoder, EncoderRun& run) {
     const PreparedScene& scene = preparation_->scene();
     const MovieProperties& p = scene.properties;
-    commandLine_ = MovieCommandLine(encoder, scene.paths, withSoundtrack, p.fps, p.width, p.height,
-                                    p.movieQuality, scene.paths.partialMovie());
+    Sys::DeleteFile(scene.paths.partialMovie());
+    commandLine_ = MovieCommandLine(encoder, scene.paths, WithSoundtrack(), p.fps, p.width,
+                                    p.height, p.movieQuality, scene.paths.partialMovie());
     EncoderProgress progress(framesDone_.load());
     return run.Run(commandLine_, scene.paths.tmp(), task_, [&](std::string_view line) {
         if (progress.Take(line)) task_.SetProgress(progress.fraction());
     });
 }
 
-// The streamed video becomes the movie: joined with the soundtrack, or as it is without one.
-Mt::TaskResult MoviePipeline::JoinSoundtrack(const std::string& encoder, bool withSoundtrack,
-                                             EncoderRun& run) {
-    const ProjectPaths& paths = preparation_->scene().paths;
-    if (!withSoundtrack) {
-        commandLine_ = streamLine_;
-        if (std::rename(paths.partialVideo().c_str(), paths.partialMovie().c_str()) == 0) {
-            return {};
-        }
-        return Mt::TaskResult::Failed("Error\r\n\r\n" + commandLine_);
-    }
-    commandLine_ =
-        JoinCommandLine(encoder, paths.partialVideo(), paths.soundtrack(), paths.partialMovie());
-    return run.Run(commandLine_, paths.tmp(), task_);
+// The soundtrack goes into the movie when it was mixed: a whole movie with audio objects.
+bool MoviePipeline::WithSoundtrack() const {
+    return windowBegin_ == 0 && Opens(preparation_->scene().paths.soundtrack());
 }
 
 // Stage 3 without frame files: the encoder gets the frames through a pipe as they are
-// composed and writes the video; stage 5 then only adds the soundtrack.
+// composed, takes the soundtrack mixed before, and writes the partial movie.
 Mt::TaskResult MoviePipeline::StreamFrames() {
     PreparedScene& scene = preparation_->scene();
     const MovieProperties& p = scene.properties;
@@ -243,16 +235,17 @@ Mt::TaskResult MoviePipeline::StreamFrames() {
         range = {window.first,
                  window.first < total && window.first <= last ? last - window.first + 1 : 0};
     }
-    const std::string video = scene.paths.partialVideo();
-    Sys::DeleteFile(video);
-    streamLine_ = StreamCommandLine(encoder, p.fps, p.width, p.height, p.movieQuality, video);
+    const std::string partial = scene.paths.partialMovie();
+    Sys::DeleteFile(partial);
+    commandLine_ = StreamCommandLine(encoder, scene.paths, WithSoundtrack(), p.fps, p.width,
+                                     p.height, p.movieQuality, partial);
     ObjectsOnDemand objects(scene, workers_, total);
     FrameStream stream(scene.frameScene(), range, workers_, &objects);
     EncoderRun run;
     EncoderProgress progress(range.count);
     encoderFraction_.store(0.0);
     const Mt::TaskResult encoded = run.Run(
-        streamLine_, scene.paths.tmp(), task_,
+        commandLine_, scene.paths.tmp(), task_,
         [&](std::string_view line) {
             if (progress.Take(line)) encoderFraction_.store(progress.fraction());
         },
@@ -260,9 +253,12 @@ Mt::TaskResult MoviePipeline::StreamFrames() {
     encoderFraction_.store(-1.0);
     framesDone_.store(stream.written());
     if (const std::string error = stream.error(); !error.empty()) return error.c_str();
-    if (encoded.stopped()) return encoded;
+    if (encoded.stopped()) {
+        Sys::DeleteFile(partial);
+        return encoded;
+    }
     if (!encoded.ok() || stream.written() != range.count) {
-        return Mt::TaskResult::Failed("Error\r\n\r\n" + streamLine_, run.outputTail());
+        return Mt::TaskResult::Failed("Error\r\n\r\n" + commandLine_, run.outputTail());
     }
     for (size_t i = 0; i < scene.objects.size(); ++i) {
         if (scene.objects[i].type != MovieObjectType::Audio) scene.prepared[i].Release();

@@ -62,9 +62,8 @@ private:
     Mt::TaskResult StreamFrames();
     Mt::TaskResult MixAudio();
     Mt::TaskResult AssembleAndCleanUp();
-    Mt::TaskResult EncodeFrameFiles(const std::string& encoder, bool withSoundtrack,
-                                    EncoderRun& run);
-    Mt::TaskResult JoinSoundtrack(const std::string& encoder, bool withSoundtrack, EncoderRun& run);
+    Mt::TaskResult EncodeFrameFiles(const std::string& encoder, EncoderRun& run);
+    bool WithSoundtrack() const;
 
     unsigned workers_;
     std::thread thread_;
@@ -87,5 +86,4 @@ private:
     std::string commandLine_;
     std::vector<size_t> refused_;
     bool direct_ = false;
-    std::string streamLine_;  // the streaming encoder's command line of a direct run
 };

@@ -25,7 +25,6 @@ public:
     // Where the encoder writes; renamed over the movie only once it is complete.
     std::string partialMovie() const { return tmp() + "/movie.partial.mp4"; }
     // The video of frames streamed to the encoder, before the soundtrack joins it.
-    std::string partialVideo() const { return tmp() + "/video.partial.mp4"; }
     // The short movie of one object's time span, which never replaces the movie.
     std::string spanMovie() const { return tmp() + "/span.mp4"; }
     // The span movie for a run limited to a time window (windowEnd not 0), else the movie.
