@@ -195,7 +195,10 @@ Mt::TaskResult MoviePipeline::AssembleAndCleanUp() {
         const bool keepSpan = complete && !renameError && target == paths.spanMovie();
         (void)Sys::EmptyFolder(paths.tmp(), keepSpan ? "span.mp4" : "");
     }
-    if (!complete) return Mt::TaskResult::Failed("Error\r\n\r\n" + commandLine_, run.outputTail());
+    if (!complete) {
+        return Mt::TaskResult::Failed("Error\r\n\r\n" + commandLine_,
+                                      direct_ ? streamTail_ : run.outputTail());
+    }
     if (renameError) {
         return Mt::TaskResult::Failed("Unable to replace the movie: " +
                                       std::string(std::strerror(renameError)) + "\n" + target);
@@ -251,6 +254,7 @@ Mt::TaskResult MoviePipeline::StreamFrames() {
         },
         [&](Sys::Process& program) { stream.Feed(program, task_); });
     encoderFraction_.store(-1.0);
+    streamTail_ = run.outputTail();
     framesDone_.store(stream.written());
     if (const std::string error = stream.error(); !error.empty()) return error.c_str();
     if (encoded.stopped()) {
@@ -258,7 +262,7 @@ Mt::TaskResult MoviePipeline::StreamFrames() {
         return encoded;
     }
     if (!encoded.ok() || stream.written() != range.count) {
-        return Mt::TaskResult::Failed("Error\r\n\r\n" + commandLine_, run.outputTail());
+        return Mt::TaskResult::Failed("Error\r\n\r\n" + commandLine_, streamTail_);
     }
     for (size_t i = 0; i < scene.objects.size(); ++i) {
         if (scene.objects[i].type != MovieObjectType::Audio) scene.prepared[i].Release();

@@ -84,6 +84,7 @@ private:
     Mt::SharedText workerError_;  // the message of a rendering worker that failed
     Mt::TaskResult result_;
     std::string commandLine_;
+    std::string streamTail_;  // the last lines of a direct run's encoder
     std::vector<size_t> refused_;
     bool direct_ = false;
 };

@@ -2,6 +2,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <thread>
 
@@ -171,6 +173,46 @@ TEST_F(MoviePipelineTest, AnEncoderThatFailsOrWritesNothingKeepsTheOldMovieByteF
     UseEncoder("for a; do last=$a; done; : > \"$last\"");
     error = Create();
     EXPECT_EQ(error, "Error\r\n\r\n" + pipeline.encoderCommandLine());
+    EXPECT_EQ(MovieBytes(), "old movie");
+    EXPECT_EQ(TmpFiles(), 0u);
+}
+
+// A full disk, as a limit on the size of the files this process and its children write.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &previous_);
+        signal(SIGXFSZ, SIG_IGN);  // a write past the limit then fails with "File too large"
+        rlimit limit = previous_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &previous_);
+        signal(SIGXFSZ, SIG_DFL);
+    }
+
+private:
+    rlimit previous_{};
+};
+
+// Frame files that cannot be written end stage 3 with the reason; a direct run's encoder that
+// cannot write the movie fails with its last lines. Either way tmp is emptied and the old movie
+// stays.
+TEST_F(MoviePipelineTest, AFullDiskFailsWithTheReasonAndKeepsTheOldMovie) {
+    MakeProject(1, false);
+    KeepOldMovie();
+    FileSizeLimit full(600);
+    const std::string error = Create();
+    EXPECT_NE(error.find("File too large"), std::string::npos) << error;
+    EXPECT_EQ(MovieBytes(), "old movie");
+    EXPECT_EQ(TmpFiles(), 0u);
+
+    pipeline.SetDirect(true);
+    const std::string encoderError = Create();
+    EXPECT_EQ(encoderError, "Error\r\n\r\n" + pipeline.encoderCommandLine());
+    EXPECT_NE(pipeline.Result().detail().find("File too large"), std::string::npos)
+        << pipeline.Result().detail();
     EXPECT_EQ(MovieBytes(), "old movie");
     EXPECT_EQ(TmpFiles(), 0u);
 }
