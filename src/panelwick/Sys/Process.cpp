@@ -18,6 +18,9 @@ extern char** environ;
 namespace Sys {
 namespace {
 
+// The most an unprivileged process may ask for by default (fs/pipe-max-size).
+constexpr int kInputPipeBytes = 1 << 20;
+
 int ExitStatus(int status) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
@@ -93,6 +96,9 @@ bool Process::Start(const ProcessOptions& options) {
         // A child that stops reading must fail our write, not end us with SIGPIPE.
         ::signal(SIGPIPE, SIG_IGN);
         if (pipe2(in, O_CLOEXEC) != 0) return false;
+        // Fed frames are large: a wide pipe takes one in a few writes instead of dozens of
+        // 64 KB rounds (the system may grant less; the default then stays).
+        (void)::fcntl(in[1], F_SETPIPE_SZ, kInputPipeBytes);
         posix_spawn_file_actions_adddup2(actions.get(), in[0], 0);
     } else {
         posix_spawn_file_actions_addopen(actions.get(), 0, "/dev/null", O_RDONLY, 0);
