@@ -52,8 +52,21 @@ REELWORK_AVX2 inline __m256i AdjustChannel(__m256i c, __m256i luminance, __m256i
     return _mm256_min_epi32(_mm256_max_epi32(c2, _mm256_setzero_si256()), _mm256_set1_epi32(255));
 }
 
+// The colour adjustment's parameters as vectors, made once per row: the frame row the kernel
+// writes could alias the setup, so the loop must not read it.
+struct AdjustVectors {
+    __m256i saturation;
+    __m256 contrast;
+    __m256d brightness;
+};
+
+REELWORK_AVX2 inline AdjustVectors MakeAdjustVectors(const DrawSetup& s) {
+    return {_mm256_set1_epi32(2 * s.saturation - 254), _mm256_set1_ps(s.contrastFactor),
+            _mm256_set1_pd(double(s.brightness - 127))};
+}
+
 // Saturation, contrast and brightness on red and blue (a 16-bit pair) and green.
-REELWORK_AVX2 inline void AdjustColour(const DrawSetup& s, __m256i& redBlue, __m256i& green) {
+REELWORK_AVX2 inline void AdjustColour(const AdjustVectors& a, __m256i& redBlue, __m256i& green) {
     const __m256i low = _mm256_set1_epi32(0xFFFF);
     const __m256i red = _mm256_and_si256(redBlue, low);
     const __m256i blue = _mm256_srli_epi32(redBlue, 16);
@@ -64,19 +77,16 @@ REELWORK_AVX2 inline void AdjustColour(const DrawSetup& s, __m256i& redBlue, __m
     // weighted / 1000 truncated; exact for the same reason as the division by 254.
     const __m256i luminance =
         _mm256_cvttps_epi32(_mm256_div_ps(_mm256_cvtepi32_ps(weighted), _mm256_set1_ps(1000.0f)));
-    const __m256i saturation = _mm256_set1_epi32(2 * s.saturation - 254);
-    const __m256 contrast = _mm256_set1_ps(s.contrastFactor);
-    const __m256d brightness = _mm256_set1_pd(double(s.brightness - 127));
-    const __m256i r = AdjustChannel(red, luminance, saturation, contrast, brightness);
-    const __m256i g = AdjustChannel(green, luminance, saturation, contrast, brightness);
-    const __m256i b = AdjustChannel(blue, luminance, saturation, contrast, brightness);
+    const __m256i r = AdjustChannel(red, luminance, a.saturation, a.contrast, a.brightness);
+    const __m256i g = AdjustChannel(green, luminance, a.saturation, a.contrast, a.brightness);
+    const __m256i b = AdjustChannel(blue, luminance, a.saturation, a.contrast, a.brightness);
     redBlue = _mm256_or_si256(r, _mm256_slli_epi32(b, 16));
     green = g;
 }
 
 // The texel pairs (x0, y0) and (x0 + 1, y0) of eight pixels whose pair starts at texel
 // at[i] + offset, each pair loaded as one 8-byte word: left and right neighbours in lane order.
-REELWORK_AVX2 inline void LoadPairs(const int* texels, const int32_t* at, int32_t offset,
+REELWORK_AVX2 __attribute__((always_inline)) inline void LoadPairs(const int* texels, const int32_t* at, int32_t offset,
                                     __m256i& left, __m256i& right) {
     auto pair = [&](int i) {
         long long word;
@@ -113,6 +123,9 @@ REELWORK_AVX2 void DrawRowAvx2(const DrawSetup& s, uint8_t* row, int32_t y, int3
     const __m256i pairMask = _mm256_set1_epi32(0x00FF00FF);
     const __m256i transparency = _mm256_set1_epi32(int32_t(s.transparency));
     const int* texels = reinterpret_cast<const int*>(s.picture);
+    const int32_t rowBelow = int32_t(s.pictureWidth);
+    const bool adjust = s.adjust;
+    const AdjustVectors adjustment = MakeAdjustVectors(s);
     // Frame bytes blue, green, red of four pixels per 128-bit lane <-> red, green, blue, 0.
     const __m256i unpack = _mm256_setr_epi8(2, 1, 0, -1, 5, 4, 3, -1, 8, 7, 6, -1, 11, 10, 9, -1, 2,
                                             1, 0, -1, 5, 4, 3, -1, 8, 7, 6, -1, 11, 10, 9, -1);
@@ -147,9 +160,8 @@ REELWORK_AVX2 void DrawRowAvx2(const DrawSetup& s, uint8_t* row, int32_t y, int3
             // All eight pixels sample inside the picture: each neighbour pair is 8 bytes.
             alignas(32) int32_t at[8];
             _mm256_store_si256(reinterpret_cast<__m256i*>(at), index);
-            const int32_t below = int32_t(s.pictureWidth);
             LoadPairs(texels, at, 0, p00, p10);
-            LoadPairs(texels, at, below, p01, p11);
+            LoadPairs(texels, at, rowBelow, p01, p11);
         } else {
             const __m256i left = _mm256_and_si256(inside, _mm256_cmpgt_epi32(x0, minusOneI));
             const __m256i right = _mm256_and_si256(inside, _mm256_cmpgt_epi32(lastX, x0));
@@ -179,7 +191,7 @@ REELWORK_AVX2 void DrawRowAvx2(const DrawSetup& s, uint8_t* row, int32_t y, int3
         const __m256i greenAlpha = Mix16(bottomGA, topGA, fy);
         __m256i green = _mm256_and_si256(greenAlpha, _mm256_set1_epi32(0xFFFF));
         const __m256i alpha = _mm256_srli_epi32(greenAlpha, 16);
-        if (s.adjust) AdjustColour(s, redBlue, green);
+        if (adjust) AdjustColour(adjustment, redBlue, green);
 
         // Opacity Scale[T][alpha], 0 for pixels the picture does not reach.
         const __m256i f = _mm256_and_si256(Div255(_mm256_mullo_epi16(alpha, transparency)), inside);
