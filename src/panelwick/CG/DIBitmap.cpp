@@ -159,13 +159,15 @@ const uint8_t* DIBitmap::Row(int32_t y) const { return const_cast<DIBitmap*>(thi
 bool DIBitmap::Fill(uint8_t red, uint8_t green, uint8_t blue) {
     if (empty() || bitsPerPixel() != 24 || compression() != kCompressionRGB) return false;
     const int32_t w = width(), h = height();
-    for (int32_t y = 0; y < h; ++y) {
-        uint8_t* p = pixels_.get() + size_t(y) * stride_;
-        for (int32_t x = 0; x < w; ++x, p += 3) {
-            p[0] = blue;
-            p[1] = green;
-            p[2] = red;
-        }
+    // One row pixel by pixel, the others copied from it.
+    uint8_t* first = pixels_.get();
+    for (uint8_t* p = first; p < first + 3 * size_t(w); p += 3) {
+        p[0] = blue;
+        p[1] = green;
+        p[2] = red;
+    }
+    for (int32_t y = 1; y < h; ++y) {
+        std::memcpy(first + size_t(y) * stride_, first, 3 * size_t(w));
     }
     return true;
 }
