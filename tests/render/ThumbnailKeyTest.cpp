@@ -32,23 +32,17 @@ TEST(ThumbnailKey, PageRowsFollowTheExportedPicture) {
     EXPECT_EQ(ThumbnailKey::OfObject(page, paths), "");
 }
 
-TEST(ThumbnailKey, PicturesAndVideosNameTheirOwnFiles) {
+// A video row shows its first frame; a text names a font, not a file.
+TEST(ThumbnailKey, VideosNameTheirFirstFrameAndTextsNoFile) {
     TempDir dir;
     const ProjectPaths paths(dir.path().string());
-    MovieObject picture;
-    picture.fileName = u"a.png";
-    EXPECT_EQ(ThumbnailKey::OfObject(picture, paths), "");  // not there
-    std::ofstream(dir / "a.png") << "x";
-    EXPECT_EQ(ThumbnailKey::FileOf(ThumbnailKey::OfObject(picture, paths)), dir / "a.png");
-    MovieObject video = picture;
+    MovieObject video;
     video.type = MovieObjectType::Video;
     video.fileName = u"clip";
     fs::create_directory(dir / "clip");
     std::ofstream(dir / "clip/00000001.jpg") << "x";
     EXPECT_EQ(ThumbnailKey::FileOf(ThumbnailKey::OfObject(video, paths)),
               dir / "clip/00000001.jpg");
-    MovieObject text = picture;
-    text.type = MovieObjectType::Text;  // its name is a font's
-    EXPECT_EQ(ThumbnailKey::OfObject(text, paths), "");
-    EXPECT_EQ(ThumbnailKey::FileOf("/plain/path.png"), "/plain/path.png");
+    video.type = MovieObjectType::Text;
+    EXPECT_EQ(ThumbnailKey::OfObject(video, paths), "");
 }

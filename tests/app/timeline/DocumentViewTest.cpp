@@ -1,5 +1,3 @@
-#include <chrono>
-#include <filesystem>
 #include <fstream>
 
 #include <QClipboard>
@@ -141,36 +139,6 @@ private slots:
             red = red || image.pixelColor(30, y) == QColor(220, 30, 30);
         }
         QVERIFY(red);
-    }
-
-    // A page row shows movie creation's export of the page once there is one, and follows it
-    // when it is written again.
-    void PageRowsShowTheirExportOnceMade() {
-        TempDir dir;
-        doc().SetFile(dir / "p.rwk", dir.path().string());
-        std::ofstream(dir / "drawing.cdr") << "x";
-        MovieObject page = Object(MovieObjectType::CorelDrawPage, 0, 60000);
-        page.fileName = u"drawing.cdr";
-        Rows({page});
-        const std::string exported = doc().paths().pageExport();
-        auto shown = [&] {
-            view->viewport()->grab();
-            view->thumbnails().WaitIdle();
-            return view->viewport()->grab().toImage().pixelColor(6, view->rowHeight() / 2);
-        };
-        const QColor placeholder = shown();
-        std::filesystem::create_directory(doc().paths().tmp());
-        QImage picture(64, 48, QImage::Format_RGB32);
-        picture.fill(QColor(0, 200, 0));
-        QVERIFY(picture.save(QString::fromStdString(exported)));
-        QCOMPARE(shown(), QColor(0, 200, 0));
-        picture.fill(QColor(200, 0, 200));
-        QVERIFY(picture.save(QString::fromStdString(exported)));
-        std::filesystem::last_write_time(
-            exported, std::filesystem::last_write_time(exported) + std::chrono::seconds(2));
-        QCOMPARE(shown(), QColor(200, 0, 200));
-        std::filesystem::remove(exported);
-        QCOMPARE(shown(), placeholder);
     }
 
     void DraggingARightEdgeMovesTheEndAndMakesOneUndoPoint() {
