@@ -1,10 +1,10 @@
 #include "project/MissingFiles.h"
 
-#include <algorithm>
+#include <unordered_map>
 
-#include "panelwick/Sys/FileSystem.h"
 #include "panelwick/Sys/Utf.h"
 #include "project/Document.h"
+#include "project/FilePresence.h"
 
 namespace MissingFiles {
 namespace {
@@ -16,19 +16,24 @@ bool NamesAFile(MovieObjectType type) {
 
 }  // namespace
 
+// Run after every change: each name is looked for once as a file and once as a folder at most,
+// a folder holding many of them is read at once, and the missing ones are found again by
+// name, not by a search of the list.
 std::vector<Entry> Find(const Document& document) {
     std::vector<Entry> missing;
+    FilePresence presence(document.folder());
+    std::unordered_map<std::string, bool> files, folders;  // name: present
+    std::unordered_map<std::string, size_t> entries;       // name: index in missing
     for (const MovieObject& o : document.objects) {
         if (!NamesAFile(o.type) || o.fileName.empty()) continue;
         const std::string name = Sys::ToUtf8(o.fileName);
-        const std::string path = document.folder() + "/" + name;
-        const bool present =
-            o.type == MovieObjectType::Video ? Sys::FolderExists(path) : Sys::FileExists(path);
-        if (present) continue;
-        auto known = std::find_if(missing.begin(), missing.end(),
-                                  [&](const Entry& e) { return e.name == name; });
-        if (known == missing.end()) known = missing.insert(missing.end(), {name, o.type, 0});
-        ++known->objects;
+        const bool folder = o.type == MovieObjectType::Video;
+        const auto [seen, first] = (folder ? folders : files).try_emplace(name, false);
+        if (first) seen->second = folder ? presence.Folder(name) : presence.File(name);
+        if (seen->second) continue;
+        const auto [entry, added] = entries.try_emplace(name, missing.size());
+        if (added) missing.push_back({name, o.type, 0});
+        ++missing[entry->second].objects;
     }
     return missing;
 }

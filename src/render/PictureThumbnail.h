@@ -5,6 +5,7 @@
 
 #include "panelwick/CG/ImageRGBA.h"
 #include "panelwick/Mt/KeyedStore.h"
+#include "render/ThumbnailKey.h"
 
 // Small copies of pictures for the timeline's rows.
 namespace PictureThumbnail {
@@ -17,11 +18,14 @@ void Shrink(const CG::ImageRGBA& source, uint32_t height, CG::ImageRGBA& thumbna
 
 }  // namespace PictureThumbnail
 
-// Thumbnails made on a worker; a picture that cannot be decoded is marked failed.
+// Thumbnails made on a worker; a picture that cannot be decoded is marked failed. Asked for
+// by path or by a ThumbnailKey.
 class ThumbnailStore : public Mt::KeyedStore<CG::ImageRGBA> {
 public:
     ThumbnailStore(uint32_t height, std::function<void()> ready)
-        : KeyedStore([height](const std::string& path, CG::ImageRGBA& image,
-                              Mt::Task&) { return PictureThumbnail::Make(path, height, image); },
-                     std::move(ready)) {}
+        : KeyedStore(
+              [height](const std::string& key, CG::ImageRGBA& image, Mt::Task&) {
+                  return PictureThumbnail::Make(ThumbnailKey::FileOf(key), height, image);
+              },
+              std::move(ready)) {}
 };

@@ -8,8 +8,6 @@
 
 #include "app/editor/DefaultButton.h"
 #include "app/window/ImportDlg.h"
-#include "panelwick/CG/ImageRGBA.h"
-#include "panelwick/CG/PictureLoader.h"
 #include "panelwick/Win/FileChooser.h"
 #include "panelwick/Win/MessageBox.h"
 #include "panelwick/Win/Metrics.h"
@@ -19,14 +17,13 @@
 
 namespace {
 
-// A picture scaled to fit the thumbnail size; null when it cannot be loaded.
-QImage Thumbnail(const std::string& path) {
-    CG::ImageRGBA picture;
-    if (CG::LoadPicture(picture, path).failed()) return {};
-    const QImage full(picture.Row(0), int(picture.width()), int(picture.height()),
-                      int(picture.width()) * 4, QImage::Format_RGBA8888);
-    return full.scaled(FilenameDlg::kThumbnailSize, FilenameDlg::kThumbnailSize,
-                       Qt::KeepAspectRatio, Qt::SmoothTransformation);
+// A thumbnail scaled to fit the icon's square.
+QIcon IconOf(const CG::ImageRGBA& small) {
+    const QImage image(small.pixels(), int(small.width()), int(small.height()),
+                       int(small.width()) * 4, QImage::Format_RGBA8888);
+    return QIcon(
+        QPixmap::fromImage(image.scaled(FilenameDlg::kThumbnailSize, FilenameDlg::kThumbnailSize,
+                                        Qt::KeepAspectRatio, Qt::SmoothTransformation)));
 }
 
 struct ImportChoice {
@@ -81,8 +78,8 @@ FilenameDlg::FilenameDlg(MovieObjectType type, std::string projectFolder, std::s
         [this] { Win::PostNotice(this, kListedNotice); });
 }
 
-// The thumbnails the lister still makes go into members destroyed before it.
 FilenameDlg::~FilenameDlg() {
+    thumbnails_.reset();
     lister_.Cancel();
     (void)lister_.Wait();
 }
@@ -102,29 +99,23 @@ void FilenameDlg::Listed() {
     list_->setCurrentRow(IndexOfName(names_, current_));
     listing_ = false;
     ok_->setEnabled(true);
-    if (type_ == MovieObjectType::Image) MakeThumbnails();
+    if (type_ != MovieObjectType::Image || names_.empty()) return;
+    thumbnails_ = std::make_unique<ThumbnailStore>(
+        kThumbnailSize, [this] { Win::PostNotice(this, kThumbnailNotice); });
+    for (const std::string& name : names_) (void)thumbnails_->Find(folder_ + "/" + name);
 }
 
-void FilenameDlg::MakeThumbnails() {
-    lister_.Start([this](Mt::Task& task) {
-        for (const std::string& name : names_) {
-            if (task.Cancelled()) return Mt::TaskResult::Stopped();
-            QImage thumbnail = Thumbnail(folder_ + "/" + name);
-            {
-                std::lock_guard lock(thumbnailLock_);
-                thumbnails_.push_back(std::move(thumbnail));
-            }
-            Win::PostNotice(this, kThumbnailNotice);
-        }
-        return Mt::TaskResult();
-    });
-}
-
+// The store makes the pictures in the order they were asked for, the list's, so the items
+// settle from the top down.
 void FilenameDlg::ShowThumbnails() {
-    std::lock_guard lock(thumbnailLock_);
-    for (; shown_ < int(thumbnails_.size()) && shown_ < list_->count(); ++shown_) {
-        if (thumbnails_[shown_].isNull()) continue;
-        list_->item(shown_)->setIcon(QIcon(QPixmap::fromImage(thumbnails_[shown_])));
+    if (!thumbnails_) return;
+    for (; shown_ < list_->count(); ++shown_) {
+        const std::string path = folder_ + "/" + names_[shown_];
+        if (const auto small = thumbnails_->Find(path)) {
+            list_->item(shown_)->setIcon(IconOf(*small));
+        } else if (!thumbnails_->Failed(path)) {
+            return;
+        }
     }
 }
 
@@ -155,4 +146,10 @@ void FilenameDlg::accept() {
 
 void FilenameDlg::reject() {
     if (!listing_) QDialog::reject();
+}
+
+// The store's destructor waits only for the picture being made; the rest are dropped.
+void FilenameDlg::done(int result) {
+    thumbnails_.reset();
+    QDialog::done(result);
 }

@@ -1,14 +1,14 @@
 #pragma once
 
-#include <mutex>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include <QDialog>
-#include <QImage>
 
 #include "panelwick/Mt/Worker.h"
 #include "project/MovieObjectType.h"
+#include "render/PictureThumbnail.h"
 
 class QListWidget;
 class QPushButton;
@@ -16,7 +16,8 @@ class QPushButton;
 // Chooses a file of an object's kind from the project folder. The folder is listed on a
 // thread of its own, which hands the sorted names over with the notice kListedNotice; until
 // then the list is empty and OK disabled, and the dialog cannot be closed. Pictures then get
-// thumbnails, made one after another on that thread (each announced by kThumbnailNotice).
+// thumbnails from a thumbnail store, whose worker announces each one with kThumbnailNotice;
+// closing the dialog drops the pictures still waiting.
 // "Import..." brings a file in from anywhere and chooses it.
 class FilenameDlg : public QDialog {
     Q_OBJECT
@@ -33,19 +34,20 @@ public:
     // The chosen name, after OK.
     const std::string& name() const { return name_; }
     bool listing() const { return listing_; }
-    // The number of thumbnails shown so far.
+    // The number of pictures, from the top of the list, whose thumbnail is settled: shown, or
+    // left out because the picture cannot be decoded.
     int thumbnails() const { return shown_; }
     QListWidget* list() const { return list_; }
 
     void accept() override;
     void reject() override;
+    void done(int result) override;
 
 protected:
     bool event(QEvent* event) override;
 
 private:
     void Listed();
-    void MakeThumbnails();
     void ShowThumbnails();
     void Import();
 
@@ -55,9 +57,7 @@ private:
     std::string name_;
     std::vector<std::string> names_;  // written by the lister before its notice
     Mt::Worker lister_;
-    // Made by the lister after the names, in their order; guarded by thumbnailLock_.
-    std::mutex thumbnailLock_;
-    std::vector<QImage> thumbnails_;
+    std::unique_ptr<ThumbnailStore> thumbnails_;  // pictures only, once listed, until closed
     int shown_ = 0;
     bool listing_ = true;
     QListWidget* list_;

@@ -105,8 +105,10 @@ private:
     int LabelGap() const;
     void DrawRow(QPainter& painter, int y, int row, int textHeight);
     bool FileMissing(const MovieObject& object) const;
+    bool FileMissing(const MovieObject& object, const std::string& thumbnailKey) const;
     std::string PathOf(const MovieObject& object) const;
-    int DrawThumbnail(QPainter& painter, const QRect& bar, const MovieObject& object);
+    int DrawThumbnail(QPainter& painter, const QRect& bar, const MovieObject& object,
+                      const std::string& key);
     void DrawMissingMark(QPainter& painter, const QRect& bar);
     void DrawWaveform(QPainter& painter, const QRect& bar, const MovieObject& object);
     void DrawLabel(QPainter& painter, const QRect& bar, int row, bool selected, int textHeight);
@@ -127,7 +129,8 @@ private:
     std::optional<TimelineDrag> drag_;
     std::set<std::string> missing_;     // files the objects name that are not there
     std::unique_ptr<PeakStore> peaks_;  // waveforms of the audio rows, computed on a worker
-    std::unique_ptr<ThumbnailStore> thumbnails_;  // pictures of the picture rows, likewise
-    int dragX_ = 0;                               // where the drag's button went down
+    // Pictures of the picture, video and page rows, likewise, by ThumbnailKey.
+    std::unique_ptr<ThumbnailStore> thumbnails_;
+    int dragX_ = 0;        // where the drag's button went down
     int pressedRow_ = -1;  // a selected row pressed without keys: selected alone on release
 };

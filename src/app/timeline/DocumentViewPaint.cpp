@@ -8,9 +8,9 @@
 
 #include "app/timeline/BarPalette.h"
 #include "app/timeline/DocumentView.h"
-#include "panelwick/Sys/FrameFolder.h"
 #include "panelwick/Sys/Utf.h"
 #include "project/TimeText.h"
+#include "render/ThumbnailKey.h"
 
 namespace {
 
@@ -72,6 +72,8 @@ void DocumentView::DrawRow(QPainter& painter, int y, int row, int textHeight) {
     const int left = std::max(-8, geometry_.XOfTime(object.begin));
     const int right = std::min(width + 8, geometry_.XOfTime(object.end));
     const QRect bar(left, y + 1, std::max(1, right - left), rowHeight_ - 2);
+    const std::string key = ThumbnailKey::OfObject(object, document_.paths());
+    const bool missing = FileMissing(object, key);
     if (right >= 0 && left < width) {
         const QColor fill = BarPalette::Fill(object.type, selected);
         painter.fillRect(bar, fill);
@@ -79,33 +81,31 @@ void DocumentView::DrawRow(QPainter& painter, int y, int row, int textHeight) {
         painter.setPen(selected ? QPen(palette().color(QPalette::Highlight), 2)
                                 : QPen(fill.darker(140), 1));
         painter.drawRect(bar.adjusted(0, 0, -1, -1));
-        if (FileMissing(object)) DrawMissingMark(painter, bar);
+        if (missing) DrawMissingMark(painter, bar);
     }
     QRect labelled = bar;  // the label follows the thumbnail
-    if (const int thumbnail = DrawThumbnail(painter, bar, object)) {
+    if (const int thumbnail = DrawThumbnail(painter, bar, object, missing ? "" : key)) {
         labelled.setLeft(std::max(bar.left(), 0) + thumbnail);
     }
     DrawLabel(painter, labelled, row, selected, textHeight);
 }
 
-// A small picture at the bar's visible start, when the bar is wide enough: a picture's own or
-// a video's first frame (once made), a text's words in its colours, a rectangle's colour. The
-// width it took.
-int DocumentView::DrawThumbnail(QPainter& painter, const QRect& bar, const MovieObject& object) {
+// A small picture at the bar's visible start, when the bar is wide enough: the picture the key
+// names (once made), which is a picture's own, a video's first frame or a drawing page's export
+// by movie creation; a text's words in its colours, a rectangle's colour. The width it took.
+int DocumentView::DrawThumbnail(QPainter& painter, const QRect& bar, const MovieObject& object,
+                                const std::string& key) {
     const MovieObjectType type = object.type;
-    const bool picture = type == MovieObjectType::Image || type == MovieObjectType::Video;
+    const bool picture = type == MovieObjectType::Image || type == MovieObjectType::Video ||
+                         type == MovieObjectType::CorelDrawPage;
     if (!picture && type != MovieObjectType::Text && type != MovieObjectType::Rectangle) return 0;
     const int height = bar.height() - 4;
     int width = height * 16 / 9;
     const int left = std::max(bar.left(), 0) + 2;
     if (height < 6 || bar.right() - left < 3 * width) return 0;
     if (picture) {
-        if (object.fileName.empty() || FileMissing(object)) return 0;
-        const std::string path =
-            type == MovieObjectType::Video
-                ? Sys::FramePictureToOpen(document_.folder(), Sys::ToUtf8(object.fileName), 1)
-                : PathOf(object);
-        const std::shared_ptr<const CG::ImageRGBA> small = thumbnails_->Find(path);
+        if (key.empty()) return 0;
+        const std::shared_ptr<const CG::ImageRGBA> small = thumbnails_->Find(key);
         if (!small) return 0;
         const QImage image(small->pixels(), int(small->width()), int(small->height()),
                            int(small->width()) * 4, QImage::Format_RGBA8888);
@@ -136,14 +136,19 @@ std::string DocumentView::PathOf(const MovieObject& object) const {
     return !name.empty() && name.front() == '/' ? name : document_.folder() + "/" + name;
 }
 
-// Texts and rectangles name no file (a text's name is its font's).
 bool DocumentView::FileMissing(const MovieObject& object) const {
+    return FileMissing(object, ThumbnailKey::OfObject(object, document_.paths()));
+}
+
+// Texts and rectangles name no file (a text's name is its font's). A picture that cannot be
+// decoded counts as missing until its file changes.
+bool DocumentView::FileMissing(const MovieObject& object, const std::string& key) const {
     if (object.type == MovieObjectType::Text || object.type == MovieObjectType::Rectangle ||
         object.fileName.empty()) {
         return false;
     }
     if (missing_.count(Sys::ToUtf8(object.fileName)) > 0) return true;
-    return object.type == MovieObjectType::Image && thumbnails_->Failed(PathOf(object));
+    return object.type == MovieObjectType::Image && thumbnails_->Failed(key);
 }
 
 // A red outline and a warning sign at the bar's visible start.

@@ -1,8 +1,10 @@
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSlider>
@@ -271,6 +273,36 @@ private slots:
         chooser.list()->setCurrentRow(2);
         chooser.accept();
         QCOMPARE(chooser.name(), std::string("d.bmp"));
+    }
+
+    // Pictures that decode get icons, a broken one none; closing drops the pictures still
+    // waiting for their thumbnails.
+    void ChooserShowsThumbnailsOfPicturesThatDecode() {
+        QImage picture(1600, 1200, QImage::Format_RGB32);
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x) picture.setPixel(x, y, qRgb(x, y, x ^ y));
+        }
+        QVERIFY(picture.save(dir->filePath("a.png")));
+        QVERIFY(picture.save(dir->filePath("c.jpg")));
+        Touch("b.jpg");
+        {
+            FilenameDlg chooser(MovieObjectType::Image, Folder(), "a.png");
+            chooser.show();
+            QTRY_COMPARE(chooser.thumbnails(), 3);
+            QVERIFY(!chooser.list()->item(0)->icon().isNull());
+            QVERIFY(chooser.list()->item(1)->icon().isNull());
+            QVERIFY(!chooser.list()->item(2)->icon().isNull());
+        }
+        for (int i = 0; i < 60; ++i) {
+            std::filesystem::copy_file(Folder() + "/c.jpg",
+                                       Folder() + "/d" + std::to_string(i) + ".jpg");
+        }
+        FilenameDlg chooser(MovieObjectType::Image, Folder(), "a.png");
+        chooser.show();
+        QTRY_VERIFY(!chooser.listing());
+        chooser.reject();
+        QTest::qWait(200);
+        QVERIFY(chooser.thumbnails() < chooser.list()->count());
     }
 };
 
