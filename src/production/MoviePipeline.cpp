@@ -19,6 +19,7 @@
 #include "video/Encoder.h"
 #include "video/EncoderProgress.h"
 #include "video/EncoderRun.h"
+#include "video/Mp4Length.h"
 
 namespace {
 
@@ -166,10 +167,10 @@ Mt::TaskResult MoviePipeline::MixAudio() {
                          scene.paths.soundtrack(), mixTask_, windowBegin_);
 }
 
-// The encoder writes a partial movie in tmp; only a complete one (exit status 0 and a length
-// the prober can read) replaces the movie, so a stop or a failure keeps the old one. Failing
-// gives "Error", a blank line and the command line, with the encoder's last lines as the
-// detail.
+// The encoder writes a partial movie in tmp; only a complete one (exit status 0 and boxes that
+// fill the file with a movie header: a full disk can end the encoder with 0) replaces the
+// movie, so a stop or a failure keeps the old one. Failing gives "Error", a blank line and the
+// command line, with the encoder's last lines as the detail.
 Mt::TaskResult MoviePipeline::AssembleAndCleanUp() {
     const ProjectPaths& paths = preparation_->scene().paths;
     const std::string partial = paths.partialMovie();
@@ -183,7 +184,7 @@ Mt::TaskResult MoviePipeline::AssembleAndCleanUp() {
         return encoded;
     }
     const std::string target = paths.movieOf(windowEnd_);
-    const bool complete = encoded.ok() && Encoder::MovieSeconds(partial) > 0;
+    const bool complete = encoded.ok() && Mp4Length::FileSeconds(partial) > 0;
     const int renameError =
         complete && std::rename(partial.c_str(), target.c_str()) != 0 ? errno : 0;
     if (run.started() || direct_) {

@@ -13,10 +13,6 @@ inline constexpr const char* kNotFound =
 // of PATH in order, then /usr/bin; never in the current folder.
 bool Find(std::string& folder);
 
-// The length in seconds of a movie file as the encoder's prober reads it ("ffprobe", found as
-// "ffmpeg" is); 0 when the prober is missing or cannot read a length from the file.
-double MovieSeconds(const std::string& path);
-
 // The constant rate factor for a quality in percent: 5 gives 51, 50 gives 27, 100 gives 1.
 int ConstantRateFactor(int quality);
 
