@@ -21,8 +21,9 @@
 // rendered by one worker per processor into the numbered frame files of tmp, 4 the soundtrack
 // mixed, 5 the encoder run on them into a partial movie that replaces movie.mp4 (or, for a
 // time window, becomes tmp/span.mp4) only when complete, 6 tmp emptied. Checks before stage 1
-// refuse a run that could not succeed. A direct run writes no frame files: stage 3 streams the
-// frames to the encoder as they are composed, and stage 5 adds the soundtrack to its video. A stop
+// refuse a run that could not succeed. A direct run writes no frame files: stage 3 mixes the
+// soundtrack first, then streams the frames to the encoder, which takes both in one run, as they
+// are composed; stage 5 only checks and renames the partial movie. A stop
 // request is honoured at each stage start, between objects, between frames and while the encoder
 // runs; the soundtrack mix runs to its end.
 //
