@@ -72,3 +72,30 @@ TEST(ProjectCommands, FailuresPrintTheMessageAndWriteNothing) {
     EXPECT_EQ(relative.status, 0) << relative.err;
     EXPECT_TRUE(std::filesystem::exists(dir / "Rel/Rel.rwk"));
 }
+
+// A project on a read-only mount (made in a private mount namespace) is refused before any
+// work, naming the reason, and its old movie stays.
+TEST(ProjectCommands, CreateMovieOnAReadOnlyMountIsRefusedBeforeAnyWork) {
+    TempDir dir;
+    ASSERT_EQ(RunCli({"new", dir.path().string(), "P"}).status, 0);
+    const std::string folder = dir / "P";
+    ASSERT_TRUE(Sys::WriteWholeFile(folder + "/movie.mp4", "old movie"));
+    const std::string mount = "mount --bind '" + folder + "' '" + folder + "' && mount -o " +
+                              "remount,bind,ro '" + folder + "' '" + folder + "'";
+    if (RunCommand({"unshare", "-rm", "sh", "-c", mount}).status != 0) {
+        GTEST_SKIP() << "no private read-only mount here";
+    }
+    const CommandResult made =
+        RunCommand({"unshare", "-rm", "sh", "-c",
+                    mount + " && exec '" + REELWORK_BIN_DIR + "/reelwork-cli' create-movie '" +
+                        folder + "/P.rwk'"});
+    EXPECT_EQ(made.status, 1);
+    EXPECT_NE(made.err.find("The movie cannot be made:\nThe project folder cannot be written: "
+                            "Read-only file system"),
+              std::string::npos)
+        << made.err;
+    std::string movie;
+    ASSERT_TRUE(Sys::ReadWholeFile(folder + "/movie.mp4", movie));
+    EXPECT_EQ(movie, "old movie");
+    EXPECT_FALSE(std::filesystem::exists(folder + "/tmp"));
+}
