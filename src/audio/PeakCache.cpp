@@ -1,13 +1,14 @@
 #include "audio/PeakCache.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <functional>
 #include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include "project/UserCacheFolder.h"
 
 namespace {
 
@@ -29,13 +30,7 @@ bool GetNumber(const std::string& in, size_t& at, uint32_t& n) {
 }  // namespace
 
 std::filesystem::path PeakCache::DefaultFolder() {
-    if (const char* cache = std::getenv("XDG_CACHE_HOME"); cache && *cache == '/') {
-        return std::filesystem::path(cache) / "reelwork" / "peaks";
-    }
-    if (const char* home = std::getenv("HOME"); home && *home) {
-        return std::filesystem::path(home) / ".cache" / "reelwork" / "peaks";
-    }
-    return {};
+    return UserCacheFolder("peaks");
 }
 
 std::string PeakCache::KeyOf(const std::filesystem::path& wave) {

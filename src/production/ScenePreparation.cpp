@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include "panelwick/Sys/FileSystem.h"
+#include "project/PageExportCache.h"
 #include "render/PrepareObject.h"
 #include "video/PageExportSession.h"
 
@@ -56,6 +57,7 @@ Mt::TaskResult ScenePreparation::PreparePages(Mt::Task& task) {
     const std::string png = scene_.paths.pageExport();
     (void)::mkdir(scene_.paths.tmp().c_str(), 0777);
     PageExportSession session;
+    const PageExportCache cache;  // the timeline's page rows show the kept copies
     // Without a server every page fails with its message.
     const Sys::Result started = session.Start();
     size_t done = 0;
@@ -64,6 +66,7 @@ Mt::TaskResult ScenePreparation::PreparePages(Mt::Task& task) {
         if (!IsPage(o)) continue;
         Sys::Result r = started;
         if (r.ok()) r = session.ExportToPng(scene_.paths.folder(), o, png);
+        if (r.ok()) cache.Keep(png, scene_.paths.folder(), o);
         if (r.ok()) r = PrepareObject(o, scene_.prepared[i], scene_.paths.folder(), w, h);
         Sys::DeleteFile(png);
         if (Failed(i, r)) {

@@ -4,6 +4,7 @@
 
 #include "panelwick/Sys/FrameFolder.h"
 #include "panelwick/Sys/Utf.h"
+#include "project/PageExportCache.h"
 
 namespace ThumbnailKey {
 
@@ -28,7 +29,7 @@ std::string OfObject(const MovieObject& object, const ProjectPaths& paths) {
         case MovieObjectType::Video:
             return OfFile(Sys::FramePictureToOpen(paths.folder(), name, 1));
         case MovieObjectType::CorelDrawPage:
-            return OfFile(paths.pageExport());
+            return OfFile(PageExportCache().Path(paths.folder(), object).string());
         default:
             return {};
     }

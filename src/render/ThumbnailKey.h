@@ -14,8 +14,9 @@ std::string OfFile(const std::string& path);
 // The file a key names; a plain path names itself.
 std::string FileOf(const std::string& key);
 // The key of the picture an object's timeline row shows: a picture's file, a video's first
-// frame, a drawing page's export once movie creation has made one. Empty for the other types,
-// for objects naming no file and when the file is not there.
+// frame, the copy of a drawing page's last export kept in PageExportCache once movie creation
+// has made one. Empty for the other types, for objects naming no file and when the file is not
+// there.
 std::string OfObject(const MovieObject& object, const ProjectPaths& paths);
 
 }  // namespace ThumbnailKey

@@ -1,8 +1,8 @@
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <thread>
@@ -12,8 +12,10 @@
 #include "panelwick/Sys/FileSystem.h"
 #include "production/MoviePipeline.h"
 #include "project/Document.h"
+#include "project/PageExportCache.h"
 #include "support/Corpus.h"
 #include "support/RunCommand.h"
+#include "support/ScopedEnvironment.h"
 #include "support/TempDir.h"
 
 namespace fs = std::filesystem;
@@ -293,6 +295,7 @@ TEST_F(MoviePipelineTest, WindowModeMakesTheSpanMovieWithoutSoundAndLeavesTheMov
 TEST_F(MoviePipelineTest, APageObjectIsExportedAndDrawnInTheMovieAndInOneFrame) {
     const std::string probe = CorpusFile("cdr/probe.cdr");
     if (probe.empty()) GTEST_SKIP() << "no test corpus";
+    const ScopedEnvironment cacheHome("XDG_CACHE_HOME", (dir / "cache").c_str());
     MakeProject(1, false);
     fs::copy_file(probe, doc.folder() + "/probe.cdr");
     MovieObject page;
@@ -323,6 +326,8 @@ TEST_F(MoviePipelineTest, APageObjectIsExportedAndDrawnInTheMovieAndInOneFrame) 
     }
     EXPECT_TRUE(red);
     EXPECT_FALSE(fs::exists(doc.folder() + "/tmp/cdrtmp.png"));
+    // A copy of the export stays for the page's timeline row.
+    EXPECT_TRUE(fs::exists(PageExportCache().Path(doc.folder(), page)));
 
     doc.objects[0].fileName = u"missing.cdr";
     EXPECT_EQ(Create(),

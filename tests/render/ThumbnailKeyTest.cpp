@@ -4,31 +4,39 @@
 
 #include <gtest/gtest.h>
 
+#include "project/PageExportCache.h"
 #include "render/ThumbnailKey.h"
+#include "support/ScopedEnvironment.h"
 #include "support/TempDir.h"
 
 namespace fs = std::filesystem;
 
-// A page row's key follows movie creation's export: none before it, the same while the file
-// stays, a new one when it is written again, none once it is deleted.
-TEST(ThumbnailKey, PageRowsFollowTheExportedPicture) {
+// A page row's key follows the copy of its last export kept in the user's cache: none before
+// one is kept (movie creation's own export is deleted at once), the copy's once kept, none again
+// once the drawing is edited, and none at all without a cache folder.
+TEST(ThumbnailKey, PageRowsFollowTheKeptExport) {
     TempDir dir;
+    ScopedEnvironment cacheHome("XDG_CACHE_HOME", dir.path().c_str());
     const ProjectPaths paths(dir.path().string());
     MovieObject page;
     page.type = MovieObjectType::CorelDrawPage;
     page.fileName = u"drawing.cdr";
-    EXPECT_EQ(ThumbnailKey::OfObject(page, paths), "");
+    std::ofstream(dir / "drawing.cdr") << "drawing";
     fs::create_directory(paths.tmp());
-    std::ofstream(paths.pageExport()) << "first";
-    const std::string first = ThumbnailKey::OfObject(page, paths);
-    ASSERT_FALSE(first.empty());
-    EXPECT_EQ(ThumbnailKey::FileOf(first), paths.pageExport());
-    EXPECT_EQ(ThumbnailKey::OfObject(page, paths), first);
-    std::ofstream(paths.pageExport()) << "again";  // the same size, written later
-    fs::last_write_time(paths.pageExport(),
-                        fs::last_write_time(paths.pageExport()) + std::chrono::seconds(2));
-    EXPECT_NE(ThumbnailKey::OfObject(page, paths), first);
-    fs::remove(paths.pageExport());
+    std::ofstream(paths.pageExport()) << "exported";
+    EXPECT_EQ(ThumbnailKey::OfObject(page, paths), "");
+    PageExportCache().Keep(paths.pageExport(), paths.folder(), page);
+    const std::string kept = ThumbnailKey::OfObject(page, paths);
+    ASSERT_FALSE(kept.empty());
+    EXPECT_EQ(ThumbnailKey::FileOf(kept), PageExportCache().Path(paths.folder(), page).string());
+    page.page = 2;
+    EXPECT_EQ(ThumbnailKey::OfObject(page, paths), "");
+    page.page = 1;
+    fs::last_write_time(dir / "drawing.cdr",
+                        fs::last_write_time(dir / "drawing.cdr") + std::chrono::seconds(2));
+    EXPECT_EQ(ThumbnailKey::OfObject(page, paths), "");
+    ScopedEnvironment noCache("XDG_CACHE_HOME", nullptr);
+    ScopedEnvironment noHome("HOME", nullptr);
     EXPECT_EQ(ThumbnailKey::OfObject(page, paths), "");
 }
 
