@@ -26,20 +26,17 @@ QIcon IconOf(const CG::ImageRGBA& small) {
                                         Qt::KeepAspectRatio, Qt::SmoothTransformation)));
 }
 
-struct ImportChoice {
-    const char* filters;
-};
-
-ImportChoice ImportChoiceFor(MovieObjectType type) {
+// The files an import for an object of this type takes.
+const char* ImportFilters(MovieObjectType type) {
     switch (type) {
         case MovieObjectType::Image:
-            return {"Pictures (*.jpg *.jpeg *.png *.gif *.bmp)"};
+            return "Pictures (*.jpg *.jpeg *.png *.gif *.bmp)";
         case MovieObjectType::Audio:
-            return {"Sound (*.wav *.mp3 *.ogg *.flac *.m4a)"};
+            return "Sound (*.wav *.mp3 *.ogg *.flac *.m4a)";
         case MovieObjectType::Video:
-            return {"Video (*.mp4 *.avi *.mkv *.mov *.webm)"};
+            return "Video (*.mp4 *.avi *.mkv *.mov *.webm)";
         default:
-            return {"Corel Draw files (*.cdr)"};
+            return "Corel Draw files (*.cdr)";
     }
 }
 
@@ -122,8 +119,7 @@ void FilenameDlg::ShowThumbnails() {
 // The file comes into the project as an import does; the dialog then ends with it chosen.
 void FilenameDlg::Import() {
     if (listing_) return;
-    const ImportChoice choice = ImportChoiceFor(type_);
-    const std::string path = Win::FileChooser::Open(this, "Import", choice.filters, "");
+    const std::string path = Win::FileChooser::Open(this, "Import", ImportFilters(type_), "");
     if (path.empty()) return;
     std::string name;
     ImportDlg working(
