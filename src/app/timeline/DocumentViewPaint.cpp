@@ -1,5 +1,6 @@
 // The timeline's drawing: ruler lines at the zoom's tick spacing, one filled bar per row in its
-// type's colour, and the icon, time and name inside the bar when they fit, else beside it.
+// type's colour, and the icon, time and name inside the bar when they fit, else beside it
+// (before it near the view's right edge).
 #include <algorithm>
 
 #include <QPainter>
@@ -188,7 +189,11 @@ void DocumentView::DrawLabel(QPainter& painter, const QRect& bar, int row, bool 
                        metrics.horizontalAdvance(name) + margin_;
     const int visibleLeft = std::max(bar.left(), 0);
     const bool inside = bar.right() - visibleLeft >= needed;
-    const int start = inside ? visibleLeft + margin_ : bar.right() + 1 + margin_;
+    int start = inside ? visibleLeft + margin_ : bar.right() + 1 + margin_;
+    // A bar near the view's right edge has its label before it, where it can be read.
+    if (!inside && start + needed > viewport()->width() && bar.left() >= needed) {
+        start = bar.left() - needed + margin_;
+    }
     const int y = bar.top() - 1;
     const QColor ink = inside ? BarPalette::TextOn(BarPalette::Fill(object.type, selected))
                               : palette().color(QPalette::Text);
