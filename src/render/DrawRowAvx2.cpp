@@ -30,25 +30,34 @@ REELWORK_AVX2 inline __m256i Twice(__m256i x) {
     return _mm256_or_si256(x, _mm256_slli_epi32(x, 16));
 }
 
-// One channel of the colour adjustment: c1 after saturation, then contrast and brightness with
-// the product in single and the sums in double precision, truncated and clamped.
+// n / d truncated towards zero, for |n| < 2^18 and d a divisor of at most 1000 given as its
+// single-precision reciprocal. The quotient of n + 0.5 (n - 0.5 below zero) lies at least
+// 0.5 / d inside the truncated integer, far more than the product's rounding error, so the
+// multiplication gives the exact integer quotient without a division.
+REELWORK_AVX2 inline __m256i DivideExact(__m256i n, __m256 reciprocal) {
+    const __m256 value = _mm256_cvtepi32_ps(n);
+    const __m256 half =
+        _mm256_or_ps(_mm256_and_ps(value, _mm256_set1_ps(-0.0f)), _mm256_set1_ps(0.5f));
+    return _mm256_cvttps_epi32(_mm256_mul_ps(_mm256_add_ps(value, half), reciprocal));
+}
+
+// One channel of the colour adjustment: c1 after saturation, then contrast and brightness,
+// truncated and clamped. The plain rule adds 127.5 and (brightness - 127) to the
+// single-precision product in double precision, which is exact; so the result is
+// floor(product) + brightness, plus one when the product's fraction is at least one half. Sums
+// below zero, where truncation and floor differ, clamp to 0 either way.
 REELWORK_AVX2 inline __m256i AdjustChannel(__m256i c, __m256i luminance, __m256i saturation,
-                                           __m256 contrast, __m256d brightness) {
+                                           __m256 contrast, __m256i brightness) {
     const __m256i n = _mm256_add_epi32(
         _mm256_mullo_epi32(_mm256_sub_epi32(c, luminance), saturation), _mm256_set1_epi32(127));
-    // n / 254 truncated: the single-precision quotient is never off by enough to cross an
-    // integer, since |n| < 2^17.
-    const __m256i c1 = _mm256_add_epi32(
-        c, _mm256_cvttps_epi32(_mm256_div_ps(_mm256_cvtepi32_ps(n), _mm256_set1_ps(254.0f))));
+    const __m256i c1 = _mm256_add_epi32(c, DivideExact(n, _mm256_set1_ps(1.0f / 254.0f)));
     const __m256 product =
         _mm256_mul_ps(_mm256_sub_ps(_mm256_cvtepi32_ps(c1), _mm256_set1_ps(127.5f)), contrast);
-    const __m256d half = _mm256_set1_pd(127.5);
-    const __m256d lo = _mm256_add_pd(
-        _mm256_add_pd(_mm256_cvtps_pd(_mm256_castps256_ps128(product)), half), brightness);
-    const __m256d hi = _mm256_add_pd(
-        _mm256_add_pd(_mm256_cvtps_pd(_mm256_extractf128_ps(product, 1)), half), brightness);
-    const __m256i c2 = _mm256_inserti128_si256(_mm256_castsi128_si256(_mm256_cvttpd_epi32(lo)),
-                                               _mm256_cvttpd_epi32(hi), 1);
+    const __m256 whole = _mm256_floor_ps(product);
+    const __m256i roundsUp = _mm256_castps_si256(
+        _mm256_cmp_ps(_mm256_sub_ps(product, whole), _mm256_set1_ps(0.5f), _CMP_GE_OQ));
+    const __m256i c2 =
+        _mm256_sub_epi32(_mm256_add_epi32(_mm256_cvttps_epi32(whole), brightness), roundsUp);
     return _mm256_min_epi32(_mm256_max_epi32(c2, _mm256_setzero_si256()), _mm256_set1_epi32(255));
 }
 
@@ -57,12 +66,12 @@ REELWORK_AVX2 inline __m256i AdjustChannel(__m256i c, __m256i luminance, __m256i
 struct AdjustVectors {
     __m256i saturation;
     __m256 contrast;
-    __m256d brightness;
+    __m256i brightness;
 };
 
 REELWORK_AVX2 inline AdjustVectors MakeAdjustVectors(const DrawSetup& s) {
     return {_mm256_set1_epi32(2 * s.saturation - 254), _mm256_set1_ps(s.contrastFactor),
-            _mm256_set1_pd(double(s.brightness - 127))};
+            _mm256_set1_epi32(s.brightness)};
 }
 
 // Saturation, contrast and brightness on red and blue (a 16-bit pair) and green.
@@ -74,9 +83,7 @@ REELWORK_AVX2 inline void AdjustColour(const AdjustVectors& a, __m256i& redBlue,
         _mm256_add_epi32(_mm256_mullo_epi32(red, _mm256_set1_epi32(299)),
                          _mm256_mullo_epi32(green, _mm256_set1_epi32(587))),
         _mm256_add_epi32(_mm256_mullo_epi32(blue, _mm256_set1_epi32(114)), _mm256_set1_epi32(500)));
-    // weighted / 1000 truncated; exact for the same reason as the division by 254.
-    const __m256i luminance =
-        _mm256_cvttps_epi32(_mm256_div_ps(_mm256_cvtepi32_ps(weighted), _mm256_set1_ps(1000.0f)));
+    const __m256i luminance = DivideExact(weighted, _mm256_set1_ps(1.0f / 1000.0f));
     const __m256i r = AdjustChannel(red, luminance, a.saturation, a.contrast, a.brightness);
     const __m256i g = AdjustChannel(green, luminance, a.saturation, a.contrast, a.brightness);
     const __m256i b = AdjustChannel(blue, luminance, a.saturation, a.contrast, a.brightness);
@@ -86,8 +93,10 @@ REELWORK_AVX2 inline void AdjustColour(const AdjustVectors& a, __m256i& redBlue,
 
 // The texel pairs (x0, y0) and (x0 + 1, y0) of eight pixels whose pair starts at texel
 // at[i] + offset, each pair loaded as one 8-byte word: left and right neighbours in lane order.
-REELWORK_AVX2 __attribute__((always_inline)) inline void LoadPairs(const int* texels, const int32_t* at, int32_t offset,
-                                    __m256i& left, __m256i& right) {
+REELWORK_AVX2 __attribute__((always_inline)) inline void LoadPairs(const int* texels,
+                                                                   const int32_t* at,
+                                                                   int32_t offset, __m256i& left,
+                                                                   __m256i& right) {
     auto pair = [&](int i) {
         long long word;
         std::memcpy(&word, texels + at[i] + offset, 8);
@@ -99,6 +108,23 @@ REELWORK_AVX2 __attribute__((always_inline)) inline void LoadPairs(const int* te
     const __m256 b = _mm256_castsi256_ps(_mm256_set_epi64x(pair(7), pair(6), pair(3), pair(2)));
     left = _mm256_castps_si256(_mm256_shuffle_ps(a, b, 0x88));
     right = _mm256_castps_si256(_mm256_shuffle_ps(a, b, 0xDD));
+}
+
+// Eight frame pixels (24 bytes) as two 128-bit lanes of four pixels (12 bytes each), read
+// straight from the row: a copy through the stack would stall on store forwarding.
+REELWORK_AVX2 inline __m256i LoadFramePixels(const uint8_t* at) {
+    const __m256i words = _mm256_inserti128_si256(
+        _mm256_castsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(at))),
+        _mm_loadl_epi64(reinterpret_cast<const __m128i*>(at + 16)), 1);
+    return _mm256_permutevar8x32_epi32(words, _mm256_setr_epi32(0, 1, 2, 3, 3, 4, 5, 6));
+}
+
+// The inverse: the first 12 bytes of each lane written as 24 frame bytes.
+REELWORK_AVX2 inline void StoreFramePixels(uint8_t* at, __m256i lanes) {
+    const __m256i packed =
+        _mm256_permutevar8x32_epi32(lanes, _mm256_setr_epi32(0, 1, 2, 4, 5, 6, 7, 7));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(at), _mm256_castsi256_si128(packed));
+    _mm_storel_epi64(reinterpret_cast<__m128i*>(at + 16), _mm256_extracti128_si256(packed, 1));
 }
 
 }  // namespace
@@ -122,6 +148,7 @@ REELWORK_AVX2 void DrawRowAvx2(const DrawSetup& s, uint8_t* row, int32_t y, int3
     const __m256i white = _mm256_set1_epi32(0x00FFFFFF);  // outside the picture
     const __m256i pairMask = _mm256_set1_epi32(0x00FF00FF);
     const __m256i transparency = _mm256_set1_epi32(int32_t(s.transparency));
+    const __m256i k255i = _mm256_set1_epi32(255);
     const int* texels = reinterpret_cast<const int*>(s.picture);
     const int32_t rowBelow = int32_t(s.pictureWidth);
     const bool adjust = s.adjust;
@@ -196,32 +223,28 @@ REELWORK_AVX2 void DrawRowAvx2(const DrawSetup& s, uint8_t* row, int32_t y, int3
         // Opacity Scale[T][alpha], 0 for pixels the picture does not reach.
         const __m256i f = _mm256_and_si256(Div255(_mm256_mullo_epi16(alpha, transparency)), inside);
         if (_mm256_testz_si256(f, f)) continue;
+        uint8_t* target = row + 3 * x;
+        if (_mm256_movemask_epi8(_mm256_cmpeq_epi32(f, k255i)) == -1) {
+            // Opaque: the blend with factor 255 gives the picture's colour whatever the frame.
+            StoreFramePixels(
+                target,
+                _mm256_shuffle_epi8(_mm256_or_si256(redBlue, _mm256_slli_epi32(green, 8)), pack));
+            continue;
+        }
         const __m256i f2 = Twice(f);
 
-        const int32_t count = xEnd - x < 8 ? xEnd - x : 8;
-        uint8_t* target = row + 3 * x;
-        alignas(32) uint8_t bytes[32] = {};
-        if (count == 8) {
-            std::memcpy(bytes, target, 24);
-        } else {
-            std::memcpy(bytes, target, size_t(3 * count));
+        const int32_t count = xEnd - x;
+        uint8_t tail[24] = {};
+        if (count < 8) {  // the row ends within these eight pixels
+            std::memcpy(tail, target, size_t(3 * count));
+            target = tail;
         }
-        const __m256i frame = _mm256_shuffle_epi8(
-            _mm256_inserti128_si256(
-                _mm256_castsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes))),
-                _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + 12)), 1),
-            unpack);
+        const __m256i frame = _mm256_shuffle_epi8(LoadFramePixels(target), unpack);
         const __m256i outRB = Mix16(redBlue, _mm256_and_si256(frame, pairMask), f2);
         const __m256i outG = Mix16(
             green, _mm256_and_si256(_mm256_srli_epi32(frame, 8), _mm256_set1_epi32(0xFF)), f2);
-        const __m256i out =
-            _mm256_shuffle_epi8(_mm256_or_si256(outRB, _mm256_slli_epi32(outG, 8)), pack);
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(bytes), _mm256_castsi256_si128(out));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(bytes + 12), _mm256_extracti128_si256(out, 1));
-        if (count == 8) {
-            std::memcpy(target, bytes, 24);
-        } else {
-            std::memcpy(target, bytes, size_t(3 * count));
-        }
+        StoreFramePixels(
+            target, _mm256_shuffle_epi8(_mm256_or_si256(outRB, _mm256_slli_epi32(outG, 8)), pack));
+        if (count < 8) std::memcpy(row + 3 * x, tail, size_t(3 * count));
     }
 }

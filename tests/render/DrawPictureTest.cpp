@@ -204,3 +204,34 @@ TEST(DrawPicture, FastPathsGiveTheReferenceBytes) {
     EXPECT_EQ(compared, 800);
     EXPECT_GT(drawn, 200);  // most placements reach the frame
 }
+
+// The colour adjustment of the AVX2 kernel divides by multiplying and rounds in single
+// precision; on every red and green, with blues and settings that include the extremes, it
+// must still give the plain rule's bytes.
+TEST(DrawPicture, AdjustedColoursMatchThePlainRuleEverywhere) {
+    const uint8_t settings[][3] = {{0, 0, 0},     {255, 255, 255}, {0, 255, 127}, {255, 0, 127},
+                                   {127, 127, 0}, {127, 127, 255}, {1, 254, 128}, {126, 128, 126}};
+    std::mt19937 random(20261207);
+    for (int round = 0; round < 24; ++round) {
+        FrameTransform t = Placed(128, 128, 256, 256);
+        const bool listed = round < int(std::size(settings));
+        t.saturation = listed ? settings[round][0] : uint8_t(random());
+        t.contrast = listed ? settings[round][1] : uint8_t(random());
+        t.brightness = listed ? settings[round][2] : uint8_t(random());
+        CG::ImageRGBA picture;
+        picture.Create(256, 256);
+        for (uint32_t y = 0; y < 256; ++y) {
+            for (uint32_t x = 0; x < 256; ++x) {
+                uint8_t* p = picture.Row(y) + 4 * x;
+                p[0] = uint8_t(x), p[1] = uint8_t(y), p[2] = uint8_t(round * 11 + x * 3),
+                p[3] = 255;
+            }
+        }
+        Frame plain(256, 256), fast(256, 256);
+        ASSERT_TRUE(DrawPicture(picture, plain, t, DrawPath::Scalar).ok());
+        ASSERT_TRUE(DrawPicture(picture, fast, t, DrawPath::Avx2).ok());
+        ASSERT_TRUE(SameBytes(plain, fast))
+            << "saturation " << int(t.saturation) << " contrast " << int(t.contrast)
+            << " brightness " << int(t.brightness);
+    }
+}
