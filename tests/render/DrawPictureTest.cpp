@@ -150,16 +150,16 @@ TEST(DrawPicture, ColourAdjustments) {
     EXPECT_EQ(At(frame, 0, 0), (std::array<int, 3>{151, 101, 118}));
 }
 
-// The production paths (row spans, scalar and AVX2 kernels) against the plain rule on random
-// placements: rotations about all axes, mirrored, tiny and huge, centres off the frame, every
-// transparency and adjustment, pictures with random alpha.
+// The production paths (row spans, scalar, AVX2 and AVX-512 kernels) against the plain rule on
+// random placements: rotations about all axes, mirrored, tiny and huge, centres off the frame,
+// every transparency and adjustment, pictures with random alpha.
 TEST(DrawPicture, FastPathsGiveTheReferenceBytes) {
     std::mt19937 random(20240601);
     auto uniform = [&](float lo, float hi) {
         return std::uniform_real_distribution<float>(lo, hi)(random);
     };
     auto byte = [&] { return uint8_t(random() & 255); };
-    const DrawPath paths[] = {DrawPath::Scalar, DrawPath::Avx2};
+    const DrawPath paths[] = {DrawPath::Scalar, DrawPath::Avx2, DrawPath::Avx512};
     int compared = 0, drawn = 0;
     for (int round = 0; round < 400; ++round) {
         const uint32_t pw = 1 + random() % 40, ph = 1 + random() % 30;
@@ -201,11 +201,11 @@ TEST(DrawPicture, FastPathsGiveTheReferenceBytes) {
             ++compared;
         }
     }
-    EXPECT_EQ(compared, 800);
+    EXPECT_EQ(compared, 1200);
     EXPECT_GT(drawn, 200);  // most placements reach the frame
 }
 
-// The colour adjustment of the AVX2 kernel divides by multiplying and rounds in single
+// The colour adjustment of the vector kernels divides by multiplying and rounds in single
 // precision; on every red and green, with blues and settings that include the extremes, it
 // must still give the plain rule's bytes.
 TEST(DrawPicture, AdjustedColoursMatchThePlainRuleEverywhere) {
@@ -227,11 +227,14 @@ TEST(DrawPicture, AdjustedColoursMatchThePlainRuleEverywhere) {
                 p[3] = 255;
             }
         }
-        Frame plain(256, 256), fast(256, 256);
+        Frame plain(256, 256);
         ASSERT_TRUE(DrawPicture(picture, plain, t, DrawPath::Scalar).ok());
-        ASSERT_TRUE(DrawPicture(picture, fast, t, DrawPath::Avx2).ok());
-        ASSERT_TRUE(SameBytes(plain, fast))
-            << "saturation " << int(t.saturation) << " contrast " << int(t.contrast)
-            << " brightness " << int(t.brightness);
+        for (DrawPath path : {DrawPath::Avx2, DrawPath::Avx512}) {
+            Frame fast(256, 256);
+            ASSERT_TRUE(DrawPicture(picture, fast, t, path).ok());
+            ASSERT_TRUE(SameBytes(plain, fast))
+                << "path " << int(path) << " saturation " << int(t.saturation) << " contrast "
+                << int(t.contrast) << " brightness " << int(t.brightness);
+        }
     }
 }

@@ -41,6 +41,7 @@ const JpegKernels& JpegKernels::For(Sys::CpuLevel level) {
         case Sys::CpuLevel::Sse2:
             return kBaseline;
         case Sys::CpuLevel::Avx2:
+        case Sys::CpuLevel::Avx512:  // no wider set: the AVX2 one
             return kAvx2;
     }
     return kPlain;

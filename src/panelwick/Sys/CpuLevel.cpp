@@ -7,6 +7,7 @@ namespace Sys {
 namespace {
 
 CpuLevel HighestSupported() {
+    if (CpuSupports(CpuLevel::Avx512)) return CpuLevel::Avx512;
     if (CpuSupports(CpuLevel::Avx2)) return CpuLevel::Avx2;
     if (CpuSupports(CpuLevel::Sse2)) return CpuLevel::Sse2;
     return CpuLevel::Plain;
@@ -34,6 +35,10 @@ bool CpuSupports(CpuLevel level) {
             return __builtin_cpu_supports("sse2");
         case CpuLevel::Avx2:
             return __builtin_cpu_supports("avx2");
+        case CpuLevel::Avx512:
+            return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("avx512f") &&
+                   __builtin_cpu_supports("avx512bw") && __builtin_cpu_supports("avx512dq") &&
+                   __builtin_cpu_supports("avx512vl");
     }
     return false;
 #else
@@ -49,6 +54,8 @@ const char* CpuLevelName(CpuLevel level) {
             return "SSE2";
         case CpuLevel::Avx2:
             return "AVX2";
+        case CpuLevel::Avx512:
+            return "AVX-512";
     }
     return "?";
 }

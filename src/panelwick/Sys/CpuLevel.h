@@ -4,7 +4,7 @@ namespace Sys {
 
 // The instruction sets the fast code paths are written for, from plain C++ (any processor)
 // up. Every level gives the same bytes; a higher one only gets there sooner.
-enum class CpuLevel { Plain, Sse2, Avx2 };
+enum class CpuLevel { Plain, Sse2, Avx2, Avx512 };
 
 // The level every fast path of this process uses, decided once, at the first call: the
 // highest this processor supports, or Plain when the environment holds
