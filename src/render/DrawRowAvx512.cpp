@@ -3,8 +3,10 @@
 // the functions marked for AVX-512 run only when the processor has it.
 // GCC 12's AVX-512 headers start some results from a deliberately undefined vector, which
 // its own uninitialised-use warnings then report at every caller.
+#if defined(__GNUC__) && !defined(__clang__)
 #pragma GCC diagnostic ignored "-Wuninitialized"
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#endif
 #include <cstring>
 #include <immintrin.h>
 
