@@ -1,12 +1,14 @@
 // The per-pixel rule of PixelRule.h, sixteen frame pixels at a time with AVX-512. The same
 // operations as the AVX2 kernel, in the same order and precision, so the bytes are the same;
 // the functions marked for AVX-512 run only when the processor has it.
+
 // GCC 12's AVX-512 headers start some results from a deliberately undefined vector, which
 // its own uninitialised-use warnings then report at every caller.
 #if defined(__GNUC__) && !defined(__clang__)
 #pragma GCC diagnostic ignored "-Wuninitialized"
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
 #endif
+
 #include <cstring>
 #include <immintrin.h>
 
