@@ -134,7 +134,7 @@ private slots:
                  QList<bool>({false, true, true, false}));
     }
 
-    void DraggingARightEdgeMovesTheEndAndMakesOneUndoPoint() {
+    void DraggingMovesAnEdgeOrTheSelectionAndMakesOneUndoPoint() {
         Rows(
             {Object(MovieObjectType::Image, 1000, 3000), Object(MovieObjectType::Audio, 0, 20000)});
         const int y = 3;
@@ -157,22 +157,19 @@ private slots:
         QVERIFY(doc().Undo());
         QCOMPARE(doc().objects[0].end, 3000u);
         QVERIFY(!doc().CanUndo());
-    }
 
-    void DraggingASelectedRowMovesTheSelection() {
-        Rows(
-            {Object(MovieObjectType::Image, 1000, 3000), Object(MovieObjectType::Audio, 0, 20000)});
+        // Dragging a selected row moves the whole selection.
         doc().Select(0, 1);
-        const int y = view->rowHeight() + 3;
-        Mouse(QEvent::MouseButtonPress, 40, y);
+        const int row1 = view->rowHeight() + 3;
+        Mouse(QEvent::MouseButtonPress, 40, row1);
         QCOMPARE(std::pair(doc().first(), doc().last()), std::pair(0, 1));
-        Mouse(QEvent::MouseMove, 48, y, Qt::ShiftModifier);  // 2 s, not snapped back to 0
-        Mouse(QEvent::MouseButtonRelease, 48, y);
+        Mouse(QEvent::MouseMove, 48, row1, Qt::ShiftModifier);  // 2 s, not snapped back to 0
+        Mouse(QEvent::MouseButtonRelease, 48, row1);
         QCOMPARE(doc().objects[0].begin, 3000u);
         QCOMPARE(doc().objects[1].end, 22000u);
         QCOMPARE(std::pair(doc().first(), doc().last()), std::pair(0, 1));
-        Mouse(QEvent::MouseButtonPress, 40, y);  // a click without a drag selects the row
-        Mouse(QEvent::MouseButtonRelease, 40, y);
+        Mouse(QEvent::MouseButtonPress, 40, row1);  // a click without a drag selects the row
+        Mouse(QEvent::MouseButtonRelease, 40, row1);
         QCOMPARE(std::pair(doc().first(), doc().last()), std::pair(1, 1));
     }
 
