@@ -1,33 +1,6 @@
-#include <chrono>
-#include <fcntl.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <thread>
-#include <unistd.h>
-
-#include <gtest/gtest.h>
-
-#include "panelwick/Sys/FileSystem.h"
+#include "CliChecks.h"
 #include "project/ProjectFile.h"
-#include "support/RunCommand.h"
-#include "support/TempDir.h"
 #include "support/WaveMaker.h"
-
-extern char** environ;
-
-namespace {
-
-std::string Cli() {
-    return std::string(REELWORK_BIN_DIR) + "/reelwork-cli";
-}
-
-void ExpectFailure(const CommandResult& result, const std::string& message) {
-    EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.err, message + "\n");
-}
-
-}  // namespace
 
 TEST(AudioCommands, OneFileToolsWriteBesideTheInput) {
     TempDir dir;
@@ -49,23 +22,16 @@ TEST(AudioCommands, OneFileToolsWriteBesideTheInput) {
     EXPECT_NEAR(double(ReadWaveSamples(dir / "talk_cut.wav").size()), 44100, 512);
     // A cut beyond the end gives a valid empty file.
     ASSERT_EQ(RunCli({"cut", dir / "talk.wav", "20", "30"}).status, 0);
-    std::string empty;
-    ASSERT_TRUE(Sys::ReadWholeFile(dir / "talk_cut.wav", empty));
-    EXPECT_EQ(empty.size(), 44u);
+    EXPECT_EQ(Read(dir / "talk_cut.wav").size(), 44u);
 
     ExpectFailure(RunCli({"normalize", dir / "none.wav"}), "Please provide a valid file");
     ExpectFailure(RunCli({"cut", dir / "talk.wav", "x", "2"}),
                   "The times must be seconds (75.5) or minutes and seconds (1:15.5)");
-    WaveFormat bits8;
-    bits8.bits = 8;
-    Sys::WriteWholeFile(dir / "8.wav", WaveBytes(bits8, std::string(400, '\1')));
+    Sys::WriteWholeFile(dir / "8.wav", WaveBytes({.bits = 8}, std::string(400, '\1')));
     ExpectFailure(RunCli({"boost-bass", dir / "8.wav", "100", "6"}),
                   "The resolution must be 16 bits");
     EXPECT_FALSE(Sys::FileExists(dir / "8_bass.wav"));
-    WaveFormat floating;
-    floating.tag = 3;
-    floating.bits = 32;
-    Sys::WriteWholeFile(dir / "f.wav", WaveBytes(floating, std::string(400, '\1')));
+    Sys::WriteWholeFile(dir / "f.wav", WaveBytes({.tag = 3, .bits = 32}, std::string(400, '\1')));
     ExpectFailure(RunCli({"duration", dir / "f.wav"}),
                   "WaveFile::OpenForReading - Format is not supported");
 }
@@ -101,10 +67,8 @@ TEST(AudioCommands, AppendRefusesUnlikeFiles) {
     TempDir dir;
     WriteWave(dir / "a.wav", Constant(100, 1, 1), 1);
     WriteWave(dir / "b.wav", Constant(50, 1, 2), 1);
-    WaveFormat slow;
-    slow.channels = 1;
-    slow.rate = 22050;
-    Sys::WriteWholeFile(dir / "22k.wav", WaveBytes(slow, std::string(40, '\1')));
+    Sys::WriteWholeFile(dir / "22k.wav",
+                        WaveBytes({.channels = 1, .rate = 22050}, std::string(40, '\1')));
     ExpectFailure(RunCli({"append", dir / "out.wav", dir / "22k.wav", dir / "a.wav"}),
                   "All the files must have the same number of samples per second");
     EXPECT_FALSE(Sys::FileExists(dir / "out.wav"));
@@ -119,10 +83,8 @@ TEST(AudioCommands, MixAudioWritesTheSoundtrackAndStopsOnCtrlC) {
     const std::string project = dir / "P/P.rwk";
     const CommandResult mixed = RunCli({"mix-audio", project, dir / "sound.wav"});
     ASSERT_EQ(mixed.status, 0) << mixed.err;
-    const CommandResult probe =
-        RunCommand({"ffprobe", "-v", "error", "-show_entries",
-                    "stream=duration,channels,sample_rate", "-of", "csv=p=0", dir / "sound.wav"});
-    EXPECT_EQ(probe.out, "44100,2,3.000000\n");
+    EXPECT_EQ(Probe("stream=duration,channels,sample_rate", dir / "sound.wav"),
+              "44100,2,3.000000\n");
 
     // A ten-minute movie takes long enough to be stopped.
     std::vector<MovieObject> objects(2);
@@ -131,20 +93,12 @@ TEST(AudioCommands, MixAudioWritesTheSoundtrackAndStopsOnCtrlC) {
     objects[1].fileName = u"sample.wav";
     objects[1].end = 600000;
     ASSERT_TRUE(ProjectFile::Save(dir / "P/long.rwk", MovieProperties::AfterNew(), objects).ok());
-    const std::string cli = Cli(), longProject = dir / "P/long.rwk", out = dir / "long.wav";
-    const char* argv[] = {cli.c_str(), "mix-audio", longProject.c_str(), out.c_str(), nullptr};
-    posix_spawn_file_actions_t quiet;
-    posix_spawn_file_actions_init(&quiet);
-    posix_spawn_file_actions_addopen(&quiet, 1, "/dev/null", O_WRONLY, 0);
-    pid_t pid;
-    ASSERT_EQ(posix_spawn(&pid, argv[0], &quiet, nullptr, const_cast<char**>(argv), environ), 0);
-    posix_spawn_file_actions_destroy(&quiet);
-    std::this_thread::sleep_for(std::chrono::milliseconds(150));
-    kill(pid, SIGINT);
-    int status = 0;
-    waitpid(pid, &status, 0);
-    const int code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    EXPECT_EQ(code, 130);
+    // One SIGINT after 150 ms, sent to the program alone (--foreground), as Ctrl+C once.
+    const std::string out = dir / "long.wav";
+    EXPECT_EQ(RunCommand({"timeout", "--foreground", "--preserve-status", "-s", "INT", "0.15", kCli,
+                          "mix-audio", dir / "P/long.rwk", out})
+                  .status,
+              130);
     EXPECT_FALSE(Sys::FileExists(out));
 }
 
@@ -153,7 +107,7 @@ TEST(AudioCommands, ProgressRedrawsOneLineOnATerminal) {
     WriteWave(dir / "talk.wav", Sine(441000, 2, 3000, 220), 2);
     // script gives the command a terminal; without one every line ends with a line break.
     const CommandResult terminal =
-        RunCommand({"script", "-qec", Cli() + " normalize " + dir / "talk.wav", "/dev/null"});
+        RunCommand({"script", "-qec", kCli + " normalize " + dir / "talk.wav", "/dev/null"});
     EXPECT_NE(terminal.out.find("\rNormalizing  100%\x1b[K"), std::string::npos) << terminal.out;
     const CommandResult plain = RunCli({"normalize", dir / "talk.wav"});
     EXPECT_EQ(plain.out.find('\r'), std::string::npos);

@@ -1,9 +1,5 @@
-#include <gtest/gtest.h>
-
-#include "panelwick/Sys/FileSystem.h"
+#include "CliChecks.h"
 #include "support/Corpus.h"
-#include "support/RunCommand.h"
-#include "support/TempDir.h"
 
 namespace {
 
@@ -21,25 +17,17 @@ TEST(ExportPageCommand, WritesThePageOrSaysWhyNot) {
     CommandResult made = RunCli({"export-page", probe, "1", dir / "page.png"});
     ASSERT_EQ(made.status, 0) << made.err;
     EXPECT_EQ(made.out, dir / "page.png" + "\n");
-    std::string png;
-    ASSERT_TRUE(Sys::ReadWholeFile(dir / "page.png", png));
+    const std::string png = Read(dir / "page.png");
     ASSERT_GT(png.size(), 33u);
     EXPECT_EQ(png.substr(1, 3), "PNG");
     EXPECT_EQ(BigEndian32(png, 16), 1275u);
     EXPECT_EQ(BigEndian32(png, 20), 1650u);
     EXPECT_EQ(png[25], 6);  // colour type: RGBA
 
-    CommandResult beyond = RunCli({"export-page", probe, "2", dir / "two.png"});
-    EXPECT_EQ(beyond.status, 1);
-    EXPECT_EQ(beyond.err, "Invalid page: " + probe + "\n");
-
-    CommandResult missing = RunCli({"export-page", dir / "none.cdr", "1", dir / "x.png"});
-    EXPECT_EQ(missing.status, 1);
-    EXPECT_EQ(missing.err, "Missing file: " + (dir / "none.cdr") + "\n");
-
-    std::string bytes;
-    ASSERT_TRUE(Sys::ReadWholeFile(probe, bytes));
-    ASSERT_TRUE(Sys::WriteWholeFile(dir / "cut.cdr", bytes.substr(0, 4000)));
+    ExpectFailure(RunCli({"export-page", probe, "2", dir / "two.png"}), "Invalid page: " + probe);
+    ExpectFailure(RunCli({"export-page", dir / "none.cdr", "1", dir / "x.png"}),
+                  "Missing file: " + (dir / "none.cdr"));
+    ASSERT_TRUE(Sys::WriteWholeFile(dir / "cut.cdr", Read(probe).substr(0, 4000)));
     CommandResult unreadable = RunCli({"export-page", dir / "cut.cdr", "1", dir / "x.png"});
     EXPECT_EQ(unreadable.status, 1);
     EXPECT_NE(unreadable.err.find(" raised an exception\r\n\r\nSource: CorelDRAW.Application\r\n"),

@@ -1,20 +1,10 @@
 #include <filesystem>
 
-#include <gtest/gtest.h>
-
-#include "panelwick/Sys/FileSystem.h"
-#include "support/RunCommand.h"
-#include "support/TempDir.h"
+#include "CliChecks.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-void Make(const std::vector<std::string>& args) {
-    std::vector<std::string> all{"ffmpeg", "-v", "error", "-y"};
-    all.insert(all.end(), args.begin(), args.end());
-    ASSERT_EQ(RunCommand(all).status, 0);
-}
 
 size_t FileCount(const std::string& folder) {
     return size_t(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
@@ -26,7 +16,8 @@ TEST(ImportCommands, AddPrintsTheNewObjectsAndChangesNothingWhenAFileIsRefused) 
     TempDir dir;
     ASSERT_EQ(RunCli({"new", dir.path().string(), "P"}).status, 0);
     const std::string project = dir / "P/P.rwk";
-    Make({"-f", "lavfi", "-i", "testsrc=size=160x90", "-frames:v", "2", dir / "shot %d.jpg"});
+    ASSERT_TRUE(Ffmpeg(
+        {"-f", "lavfi", "-i", "testsrc=size=160x90", "-frames:v", "2", dir / "shot %d.jpg"}));
 
     CommandResult added =
         RunCli({"add", project, dir / "shot 2.jpg", dir / "shot 1.jpg", "--duration", "2"});
@@ -38,19 +29,17 @@ TEST(ImportCommands, AddPrintsTheNewObjectsAndChangesNothingWhenAFileIsRefused) 
     ASSERT_EQ(again.status, 0) << again.err;
     EXPECT_EQ(again.out, "  5  Image     0:01.5 - 0:06.5 shot 1.jpg\n");  // the same file
 
-    std::string before;
-    ASSERT_TRUE(Sys::ReadWholeFile(project, before));
+    const std::string before = Read(project);
     const size_t files = FileCount(dir / "P");
     ASSERT_TRUE(Sys::WriteWholeFile(dir / "broken.png", "not a png"));
-    Make({"-f", "lavfi", "-i", "testsrc=size=160x90", "-frames:v", "1", dir / "new.png"});
+    ASSERT_TRUE(
+        Ffmpeg({"-f", "lavfi", "-i", "testsrc=size=160x90", "-frames:v", "1", dir / "new.png"}));
     CommandResult refused = RunCli({"add", project, dir / "new.png", dir / "broken.png"});
     EXPECT_EQ(refused.status, 1);
     EXPECT_EQ(refused.out, "");
     EXPECT_NE(refused.err.find("These files could not be added:\n\n"), std::string::npos);
     EXPECT_NE(refused.err.find("\n" + dir / "broken.png\n"), std::string::npos) << refused.err;
-    std::string after;
-    ASSERT_TRUE(Sys::ReadWholeFile(project, after));
-    EXPECT_EQ(after, before);
+    EXPECT_EQ(Read(project), before);
     EXPECT_EQ(FileCount(dir / "P"), files);
 }
 
@@ -58,9 +47,9 @@ TEST(ImportCommands, AddPrintsTheNewObjectsAndChangesNothingWhenAFileIsRefused) 
 TEST(ImportCommands, SlideshowMakesAProjectWhoseMovieLastsTheShow) {
     TempDir dir;
     fs::create_directories(dir / "pictures");
-    Make({"-f", "lavfi", "-i", "testsrc=size=64x36:rate=1", "-frames:v", "4",
-          dir / "pictures/p%d.png"});
-    Make({"-f", "lavfi", "-i", "sine=frequency=330", "-t", "9", dir / "music.mp3"});
+    ASSERT_TRUE(Ffmpeg({"-f", "lavfi", "-i", "testsrc=size=64x36:rate=1", "-frames:v", "4",
+                        dir / "pictures/p%d.png"}));
+    ASSERT_TRUE(Ffmpeg({"-f", "lavfi", "-i", "sine=frequency=330", "-t", "9", dir / "music.mp3"}));
     CommandResult made =
         RunCli({"slideshow", dir.path().string(), "Show", dir / "pictures", "--music",
                 dir / "music.mp3", "--duration", "1.5", "--fade", "0.3"});
@@ -76,12 +65,9 @@ TEST(ImportCommands, SlideshowMakesAProjectWhoseMovieLastsTheShow) {
     EXPECT_NE(info.out.find("0:00.0 - 0:06.0 music.wav\n"), std::string::npos) << info.out;
 
     ASSERT_EQ(RunCli({"create-movie", project}).status, 0);
-    CommandResult probe =
-        RunCommand({"ffprobe", "-v", "error", "-show_entries", "format=duration:stream=codec_type",
-                    "-of", "csv=p=0", dir / "Show/movie.mp4"});
-    EXPECT_NE(probe.out.find("audio"), std::string::npos) << probe.out;
-    const double seconds =
-        std::stod(probe.out.substr(probe.out.rfind('\n', probe.out.size() - 2) + 1));
+    const std::string probe = Probe("format=duration:stream=codec_type", dir / "Show/movie.mp4");
+    EXPECT_NE(probe.find("audio"), std::string::npos) << probe;
+    const double seconds = std::stod(probe.substr(probe.rfind('\n', probe.size() - 2) + 1));
     EXPECT_NEAR(seconds, 6.0, 0.1);
 
     CommandResult noPictures =

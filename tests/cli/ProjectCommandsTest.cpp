@@ -1,10 +1,4 @@
-#include <gtest/gtest.h>
-
-#include <filesystem>
-
-#include "panelwick/Sys/FileSystem.h"
-#include "support/RunCommand.h"
-#include "support/TempDir.h"
+#include "CliChecks.h"
 
 TEST(ProjectCommands, NewThenInfoShowsTheTwoSampleObjects) {
     TempDir dir;
@@ -19,17 +13,18 @@ TEST(ProjectCommands, NewThenInfoShowsTheTwoSampleObjects) {
     EXPECT_NE(info.out.find("0:00.0 - 0:03.0 sample.wav\n"), std::string::npos) << info.out;
     EXPECT_NE(info.out.find("1280x720, 24 fps"), std::string::npos) << info.out;
 
-    CommandResult again = RunCli({"new", dir.path().string(), "Sample"});
-    EXPECT_EQ(again.status, 1);
-    EXPECT_EQ(again.err, "A folder with this name already exist\n");
+    ExpectFailure(RunCli({"new", dir.path().string(), "Sample"}),
+                  "A folder with this name already exist");
 }
 
 TEST(ProjectCommands, JsonRoundTripIsByteExact) {
     TempDir dir;
     // A header with odd version and flag bytes, one record holding a lone surrogate and
     // non-zero reserved words, and bytes after the last record.
-    std::string bytes("\x05\x06\x18\x46\x5a\x00\x05\xd0\x02\xff\xff\xff\x00\x02\x07"
-                      "\x01\x00\x00\x00", 19);
+    std::string bytes(
+        "\x05\x06\x18\x46\x5a\x00\x05\xd0\x02\xff\xff\xff\x00\x02\x07"
+        "\x01\x00\x00\x00",
+        19);
     std::string record(174 + 2, '\x5a');
     record.replace(89, 4, std::string("\x01\x00\x00\x00\x00\xd8", 6));  // fileName = {0xD800}
     record.erase(95, 2);
@@ -42,9 +37,7 @@ TEST(ProjectCommands, JsonRoundTripIsByteExact) {
     ASSERT_TRUE(Sys::WriteWholeFile(dir / "odd.json", json.out));
     CommandResult back = RunCli({"from-json", dir / "odd.json", dir / "back.rwk"});
     ASSERT_EQ(back.status, 0) << back.err;
-    std::string written;
-    ASSERT_TRUE(Sys::ReadWholeFile(dir / "back.rwk", written));
-    EXPECT_EQ(written, bytes);
+    EXPECT_EQ(Read(dir / "back.rwk"), bytes);
 
     CommandResult piped = RunCli({"from-json", "-", dir / "piped.rwk"}, json.out);
     EXPECT_EQ(piped.status, 0) << piped.err;
@@ -52,23 +45,16 @@ TEST(ProjectCommands, JsonRoundTripIsByteExact) {
 
 TEST(ProjectCommands, FailuresPrintTheMessageAndWriteNothing) {
     TempDir dir;
-    CommandResult missing = RunCli({"info", dir / "none.rwk"});
-    EXPECT_EQ(missing.status, 1);
-    EXPECT_EQ(missing.err, "The file could not be found\n");
-
+    ExpectFailure(RunCli({"info", dir / "none.rwk"}), "The file could not be found");
     ASSERT_TRUE(Sys::WriteWholeFile(dir / "bad.json", R"({"objects":[{"page":300}]})"));
-    CommandResult refused = RunCli({"from-json", dir / "bad.json", dir / "out.rwk"});
-    EXPECT_EQ(refused.status, 1);
-    EXPECT_EQ(refused.err, "objects[0].page: 300 is outside 0..255\n");
+    ExpectFailure(RunCli({"from-json", dir / "bad.json", dir / "out.rwk"}),
+                  "objects[0].page: 300 is outside 0..255");
     EXPECT_FALSE(std::filesystem::exists(dir / "out.rwk"));
-
     ASSERT_TRUE(Sys::WriteWholeFile(dir / "short.rwk", std::string(2, '\1')));
-    CommandResult truncated = RunCli({"to-json", dir / "short.rwk"});
-    EXPECT_EQ(truncated.status, 1);
-    EXPECT_EQ(truncated.err, "Unable to load fps\n");
+    ExpectFailure(RunCli({"to-json", dir / "short.rwk"}), "Unable to load fps");
 
-    CommandResult relative = RunCommand({"sh", "-c", "cd " + dir.path().string() + " && " +
-                                                         REELWORK_BIN_DIR "/reelwork-cli new . Rel"});
+    CommandResult relative =
+        RunCommand({"sh", "-c", "cd " + dir.path().string() + " && " + kCli + " new . Rel"});
     EXPECT_EQ(relative.status, 0) << relative.err;
     EXPECT_TRUE(std::filesystem::exists(dir / "Rel/Rel.rwk"));
 }
@@ -87,15 +73,12 @@ TEST(ProjectCommands, CreateMovieOnAReadOnlyMountIsRefusedBeforeAnyWork) {
     }
     const CommandResult made =
         RunCommand({"unshare", "-rm", "sh", "-c",
-                    mount + " && exec '" + REELWORK_BIN_DIR + "/reelwork-cli' create-movie '" +
-                        folder + "/P.rwk'"});
+                    mount + " && exec '" + kCli + "' create-movie '" + folder + "/P.rwk'"});
     EXPECT_EQ(made.status, 1);
     EXPECT_NE(made.err.find("The movie cannot be made:\nThe project folder cannot be written: "
                             "Read-only file system"),
               std::string::npos)
         << made.err;
-    std::string movie;
-    ASSERT_TRUE(Sys::ReadWholeFile(folder + "/movie.mp4", movie));
-    EXPECT_EQ(movie, "old movie");
+    EXPECT_EQ(Read(folder + "/movie.mp4"), "old movie");
     EXPECT_FALSE(std::filesystem::exists(folder + "/tmp"));
 }

@@ -1,8 +1,4 @@
-#include <gtest/gtest.h>
-
-#include "panelwick/Sys/FileSystem.h"
-#include "support/RunCommand.h"
-#include "support/TempDir.h"
+#include "CliChecks.h"
 
 namespace {
 
@@ -17,11 +13,9 @@ std::string MakeProject(const TempDir& dir, const std::string& image) {
            "endState": {"x": 8000000, "y": 4500000, "sizeX": 250000, "sizeY": 250000}},
           {"type": 0, "begin": 2000, "end": 3000, "fileName": ")" +
                              image + R"("}]})";
-    EXPECT_TRUE(Sys::WriteWholeFile(dir / "p.json", json));
-    const std::string project = dir / "p.rwk";
-    const CommandResult made = RunCli({"from-json", dir / "p.json", project});
+    const CommandResult made = RunCli({"from-json", "-", dir / "p.rwk"}, json);
     EXPECT_EQ(made.status, 0) << made.err;
-    return project;
+    return dir / "p.rwk";
 }
 
 // Pixel (x, y) of a top-down 24-bit BMP file as blue, green, red.
@@ -34,18 +28,15 @@ std::string BmpPixel(const std::string& bytes, int width, int x, int y) {
 TEST(RenderFrameCommand, WritesTheComposedFrameLosslessly) {
     TempDir dir;
     const std::string project = MakeProject(dir, "missing.png");
-    const CommandResult bmp = RunCli({"render-frame", project, "5", dir / "f.bmp"});
-    ASSERT_EQ(bmp.status, 1);  // the image object cannot be prepared
-    EXPECT_EQ(bmp.err, "Error reading the file\nmissing.png\n");  // the loader's message
-
-    const CommandResult pic = RunCommand({"ffmpeg", "-v", "error", "-f", "lavfi", "-i",
-                                          "color=c=green:s=4x4", "-frames:v", "1", dir / "g.png"});
-    ASSERT_EQ(pic.status, 0) << pic.err;
+    // The image object cannot be prepared: the loader's message.
+    ExpectFailure(RunCli({"render-frame", project, "5", dir / "f.bmp"}),
+                  "Error reading the file\nmissing.png");
+    ASSERT_TRUE(
+        Ffmpeg({"-f", "lavfi", "-i", "color=c=green:s=4x4", "-frames:v", "1", dir / "g.png"}));
     const std::string good = MakeProject(dir, "g.png");
     const CommandResult ok = RunCli({"render-frame", good, "5", dir / "f.bmp"});
     ASSERT_EQ(ok.status, 0) << ok.err;
-    std::string bytes;
-    ASSERT_TRUE(Sys::ReadWholeFile(dir / "f.bmp", bytes));
+    const std::string bytes = Read(dir / "f.bmp");
     ASSERT_EQ(bytes.size(), 54u + 64 * 36 * 3);
     EXPECT_EQ(BmpPixel(bytes, 64, 0, 0), std::string("\x00\x00\xff", 3));
     EXPECT_EQ(BmpPixel(bytes, 64, 28, 16), std::string("\xff\x00\x00", 3));
@@ -53,12 +44,9 @@ TEST(RenderFrameCommand, WritesTheComposedFrameLosslessly) {
     EXPECT_EQ(BmpPixel(bytes, 64, 36, 19), std::string("\x00\x00\xff", 3));
 
     EXPECT_EQ(RunCli({"render-frame", good, "5", dir / "f.jpg"}).status, 0);
-    std::string jpg;
-    ASSERT_TRUE(Sys::ReadWholeFile(dir / "f.jpg", jpg));
-    EXPECT_EQ(jpg.substr(0, 2), "\xff\xd8");
-    const CommandResult gif = RunCli({"render-frame", good, "5", dir / "f.gif"});
-    EXPECT_EQ(gif.status, 1);
-    EXPECT_EQ(gif.err, "OUT must end in .jpg, .png or .bmp\n");
+    EXPECT_EQ(Read(dir / "f.jpg").substr(0, 2), "\xff\xd8");
+    ExpectFailure(RunCli({"render-frame", good, "5", dir / "f.gif"}),
+                  "OUT must end in .jpg, .png or .bmp");
 }
 
 // The plain kernel, forced through the environment, gives the same frame as the fast one.
@@ -70,21 +58,17 @@ TEST(RenderFrameCommand, ForcedScalarPathGivesTheSameBytes) {
                         "rotZ": 330000, "rotY": 200000, "saturation": 40, "contrast": 190},
          "endState": {"x": 9000000, "y": 5000000, "sizeX": 90000, "sizeY": 110000,
                       "rotZ": 900000, "transparency": 90, "brightness": 200}}]})";
-    ASSERT_TRUE(Sys::WriteWholeFile(dir / "p.json", json));
-    ASSERT_EQ(RunCli({"from-json", dir / "p.json", dir / "p.rwk"}).status, 0);
-    const std::string cli = std::string(REELWORK_BIN_DIR) + "/reelwork-cli";
+    ASSERT_EQ(RunCli({"from-json", "-", dir / "p.rwk"}, json).status, 0);
     for (const char* frame : {"0", "4", "9"}) {
-        const CommandResult fast =
-            RunCommand({"env", "REELWORK_FORCE_SCALAR=0", cli, "render-frame", dir / "p.rwk", frame,
-                        dir / "fast.bmp"});
-        const CommandResult plain =
-            RunCommand({"env", "REELWORK_FORCE_SCALAR=1", cli, "render-frame", dir / "p.rwk", frame,
-                        dir / "plain.bmp"});
-        ASSERT_EQ(fast.status, 0) << fast.err;
-        ASSERT_EQ(plain.status, 0) << plain.err;
-        std::string a, b;
-        ASSERT_TRUE(Sys::ReadWholeFile(dir / "fast.bmp", a));
-        ASSERT_TRUE(Sys::ReadWholeFile(dir / "plain.bmp", b));
+        // The frame as drawn with REELWORK_FORCE_SCALAR set to `scalar`.
+        auto render = [&](const std::string& scalar) {
+            const CommandResult r =
+                RunCommand({"env", "REELWORK_FORCE_SCALAR=" + scalar, kCli, "render-frame",
+                            dir / "p.rwk", frame, dir / (scalar + ".bmp")});
+            EXPECT_EQ(r.status, 0) << r.err;
+            return Read(dir / (scalar + ".bmp"));
+        };
+        const std::string a = render("0"), b = render("1");
         EXPECT_EQ(a, b) << "frame " << frame;
         EXPECT_NE(a.find_first_not_of('\xff', 54), std::string::npos);  // text on white
     }

@@ -1,11 +1,7 @@
 #include <cstdlib>
 #include <set>
 
-#include <gtest/gtest.h>
-
-#include "panelwick/Sys/FileSystem.h"
-#include "support/RunCommand.h"
-#include "support/TempDir.h"
+#include "CliChecks.h"
 
 namespace {
 
@@ -16,8 +12,8 @@ struct Picture {
     std::string rgb;
 
     explicit Picture(const std::string& path, const std::string& scale = {}) {
-        std::string png;
-        if (!Sys::ReadWholeFile(path, png) || png.size() < 24) return;
+        const std::string png = Read(path);
+        if (png.size() < 24) return;
         width = uint8_t(png[18]) << 8 | uint8_t(png[19]);
         height = uint8_t(png[22]) << 8 | uint8_t(png[23]);
         std::vector<std::string> args = {"ffmpeg", "-v", "error", "-i", path};
@@ -37,8 +33,7 @@ std::string MakeProject(const TempDir& dir, int width, int height, const std::st
     const std::string json = R"({"fps": 10, "backColor": 16777215, "width": )" +
                              std::to_string(width) + R"(, "height": )" + std::to_string(height) +
                              R"(, "objects": [)" + objects + "]}";
-    EXPECT_TRUE(Sys::WriteWholeFile(dir / "p.json", json));
-    EXPECT_EQ(RunCli({"from-json", dir / "p.json", dir / "p.rwk"}).status, 0);
+    EXPECT_EQ(RunCli({"from-json", "-", dir / "p.rwk"}, json).status, 0);
     return dir / "p.rwk";
 }
 
@@ -116,9 +111,10 @@ TEST(ThumbnailCommand, SkipsMissingPicturesAndFailsOnUnreadableProjects) {
     EXPECT_TRUE(Picture(dir / "a.png").AllOf(kRed));
 
     ASSERT_TRUE(Sys::WriteWholeFile(dir / "broken.rwk", "not a project"));
-    const CommandResult broken = RunCli({"thumbnail", dir / "broken.rwk", dir / "b.png"});
-    EXPECT_EQ(broken.status, 1);
-    EXPECT_NE(broken.err, "");
-    EXPECT_EQ(RunCli({"thumbnail", dir / "none.rwk", dir / "b.png"}).status, 1);
+    for (const char* project : {"broken.rwk", "none.rwk"}) {
+        const CommandResult failed = RunCli({"thumbnail", dir / project, dir / "b.png"});
+        EXPECT_EQ(failed.status, 1) << project;
+        EXPECT_NE(failed.err, "") << project;
+    }
     EXPECT_FALSE(std::filesystem::exists(dir / "b.png"));
 }

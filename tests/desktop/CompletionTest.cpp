@@ -32,10 +32,6 @@ std::vector<std::string> Complete(const std::vector<std::string>& words,
     return offered;
 }
 
-bool Has(const std::vector<std::string>& list, const std::string& item) {
-    return std::find(list.begin(), list.end(), item) != list.end();
-}
-
 }  // namespace
 
 // Tab offers every command of --help, and after a command every option of its --help.
@@ -51,7 +47,8 @@ TEST(Completion, OffersEveryCommandAndOption) {
         const std::vector<std::string> offered = Complete({command, "--"});
         for (const std::string& option :
              HelpListing::Parse(RunCommand({cli, command, "--help"}).out).options) {
-            EXPECT_TRUE(Has(offered, option)) << command << " " << option;
+            EXPECT_NE(std::ranges::find(offered, option), offered.end())
+                << command << " " << option;
         }
     }
 }

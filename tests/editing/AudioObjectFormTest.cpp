@@ -111,32 +111,29 @@ TEST_F(AudioForm, TypedNumbersAreClampedToTheirRanges) {
     EXPECT_EQ(shown.EndMs(), object.end);
 }
 
+// Each row mends the previous row's first fault, so the next check speaks.
 TEST_F(AudioForm, FileChecksComeInOrderUnderOneCaption) {
-    WaveFormat format;
-    auto message = [&](const std::string& name, const std::string& data) {
-        const std::string path = dir / name;
-        Sys::WriteWholeFile(path, WaveBytes(format, data));
-        uint32_t ms = 0;
-        const ToolMessage m = CheckAudioFile(path, ms);
-        if (m.failed()) {
-            EXPECT_EQ(m.caption, "Invalid Audio File");
-        }
-        return m.text;
+    const struct {
+        uint16_t channels;
+        uint32_t rate;
+        uint16_t bits;
+        std::string data, message;
+    } rows[] = {
+        {3, 22050, 8, "abcdef", "The number of channels must be one or two"},
+        {1, 22050, 8, "abcdef", "The number of samples per second must be 44100"},
+        {1, 44100, 8, "abcdef", "The audio resolution must be 16 bits"},
+        {1, 44100, 16, "", "WaveFile::OpenForReading - The file is empty"},
+        {2, 44100, 16, "ab", "The audio file is empty"},  // less than a frame
+        {2, 44100, 16, "abcd", ""},
     };
-    format.channels = 3;
-    format.rate = 22050;
-    format.bits = 8;
-    EXPECT_EQ(message("a.wav", "abcdef"), "The number of channels must be one or two");
-    format.channels = 1;
-    EXPECT_EQ(message("b.wav", "abcdef"), "The number of samples per second must be 44100");
-    format.rate = 44100;
-    EXPECT_EQ(message("c.wav", "abcdef"), "The audio resolution must be 16 bits");
-    format.bits = 16;
-    EXPECT_EQ(message("d.wav", ""), "WaveFile::OpenForReading - The file is empty");
-    format.channels = 2;
-    EXPECT_EQ(message("e.wav", "ab"), "The audio file is empty");  // less than a frame
-    EXPECT_EQ(message("f.wav", "abcd"), "");
     uint32_t ms = 0;
+    for (const auto& row : rows) {
+        const WaveFormat format{.channels = row.channels, .rate = row.rate, .bits = row.bits};
+        Sys::WriteWholeFile(dir / "a.wav", WaveBytes(format, row.data));
+        const ToolMessage m = CheckAudioFile(dir / "a.wav", ms);
+        EXPECT_EQ(m.text, row.message);
+        if (m.failed()) EXPECT_EQ(m.caption, "Invalid Audio File") << row.message;
+    }
     EXPECT_EQ(CheckAudioFile(dir / "none.wav", ms).caption, "Invalid Audio File");
     EXPECT_NE(CheckAudioFile(dir / "none.wav", ms).text, "");
     EXPECT_FALSE(CheckAudioFile(dir / "ten.wav", ms).failed());

@@ -7,6 +7,7 @@
 #include <QToolTip>
 #include <QTreeWidget>
 
+#include "app/WhenShown.h"
 #include "app/audio/AppendAudioDlg.h"
 #include "app/audio/AudioDlg.h"
 #include "app/audio/AudioEditDlg.h"
@@ -30,18 +31,12 @@ struct BoxSeen {
     QString caption, text;
 };
 
-void CloseWhenShown(BoxSeen* seen, int triesLeft) {
-    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-        seen->caption = box->windowTitle();
-        seen->text = box->text();
-        box->done(QMessageBox::Ok);
-    } else if (triesLeft > 0) {
-        QTimer::singleShot(10, [=] { CloseWhenShown(seen, triesLeft - 1); });
-    }
-}
-
 void CloseNextBox(BoxSeen* seen) {
-    QTimer::singleShot(0, [=] { CloseWhenShown(seen, 300); });
+    WhenShown<QMessageBox>([=](QMessageBox& box) {
+        seen->caption = box.windowTitle();
+        seen->text = box.text();
+        box.done(QMessageBox::Ok);
+    });
 }
 
 MovieObject AudioObject() {
@@ -65,9 +60,7 @@ private slots:
     void initTestCase() {
         UseAudioDriver("dummy");
         WriteWave(dir / "ten.wav", Sine(10 * 44100, 2, 8000, 330), 2);
-        WaveFormat eight;
-        eight.bits = 8;
-        Sys::WriteWholeFile(dir / "eight.wav", WaveBytes(eight, "abcd"));
+        Sys::WriteWholeFile(dir / "eight.wav", WaveBytes({.bits = 8}, "abcd"));
     }
 
     void audioEditorChecksCollectsAndLimits() {
@@ -174,10 +167,8 @@ private slots:
         TempDir work;
         WriteWave(work / "a.wav", Constant(100, 1, 1), 1);
         WriteWave(work / "b.wav", Constant(50, 1, 2), 1);
-        WaveFormat slow;
-        slow.channels = 1;
-        slow.rate = 22050;
-        Sys::WriteWholeFile(work / "22k.wav", WaveBytes(slow, std::string(40, '\1')));
+        Sys::WriteWholeFile(work / "22k.wav",
+                            WaveBytes({.channels = 1, .rate = 22050}, std::string(40, '\1')));
         AppendAudioDlg dialog;
         QCOMPARE(dialog.list()->headerItem()->text(0), QStringLiteral("Input File"));
         dialog.AddFile(work / "22k.wav");

@@ -200,31 +200,14 @@ private slots:
         QVERIFY(ShowsWhatTheRendererDraws(shown, dialog->object()));
     }
 
-    void EnterPressesOkInEveryDialog() {
+    // Enter presses OK; the properties and the file list are pressed so in their own tests.
+    void EnterPressesOkInTheEditor() {
         Open(Rectangle());
         QVERIFY(OnlyOkTakesEnter(*dialog));
         Type(dialog->box(EditDlg::kX), QStringLiteral("123"));
         QTest::keyClick(dialog->box(EditDlg::kX), Qt::Key_Return);
         QCOMPARE(dialog->result(), int(QDialog::Accepted));
         QCOMPARE(dialog->object().beginState.x, 123 * 10000);
-
-        MovieProperties p;
-        PropertiesDlg properties(p);
-        properties.show();
-        QVERIFY(OnlyOkTakesEnter(properties));
-        properties.fpsList()->setCurrentText(QStringLiteral("30"));
-        QTest::keyClick(properties.fpsList(), Qt::Key_Return);
-        QCOMPARE(properties.result(), int(QDialog::Accepted));
-        QCOMPARE(properties.properties().fps, 30);
-
-        Touch("a.jpg");
-        FilenameDlg chooser(MovieObjectType::Image, Folder(), "a.jpg");
-        chooser.show();
-        QVERIFY(OnlyOkTakesEnter(chooser));
-        QTRY_VERIFY(!chooser.listing());
-        QTest::keyClick(chooser.list(), Qt::Key_Return);
-        QCOMPARE(chooser.result(), int(QDialog::Accepted));
-        QCOMPARE(chooser.name(), std::string("a.jpg"));
     }
 
     void MovieImageWithoutFileIsRefused() {
@@ -254,8 +237,11 @@ private slots:
         QVERIFY(properties.isVisible());
         properties.movieQualityList()->setCurrentText(QStringLiteral("70"));
         properties.sizeList()->setCurrentText(QStringLiteral("640x360"));
-        properties.accept();
+        properties.fpsList()->setCurrentText(QStringLiteral("30"));
+        QVERIFY(OnlyOkTakesEnter(properties));
+        QTest::keyClick(properties.fpsList(), Qt::Key_Return);
         QCOMPARE(properties.result(), int(QDialog::Accepted));
+        QCOMPARE(properties.properties().fps, 30);
         QCOMPARE(properties.properties().movieQuality, 70);
         QCOMPARE(properties.properties().width, 640);
         QCOMPARE(properties.properties().height, 360);
@@ -270,8 +256,11 @@ private slots:
         for (int i = 0; i < chooser.list()->count(); ++i) names << chooser.list()->item(i)->text();
         QCOMPARE(names, QStringList({"A.jpg", "b.png", "d.bmp"}));
         QCOMPARE(chooser.list()->currentRow(), 1);
+        chooser.show();
+        QVERIFY(OnlyOkTakesEnter(chooser));
         chooser.list()->setCurrentRow(2);
-        chooser.accept();
+        QTest::keyClick(chooser.list(), Qt::Key_Return);
+        QCOMPARE(chooser.result(), int(QDialog::Accepted));
         QCOMPARE(chooser.name(), std::string("d.bmp"));
     }
 

@@ -8,18 +8,14 @@
 #include <QProcess>
 #include <QScrollBar>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 
 #include "../bench/ReferenceProject.h"
+#include "app/WindowFixture.h"
 #include "app/monitor/MonitorPanel.h"
 #include "app/monitor/MonitorView.h"
 #include "app/monitor/TimeRuler.h"
-#include "app/timeline/DocumentView.h"
-#include "app/window/Reelwork.h"
 #include "editing/AtOption.h"
 #include "panelwick/CG/BitmapLoader.h"
-#include "support/FakePrompt.h"
-#include "support/QtTest.h"
 
 namespace {
 
@@ -52,16 +48,10 @@ double Median(std::vector<double> v) {
 
 }  // namespace
 
-class MonitorTest : public QObject {
+class MonitorTest : public WindowFixture {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> dir;
-    std::unique_ptr<Reelwork> window;
-    FakePrompt prompt;
-
-    Document& doc() { return window->view().document(); }
     MonitorPanel& monitor() { return window->monitor(); }
-    std::string Path(const char* name) { return dir->filePath(name).toStdString(); }
     QString Label(const char* name) {
         return monitor().findChild<QLabel*>(QString::fromLatin1(name))->text();
     }
@@ -102,14 +92,12 @@ private slots:
     void init() {
         QStandardPaths::setTestModeEnabled(true);
         qputenv("SDL_AUDIODRIVER", "dummy");
-        dir = std::make_unique<QTemporaryDir>();
-        window = std::make_unique<Reelwork>();
+        Start();
         window->view().SetPrompt(&prompt);
         window->resize(1000, 800);
-        window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }
-    void cleanup() { window.reset(); }
+    void cleanup() { Finish(); }
 
     void opensAtTheGivenTimeWithRenderFramesPixels() {
         OpenAt("2.5");

@@ -106,20 +106,8 @@ private slots:
         QCOMPARE(PixelAt(21, 2 * view->rowHeight() + 3), view->palette().color(QPalette::Base));
     }
 
-    void MissingFilesAreOutlinedInRed() {
-        Rows({Object(MovieObjectType::Image, 0, 10000), Object(MovieObjectType::Text, 0, 10000)});
-        const QImage image = view->viewport()->grab().toImage();
-        auto redIn = [&](int row) {
-            for (int y = row * view->rowHeight(); y < (row + 1) * view->rowHeight(); ++y) {
-                if (image.pixelColor(30, y) == QColor(220, 30, 30)) return true;
-            }
-            return false;
-        };
-        QVERIFY(redIn(0));   // "clip" is not in the project folder
-        QVERIFY(!redIn(1));  // a text's name is its font's, not a file's
-    }
-
-    void PicturesShowThumbnailsAndUndecodableOnesTheMissingMark() {
+    // Missing and undecodable files are outlined in red; pictures that decode show thumbnails.
+    void PicturesShowThumbnailsAndMissingOrUndecodableFilesTheRedMark() {
         TempDir dir;
         QImage green(64, 48, QImage::Format_RGB32);
         green.fill(QColor(0, 200, 0));
@@ -129,19 +117,24 @@ private slots:
         MovieObject good = Object(MovieObjectType::Image, 0, 60000), bad = good;
         good.fileName = u"pic.png";
         bad.fileName = u"bad.png";
-        Rows({good, bad});
+        // "clip" is not in the folder; a text's name is its font's, not a file's.
+        Rows({good, bad, Object(MovieObjectType::Image, 0, 10000),
+              Object(MovieObjectType::Text, 0, 10000)});
         view->viewport()->grab();
         view->thumbnails().WaitIdle();
         const QImage image = view->viewport()->grab().toImage();
         QCOMPARE(image.pixelColor(6, view->rowHeight() / 2), QColor(0, 200, 0));
-        bool red = false;
-        for (int y = view->rowHeight(); y < 2 * view->rowHeight(); ++y) {
-            red = red || image.pixelColor(30, y) == QColor(220, 30, 30);
-        }
-        QVERIFY(red);
+        auto redIn = [&](int row) {
+            for (int y = row * view->rowHeight(); y < (row + 1) * view->rowHeight(); ++y) {
+                if (image.pixelColor(30, y) == QColor(220, 30, 30)) return true;
+            }
+            return false;
+        };
+        QCOMPARE(QList<bool>({redIn(0), redIn(1), redIn(2), redIn(3)}),
+                 QList<bool>({false, true, true, false}));
     }
 
-    void DraggingARightEdgeMovesTheEndAndMakesOneUndoPoint() {
+    void DraggingMovesAnEdgeOrTheSelectionAndMakesOneUndoPoint() {
         Rows(
             {Object(MovieObjectType::Image, 1000, 3000), Object(MovieObjectType::Audio, 0, 20000)});
         const int y = 3;
@@ -164,22 +157,19 @@ private slots:
         QVERIFY(doc().Undo());
         QCOMPARE(doc().objects[0].end, 3000u);
         QVERIFY(!doc().CanUndo());
-    }
 
-    void DraggingASelectedRowMovesTheSelection() {
-        Rows(
-            {Object(MovieObjectType::Image, 1000, 3000), Object(MovieObjectType::Audio, 0, 20000)});
+        // Dragging a selected row moves the whole selection.
         doc().Select(0, 1);
-        const int y = view->rowHeight() + 3;
-        Mouse(QEvent::MouseButtonPress, 40, y);
+        const int row1 = view->rowHeight() + 3;
+        Mouse(QEvent::MouseButtonPress, 40, row1);
         QCOMPARE(std::pair(doc().first(), doc().last()), std::pair(0, 1));
-        Mouse(QEvent::MouseMove, 48, y, Qt::ShiftModifier);  // 2 s, not snapped back to 0
-        Mouse(QEvent::MouseButtonRelease, 48, y);
+        Mouse(QEvent::MouseMove, 48, row1, Qt::ShiftModifier);  // 2 s, not snapped back to 0
+        Mouse(QEvent::MouseButtonRelease, 48, row1);
         QCOMPARE(doc().objects[0].begin, 3000u);
         QCOMPARE(doc().objects[1].end, 22000u);
         QCOMPARE(std::pair(doc().first(), doc().last()), std::pair(0, 1));
-        Mouse(QEvent::MouseButtonPress, 40, y);  // a click without a drag selects the row
-        Mouse(QEvent::MouseButtonRelease, 40, y);
+        Mouse(QEvent::MouseButtonPress, 40, row1);  // a click without a drag selects the row
+        Mouse(QEvent::MouseButtonRelease, 40, row1);
         QCOMPARE(std::pair(doc().first(), doc().last()), std::pair(1, 1));
     }
 
@@ -296,9 +286,17 @@ private slots:
         QVERIFY(pageDown.isAccepted());
     }
 
-    void PasteOfThreeAfterRowOneLeavesRowFourSelected() {
+    // Other clipboard contents are not pasted; a paste of three after row one leaves row four
+    // selected; a cut deletes without asking.
+    void PasteTakesOnlyOurFormatAndSelectsTheLastPastedRow() {
         Rows({Object(MovieObjectType::Image, 0, 1000), Object(MovieObjectType::Text, 0, 2000),
               Object(MovieObjectType::Audio, 0, 3000), Object(MovieObjectType::Video, 0, 4000)});
+        doc().Select(0, 0);
+        QGuiApplication::clipboard()->setText(QStringLiteral("1 object"));
+        QVERIFY(!ObjectClipboard::Available());
+        Press(Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(doc().objects.size(), size_t(4));
+        QVERIFY(!doc().CanUndo());
         doc().Select(1, 3);
         Press(Qt::Key_C, Qt::ControlModifier);
         // The clipboard holds the count and the records as the project file stores them.
@@ -318,17 +316,9 @@ private slots:
         QCOMPARE(std::pair(doc().first(), doc().last()), std::pair(3, 3));
         Press(Qt::Key_Z, Qt::ControlModifier);  // one undo point for the whole paste
         QCOMPARE(doc().objects.size(), size_t(4));
-    }
-
-    void PasteTakesOnlyOurFormat() {
-        Rows({Object(MovieObjectType::Image, 0, 1000)});
-        doc().Select(0, 0);
-        QGuiApplication::clipboard()->setText(QStringLiteral("1 object"));
-        QVERIFY(!ObjectClipboard::Available());
-        Press(Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(doc().objects.size(), size_t(1));
-        QVERIFY(!doc().CanUndo());
-        Press(Qt::Key_X, Qt::ControlModifier);  // cut: copy, then delete without asking
+        QGuiApplication::clipboard()->clear();
+        doc().Select(0, 3);
+        Press(Qt::Key_X, Qt::ControlModifier);
         QVERIFY(ObjectClipboard::Available());
         QVERIFY(doc().objects.empty());
         QVERIFY(prompt.questions.empty());

@@ -16,6 +16,26 @@
 #include "support/QtTest.h"
 #include "video/EncoderRun.h"
 
+namespace {
+
+QLabel* LabelNamed(QWidget* parent, const QString& text) {
+    for (QLabel* label : parent->findChildren<QLabel*>()) {
+        if (label->text() == text) return label;
+    }
+    return nullptr;
+}
+
+QPushButton* ButtonAt(QWidget* parent, double topCm) {
+    for (QPushButton* button : parent->findChildren<QPushButton*>()) {
+        if (button->y() == Win::CmToPixels(topCm) && button->x() == Win::CmToPixels(1.926)) {
+            return button;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
 class VideoDialogsTest : public QObject {
     Q_OBJECT
 
@@ -98,35 +118,10 @@ private slots:
         QCOMPARE(qRed(middle), 200);
         QCOMPARE(qGreen(middle), 40);
     }
-};
 
-namespace {
-
-QLabel* LabelNamed(QWidget* parent, const QString& text) {
-    for (QLabel* label : parent->findChildren<QLabel*>()) {
-        if (label->text() == text) return label;
-    }
-    return nullptr;
-}
-
-QPushButton* ButtonAt(QWidget* parent, double topCm) {
-    for (QPushButton* button : parent->findChildren<QPushButton*>()) {
-        if (button->y() == Win::CmToPixels(topCm) && button->x() == Win::CmToPixels(1.926)) {
-            return button;
-        }
-    }
-    return nullptr;
-}
-
-}  // namespace
-
-class CombineDlgTest : public QObject {
-    Q_OBJECT
-
-private slots:
     // The mode decides the caption, the label and which controls show; switching clears the
     // sound and the video but keeps the output.
-    void ModesSwitchTheirControls() {
+    void CombineModesSwitchTheirControls() {
         CombineJob::Settings kept;
         kept.audioPath = "/a/music.mp3";
         kept.videoPath = "/a/clip.mp4";
@@ -161,7 +156,7 @@ private slots:
     }
 
     // shot_0001.jpg to shot_0150.jpg at 30 pictures a second last 5.0 seconds.
-    void DurationCountsTheSeries() {
+    void CombineDurationCountsTheSeries() {
         QTemporaryDir dir;
         for (int i = 1; i <= 150; ++i) {
             QVERIFY(Sys::WriteWholeFile(
@@ -209,12 +204,5 @@ private slots:
     }
 };
 
-int main(int argc, char** argv) {
-    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication application(argc, argv);
-    VideoDialogsTest dialogs;
-    CombineDlgTest combine;
-    return QTest::qExec(&dialogs, argc, argv) | QTest::qExec(&combine, argc, argv);
-}
-
+REELWORK_QTEST_MAIN(VideoDialogsTest)
 #include "VideoDialogsTest.moc"

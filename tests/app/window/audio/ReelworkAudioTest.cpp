@@ -1,55 +1,21 @@
-#include <functional>
-
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QTemporaryDir>
 
+#include "app/WhenShown.h"
+#include "app/WindowFixture.h"
 #include "app/audio/AudioDlg.h"
 #include "app/audio/RecordAudioDlg.h"
-#include "app/timeline/DocumentView.h"
-#include "app/window/Reelwork.h"
-#include "support/FakePrompt.h"
-#include "support/QtTest.h"
 
-namespace {
-
-// Runs `act` on the dialog of the given kind once it shows (modally).
-template <class Dialog>
-void WhenShown(std::function<void(Dialog&)> act, int triesLeft = 300) {
-    QTimer::singleShot(10, [=] {
-        if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
-            act(*dialog);
-        } else if (triesLeft > 0) {
-            WhenShown<Dialog>(act, triesLeft - 1);
-        }
-    });
-}
-
-}  // namespace
-
-class ReelworkAudioTest : public QObject {
+class ReelworkAudioTest : public WindowFixture {
     Q_OBJECT
-
-    std::unique_ptr<QTemporaryDir> dir;
-    std::unique_ptr<Reelwork> window;
-    FakePrompt prompt;
-
-    Document& doc() { return window->view().document(); }
 
 private slots:
     void init() {
         setenv("SDL_AUDIODRIVER", "dummy", 1);
-        dir = std::make_unique<QTemporaryDir>();
-        window = std::make_unique<Reelwork>();
-        window->show();
-        QVERIFY(doc().New(dir->filePath("Trip").toStdString(), prompt));
-        window->RefreshCommands();
+        Start();
+        NewProject("Trip");
     }
-    void cleanup() {
-        doc().CloseProject();
-        window.reset();
-        dir.reset();
-    }
+    void cleanup() { Finish(); }
 
     void addAudioInsertsTheObjectOnlyOnOk() {
         const size_t before = doc().objects.size();

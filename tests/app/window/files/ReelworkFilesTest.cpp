@@ -6,61 +6,38 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
-#include <QTemporaryDir>
 #include <QToolBar>
 
-#include "app/timeline/DocumentView.h"
+#include "app/WhenShown.h"
+#include "app/WindowFixture.h"
 #include "app/window/AutosaveControl.h"
-#include "app/window/Reelwork.h"
 #include "editing/CommandMenus.h"
 #include "panelwick/Sys/FileSystem.h"
 #include "project/ProjectFile.h"
 #include "project/ProjectRecovery.h"
-#include "support/FakePrompt.h"
-#include "support/QtTest.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
 // Presses the button with this text in the message box shown next; its text goes to *text.
-void PressNamedWhenShown(const QString& button, QString* text, int triesLeft) {
-    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-        if (text) *text = box->text();
-        for (QAbstractButton* b : box->buttons()) {
+void PressNextNamed(const QString& button, QString* text = nullptr) {
+    WhenShown<QMessageBox>([=](QMessageBox& box) {
+        if (text) *text = box.text();
+        for (QAbstractButton* b : box.buttons()) {
             if (b->text() == button) b->click();
         }
-    } else if (triesLeft > 0) {
-        QTimer::singleShot(10, [=] { PressNamedWhenShown(button, text, triesLeft - 1); });
-    }
-}
-
-void PressNextNamed(const QString& button, QString* text = nullptr) {
-    QTimer::singleShot(0, [=] { PressNamedWhenShown(button, text, 300); });
+    });
 }
 
 }  // namespace
 
-class ReelworkFilesTest : public QObject {
+class ReelworkFilesTest : public WindowFixture {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> dir;
-    std::unique_ptr<Reelwork> window;
-    FakePrompt prompt;
-
-    Document& doc() { return window->view().document(); }
-    std::string Path(const char* name) { return dir->filePath(name).toStdString(); }
-    void NewProject(const char* name) {
-        QVERIFY(doc().New(Path(name), prompt));
-        window->RefreshCommands();
-    }
     void Edit() {
         doc().Select(0, 0);
         QTest::keyClick(&window->view(), Qt::Key_F3);
-    }
-    void MakeWindow() {
-        window = std::make_unique<Reelwork>();
-        window->show();
     }
     // A key pressed in the window, active again after any dialog, as a user would press it;
     // `answer` arms the answers to the dialogs the key opens once the window is active.
@@ -72,17 +49,8 @@ class ReelworkFilesTest : public QObject {
     }
 
 private slots:
-    void init() {
-        dir = std::make_unique<QTemporaryDir>();
-        qputenv("XDG_CONFIG_HOME", dir->filePath(QStringLiteral("config")).toUtf8());
-        MakeWindow();
-        prompt = FakePrompt();
-    }
-    void cleanup() {
-        doc().CloseProject();
-        window.reset();
-        dir.reset();
-    }
+    void init() { Start(); }
+    void cleanup() { Finish(); }
 
     // One action per command: the toolbar's button and the menu item are the same object.
     void MenusAndToolbarShareOneActionPerCommand() {

@@ -3,19 +3,15 @@
 #include <QListWidget>
 #include <QMimeData>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QUrl>
 
+#include "app/WindowFixture.h"
 #include "app/editor/FilenameDlg.h"
-#include "app/timeline/DocumentView.h"
 #include "app/window/MissingFilesDlg.h"
-#include "app/window/Reelwork.h"
 #include "panelwick/CG/ImageRGBA.h"
 #include "panelwick/CG/PngWriter.h"
 #include "panelwick/Sys/FileSystem.h"
 #include "panelwick/Sys/Utf.h"
-#include "support/FakePrompt.h"
-#include "support/QtTest.h"
 
 namespace {
 
@@ -44,37 +40,25 @@ bool Drag(QWidget* target, const QStringList& files, QPoint at, bool drop) {
 
 }  // namespace
 
-class ImportWindowTest : public QObject {
+// The pictures one.png and two.png wait outside the project.
+class ImportWindowTest : public WindowFixture {
     Q_OBJECT
 
-    QTemporaryDir dir;
-    std::unique_ptr<Reelwork> window;
-    FakePrompt prompt;
-
-    Document& doc() { return window->view().document(); }
     QWidget* timeline() { return window->view().viewport(); }
-    std::string Outside(const char* name) { return dir.filePath(name).toStdString(); }
 
 private slots:
     void init() {
-        window = std::make_unique<Reelwork>();
-        window->show();
-        const std::string file = dir.filePath("Trip").toStdString();
-        Sys::DeleteFolderTree(file);
-        QVERIFY(doc().New(file, prompt));
-        window->RefreshCommands();
-        QVERIFY(WritePicture(Outside("one.png")));
-        QVERIFY(WritePicture(Outside("two.png")));
+        Start();
+        NewProject("Trip");
+        QVERIFY(WritePicture(Path("one.png")));
+        QVERIFY(WritePicture(Path("two.png")));
     }
-    void cleanup() {
-        doc().CloseProject();
-        window.reset();
-    }
+    void cleanup() { Finish(); }
 
     // 200 pixels at 4 pixels per second: 50 s, whatever the scroll position says first.
     void DroppedPicturesBecomeImagesAtTheTimeUnderTheMouse() {
-        const QStringList files = {QString::fromStdString(Outside("two.png")),
-                                   QString::fromStdString(Outside("one.png"))};
+        const QStringList files = {QString::fromStdString(Path("two.png")),
+                                   QString::fromStdString(Path("one.png"))};
         QVERIFY(Drag(timeline(), files, QPoint(200, 30), false));
         auto* label = timeline()->findChild<QLabel*>(QStringLiteral("dropLabel"));
         QVERIFY(label && label->isVisible());
@@ -111,7 +95,7 @@ private slots:
         QCOMPARE(add->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_I));
         QVERIFY(add->isEnabled());
         window->SetPlayhead(1500);
-        ChooseInNextFileDialog(QString::fromStdString(Outside("one.png")));
+        ChooseInNextFileDialog(QString::fromStdString(Path("one.png")));
         window->RunCommand(CommandId::AddMedia);
         QCOMPARE(doc().objects.size(), size_t(3));
         QCOMPARE(doc().objects[2].begin, 1500u);  // at the playhead
@@ -125,7 +109,7 @@ private slots:
         QCOMPARE(dialog.missing().size(), size_t(1));
         QCOMPARE(dialog.findChildren<QPushButton*>().size(), 2);  // Locate..., Continue
         dialog.SetChooser([&](const MissingFiles::Entry& e) {
-            return e.name == "lost one.png" ? Outside("one.png") : std::string();
+            return e.name == "lost one.png" ? Path("one.png") : std::string();
         });
         dialog.Locate(0);
         QVERIFY(dialog.missing().empty());
@@ -133,17 +117,11 @@ private slots:
         QVERIFY(Sys::FileExists(doc().folder() + "/one.png"));
     }
 
-    // Pictures of the project get thumbnails; "Import..." brings one in and chooses it.
-    void TheChooserShowsThumbnailsAndImports() {
-        {
-            FilenameDlg chooser(MovieObjectType::Image, doc().folder(), "sample.jpg");
-            chooser.show();
-            QTRY_COMPARE(chooser.thumbnails(), 1);
-            QVERIFY(!chooser.list()->item(0)->icon().isNull());
-        }
+    // "Import..." brings a picture in and chooses it (thumbnails: EditorDialogsTest).
+    void TheChooserImportsAPicture() {
         FilenameDlg chooser(MovieObjectType::Image, doc().folder(), "sample.jpg");
         QTRY_VERIFY(!chooser.listing());
-        ChooseInNextFileDialog(QString::fromStdString(Outside("two.png")));
+        ChooseInNextFileDialog(QString::fromStdString(Path("two.png")));
         chooser.findChild<QPushButton*>(QStringLiteral("import"))->click();
         QCOMPARE(chooser.result(), int(QDialog::Accepted));
         QCOMPARE(chooser.name(), std::string("two.png"));

@@ -6,50 +6,40 @@
 #include <QMimeDatabase>
 #include <QProcess>
 #include <QSettings>
-#include <QTemporaryDir>
 
+#include "app/WhenShown.h"
+#include "app/WindowFixture.h"
 #include "app/player/PlayerCtrl.h"
-#include "app/timeline/DocumentView.h"
 #include "app/video/CombineDlg.h"
-#include "app/window/Reelwork.h"
 #include "panelwick/Sys/FileSystem.h"
 #include "panelwick/Sys/FrameFolder.h"
 #include "panelwick/Win/Notice.h"
-#include "support/FakePrompt.h"
-#include "support/QtTest.h"
 #include "video/ScreenGrabber.h"
 #include "video/VideoImport.h"
 
 namespace {
 
+// Runs ffmpeg quietly, replacing its output; true when it succeeded.
+bool Ffmpeg(const QStringList& args) {
+    return QProcess::execute(QStringLiteral("ffmpeg"), QStringList{"-v", "error", "-y"} + args) ==
+           0;
+}
+
 // A movie of one colour, made by the encoder; with a silent sound track when asked, which a
 // machine without a sound device plays all the same.
 bool MakeMovie(const std::string& path, const char* colour, double seconds, bool sound = false) {
-    QStringList args = {
-        "-v",
-        "error",
-        "-y",
-        "-f",
-        "lavfi",
-        "-i",
-        QStringLiteral("color=c=%1:s=160x90:r=25:d=%2").arg(QLatin1String(colour)).arg(seconds)};
-    if (sound)
-        args << "-f"
-             << "lavfi"
-             << "-i"
-             << "anullsrc=r=44100:cl=stereo"
-             << "-shortest";
-    args << "-pix_fmt"
-         << "yuv420p" << QString::fromStdString(path);
-    return QProcess::execute(QStringLiteral("ffmpeg"), args) == 0 && Sys::FileExists(path);
+    QStringList args = {"-f", "lavfi", "-i",
+                        QStringLiteral("color=c=%1:s=160x90:r=25:d=%2").arg(colour).arg(seconds)};
+    if (sound) args += {"-f", "lavfi", "-i", "anullsrc=r=44100:cl=stereo", "-shortest"};
+    return Ffmpeg(args + QStringList{"-pix_fmt", "yuv420p", QString::fromStdString(path)}) &&
+           Sys::FileExists(path);
 }
 
 // Two seconds of a tone in any format the encoder writes, chosen by the extension.
 bool MakeSound(const std::string& path) {
-    const int status = QProcess::execute(
-        QStringLiteral("ffmpeg"), {"-v", "error", "-y", "-f", "lavfi", "-i",
-                                   "sine=frequency=440:duration=2", QString::fromStdString(path)});
-    return status == 0 && Sys::FileExists(path);
+    return Ffmpeg({"-f", "lavfi", "-i", "sine=frequency=440:duration=2",
+                   QString::fromStdString(path)}) &&
+           Sys::FileExists(path);
 }
 
 bool StartsWith(const std::string& path, const std::string& head) {
@@ -84,16 +74,15 @@ public:
 
 }  // namespace
 
-class MediaCommandsTest : public QObject {
+class MediaCommandsTest : public WindowFixture {
     Q_OBJECT
 
-    QTemporaryDir dir;
-    std::unique_ptr<Reelwork> window;
-    FakePrompt prompt;
-
-    Document& doc() { return window->view().document(); }
     PlayerCtrl& player() { return *window->findChild<PlayerCtrl*>(); }
     std::string Movie() { return doc().folder() + "/movie.mp4"; }
+    void Play() {
+        window->RefreshCommands();  // movie.mp4 is seen
+        window->RunCommand(CommandId::PlayMovie);
+    }
 
 private slots:
     // The file types are read once, when first needed: the staged ones must be seen then.
@@ -101,22 +90,14 @@ private slots:
         qputenv("XDG_DATA_DIRS", QByteArray(REELWORK_SHARE_DIR) + ":/usr/share");
     }
     void init() {
-        window = std::make_unique<Reelwork>();
-        window->show();
-        const std::string file = dir.filePath("Trip").toStdString();
-        Sys::DeleteFolderTree(file);
-        QVERIFY(doc().New(file, prompt));
-        window->RefreshCommands();
+        Start();
+        NewProject("Trip");
     }
-    void cleanup() {
-        doc().CloseProject();
-        window.reset();
-    }
+    void cleanup() { Finish(); }
 
     void MovieEndReturnsTheWindowToEditing() {
         QVERIFY(MakeMovie(Movie(), "0x2040C0", 0.6, true));
-        window->RefreshCommands();
-        window->RunCommand(CommandId::PlayMovie);
+        Play();
         QCOMPARE(window->mode(), int(Reelwork::kPlaying));
         QCOMPARE(window->currentPage(), static_cast<QWidget*>(&player()));
         QVERIFY(!window->action(CommandId::PlayMovie)->isEnabled());
@@ -129,20 +110,10 @@ private slots:
         QVERIFY(!player().HasVideo());
     }
 
-    void StopEndsPlaybackThroughTheNotice() {
-        QVERIFY(MakeMovie(Movie(), "0xC02010", 20));
-        window->RefreshCommands();
-        window->RunCommand(CommandId::PlayMovie);
-        QTRY_VERIFY_WITH_TIMEOUT(player().HasVideo(), 10000);
-        window->RunCommand(CommandId::Stop);
-        QCOMPARE(window->mode(), int(Reelwork::kPlaying));  // until the notice arrives
-        QTRY_COMPARE_WITH_TIMEOUT(window->mode(), int(Reelwork::kEditing), 5000);
-    }
-
-    void ThePlayerPausesSeeksAndStopsOnEscape() {
+    // Escape ends the playback, and so does Stop, through the end notice.
+    void ThePlayerPausesSeeksAndStopsOnEscapeOrStop() {
         QVERIFY(MakeMovie(Movie(), "0x10C020", 20));
-        window->RefreshCommands();
-        window->RunCommand(CommandId::PlayMovie);
+        Play();
         QTRY_VERIFY_WITH_TIMEOUT(player().HasVideo() && player().duration() > 19, 10000);
         auto* time = player().findChild<QLabel*>(QStringLiteral("playerTime"));
         QVERIFY(time->text().endsWith(QStringLiteral(" / 0:20.0")));
@@ -155,14 +126,18 @@ private slots:
         QVERIFY(!player().paused());
         QTest::keyClick(&player(), Qt::Key_Escape);
         QTRY_COMPARE_WITH_TIMEOUT(window->mode(), int(Reelwork::kEditing), 5000);
+        Play();
+        QTRY_VERIFY_WITH_TIMEOUT(player().HasVideo(), 10000);
+        window->RunCommand(CommandId::Stop);
+        QCOMPARE(window->mode(), int(Reelwork::kPlaying));  // until the notice arrives
+        QTRY_COMPARE_WITH_TIMEOUT(window->mode(), int(Reelwork::kEditing), 5000);
     }
 
     void UnplayableFileGivesPlaybackError() {
         QVERIFY(Sys::WriteWholeFile(Movie(), std::string(4096, 'x')));
-        window->RefreshCommands();
         QString shown;
         AnswerNextMessageBox(QMessageBox::Ok, &shown);
-        window->RunCommand(CommandId::PlayMovie);
+        Play();
         QTRY_COMPARE_WITH_TIMEOUT(shown, QStringLiteral("Playback error"), 10000);
         QCOMPARE(window->mode(), int(Reelwork::kPlaying));
         window->RunCommand(CommandId::Stop);
@@ -171,8 +146,8 @@ private slots:
 
     // The output beside the input is replaced; the dialogs carry their titles.
     void SoundConversionsWriteBesideTheInput() {
-        const std::string mp3 = dir.filePath("tone.mp3").toStdString();
-        const std::string wav = dir.filePath("tone.wav").toStdString();
+        const std::string mp3 = Path("tone.mp3");
+        const std::string wav = Path("tone.wav");
         QVERIFY(MakeSound(mp3));
         QVERIFY(Sys::WriteWholeFile(wav, "stale"));
         QString title;
@@ -211,7 +186,7 @@ private slots:
     // A video becomes a frame folder named after it, with an entry per picture; importing it
     // again asks first.
     void ImportVideoMakesAFrameFolder() {
-        const std::string video = dir.filePath("My Clip (2).mp4").toStdString();
+        const std::string video = Path("My Clip (2).mp4");
         QVERIFY(MakeMovie(video, "0x808080", 0.4));
         QString title;
         ChooseInNextFileDialog(QString::fromStdString(video), &title);
@@ -236,39 +211,34 @@ private slots:
 
     // A JPG series and a sound become one movie; the settings are kept for the next time.
     void CombineJoinsPicturesAndSound() {
-        const QString pictures = dir.filePath("pics");
+        const QString pictures = dir->filePath("pics");
         QDir().mkpath(pictures);
-        QCOMPARE(QProcess::execute(QStringLiteral("ffmpeg"),
-                                   {"-v", "error", "-y", "-f", "lavfi", "-i",
-                                    "color=c=red:s=64x36:r=10:d=1", pictures + "/img%03d.jpg"}),
-                 0);
-        const std::string sound = dir.filePath("voice.wav").toStdString();
-        const std::string output = dir.filePath("joined.mp4").toStdString();
+        QVERIFY(Ffmpeg(
+            {"-f", "lavfi", "-i", "color=c=red:s=64x36:r=10:d=1", pictures + "/img%03d.jpg"}));
+        const std::string sound = Path("voice.wav");
+        const std::string output = Path("joined.mp4");
         QVERIFY(MakeSound(sound));
-        QTimer::singleShot(0, [&] {
-            auto* dialog = qobject_cast<CombineDlg*>(QApplication::activeModalWidget());
-            QVERIFY(dialog);
-            dialog->SetJpgMode(true);
-            dialog->fpsList()->setCurrentIndex(dialog->fpsList()->findData(10));
+        WhenShown<CombineDlg>([&](CombineDlg& dialog) {
+            dialog.SetJpgMode(true);
+            dialog.fpsList()->setCurrentIndex(dialog.fpsList()->findData(10));
             ChooseInNextFileDialog(QString::fromStdString(sound));
-            dialog->ChooseAudio();
+            dialog.ChooseAudio();
             ChooseInNextFileDialog(pictures + "/img001.jpg");
-            dialog->ChooseVideo();
-            QCOMPARE(dialog->durationText(), QStringLiteral("1.0"));
+            dialog.ChooseVideo();
+            QCOMPARE(dialog.durationText(), QStringLiteral("1.0"));
             ChooseInNextFileDialog(QString::fromStdString(output));
-            dialog->ChooseOutput();
-            dialog->Combine();
+            dialog.ChooseOutput();
+            dialog.Combine();
         });
         window->RunCommand(CommandId::CombineAudioVideo);
         QVERIFY(Sys::FileExists(output));
-        QTimer::singleShot(0, [&] {
-            auto* dialog = qobject_cast<CombineDlg*>(QApplication::activeModalWidget());
-            QVERIFY(dialog);
-            QCOMPARE(dialog->settings().outputPath, output);
-            QCOMPARE(dialog->settings().fps, 10);
-            dialog->reject();
+        bool kept = false;
+        WhenShown<CombineDlg>([&](CombineDlg& dialog) {
+            kept = dialog.settings().outputPath == output && dialog.settings().fps == 10;
+            dialog.reject();
         });
         window->RunCommand(CommandId::CombineAudioVideo);
+        QVERIFY(kept);
     }
 
     void RecordingWithoutAnX11DisplaySaysSo() {
@@ -284,8 +254,8 @@ private slots:
 
     // The second file replaces the first: its picture shows and only its end is reported.
     void SecondPlayReplacesTheFirstPlayer() {
-        const std::string first = dir.filePath("first.mp4").toStdString();
-        const std::string second = dir.filePath("second.mp4").toStdString();
+        const std::string first = Path("first.mp4");
+        const std::string second = Path("second.mp4");
         QVERIFY(MakeMovie(first, "0xC02010", 20));
         QVERIFY(MakeMovie(second, "0x10D030", 0.4));
         NoticeCounter counter;

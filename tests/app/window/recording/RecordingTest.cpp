@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 
 #include "ColourWindow.h"
+#include "app/WhenShown.h"
 #include "app/timeline/DocumentView.h"
 #include "app/video/GetReadyDlg.h"
 #include "app/video/ScreenCaptureDlg.h"
@@ -20,16 +21,6 @@
 #include "support/XvfbServer.h"
 
 namespace {
-
-// Runs the step once the modal widget of the given type shows.
-template <typename Dialog>
-void WhenShown(std::function<void(Dialog*)> step, int triesLeft = 500) {
-    if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
-        step(dialog);
-    } else if (triesLeft > 0) {
-        QTimer::singleShot(10, [=] { WhenShown<Dialog>(step, triesLeft - 1); });
-    }
-}
 
 void SelectTitle(QListWidget* list, const QString& title) {
     for (int i = 0; i < list->count(); ++i) {
@@ -88,35 +79,35 @@ private slots:
 
         QImage tested;
         bool countdownSeen = false;
-        WhenShown<ScreenCaptureDlg>([&](ScreenCaptureDlg* dialog) {
-            QCOMPARE(dialog->windowTitle(), QStringLiteral("Screen recording"));
-            QCOMPARE(dialog->sizeList()->currentText(), QStringLiteral("1280x720"));
-            SelectTitle(dialog->inputList(), QStringLiteral("Recorded window"));
-            dialog->sizeList()->setCurrentIndex(dialog->sizeList()->findData(180));
-            dialog->findChildren<QLineEdit*>()[0]->setText(QStringLiteral("10"));
-            dialog->findChildren<QLineEdit*>()[1]->setText(QStringLiteral("20"));
+        WhenShown<ScreenCaptureDlg>([&](ScreenCaptureDlg& dialog) {
+            QCOMPARE(dialog.windowTitle(), QStringLiteral("Screen recording"));
+            QCOMPARE(dialog.sizeList()->currentText(), QStringLiteral("1280x720"));
+            SelectTitle(dialog.inputList(), QStringLiteral("Recorded window"));
+            dialog.sizeList()->setCurrentIndex(dialog.sizeList()->findData(180));
+            dialog.findChildren<QLineEdit*>()[0]->setText(QStringLiteral("10"));
+            dialog.findChildren<QLineEdit*>()[1]->setText(QStringLiteral("20"));
             // No folder yet: Record says how to make one.
             QString text;
             AnswerNextMessageBox(QMessageBox::Ok, &text);
-            dialog->Record();
+            dialog.Record();
             QCOMPARE(text, QStringLiteral(
                                "Click the 'Add button' to create a new folder for the recording"));
-            WhenShown<QInputDialog>([](QInputDialog* name) {
-                QCOMPARE(name->textValue(), QStringLiteral("New screen recording"));
-                name->accept();
+            WhenShown<QInputDialog>([](QInputDialog& name) {
+                QCOMPARE(name.textValue(), QStringLiteral("New screen recording"));
+                name.accept();
             });
-            dialog->AddFolder();
-            QCOMPARE(dialog->outputList()->currentItem()->text(),
+            dialog.AddFolder();
+            QCOMPARE(dialog.outputList()->currentItem()->text(),
                      QStringLiteral("New screen recording"));
-            QCOMPARE(dialog->lengthLabel()->text(), QStringLiteral("0:00"));
-            WhenShown<TestAreaDlg>([&](TestAreaDlg* area) {
-                tested = area->picture();
-                area->accept();
+            QCOMPARE(dialog.lengthLabel()->text(), QStringLiteral("0:00"));
+            WhenShown<TestAreaDlg>([&](TestAreaDlg& area) {
+                tested = area.picture();
+                area.accept();
             });
-            dialog->TestCaptureArea();
-            WhenShown<GetReadyDlg>([&](GetReadyDlg*) { countdownSeen = true; });
+            dialog.TestCaptureArea();
+            WhenShown<GetReadyDlg>([&](GetReadyDlg&) { countdownSeen = true; });
             AnswerNextMessageBox(QMessageBox::Yes, &text);
-            dialog->Record();
+            dialog.Record();
             QCOMPARE(text,
                      QStringLiteral("There is a folder with this name. Do you want to continue?"));
         });
