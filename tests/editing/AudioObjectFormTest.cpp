@@ -132,7 +132,9 @@ TEST_F(AudioForm, FileChecksComeInOrderUnderOneCaption) {
         Sys::WriteWholeFile(dir / "a.wav", WaveBytes(format, row.data));
         const ToolMessage m = CheckAudioFile(dir / "a.wav", ms);
         EXPECT_EQ(m.text, row.message);
-        if (m.failed()) EXPECT_EQ(m.caption, "Invalid Audio File") << row.message;
+        if (m.failed()) {
+            EXPECT_EQ(m.caption, "Invalid Audio File") << row.message;
+        }
     }
     EXPECT_EQ(CheckAudioFile(dir / "none.wav", ms).caption, "Invalid Audio File");
     EXPECT_NE(CheckAudioFile(dir / "none.wav", ms).text, "");
