@@ -153,23 +153,19 @@ TEST(Bmp, BitmapsFromFfmpegMatchItsOwnDecoding) {
     // Not the 16-bit formats: ffmpeg widens 5-bit channels by shifting, we scale to 0..255.
     const std::vector<std::string> formats = {"monob", "pal8", "gray", "rgb8", "bgr24", "bgra"};
     std::vector<std::string> make = {"-f", "lavfi", "-i", "testsrc2=s=36x22", "-frames:v", "1"};
-    std::vector<std::string> inputs, outputs;
-    for (size_t i = 0; i < formats.size(); ++i) {
-        const std::string bmp = dir / (formats[i] + ".bmp");
-        make.insert(make.end(), {"-pix_fmt", formats[i], "-frames:v", "1", bmp});
-        inputs.insert(inputs.end(), {"-i", bmp});
-        outputs.insert(outputs.end(), {"-map", std::to_string(i), "-f", "rawvideo", "-pix_fmt",
-                                       "rgba", bmp + ".rgba"});
-    }
-    inputs.insert(inputs.end(), outputs.begin(), outputs.end());
-    ASSERT_TRUE(Ffmpeg(make));
-    ASSERT_TRUE(Ffmpeg(inputs));
+    std::vector<std::string> files;
     for (const std::string& format : formats) {
-        SCOPED_TRACE(format);
-        const std::string bmp = dir / (format + ".bmp");
-        const Bytes loaded = Loaded(bmp);
+        files.push_back(dir / (format + ".bmp"));
+        make.insert(make.end(), {"-pix_fmt", format, "-frames:v", "1", files.back()});
+    }
+    ASSERT_TRUE(Ffmpeg(make));
+    const std::vector<Bytes> decoded = FfmpegRgba(files);
+    ASSERT_EQ(decoded.size(), files.size());
+    for (size_t i = 0; i < files.size(); ++i) {
+        SCOPED_TRACE(files[i]);
+        const Bytes loaded = Loaded(files[i]);
         ASSERT_EQ(loaded.size(), 36u * 22 * 4);
-        EXPECT_EQ(loaded, Read(bmp + ".rgba"));
+        EXPECT_EQ(loaded, decoded[i]);
     }
 }
 
@@ -219,12 +215,10 @@ TEST(Bmp, PictureLoaderUsesImagingTexts) {
     const Bytes good = Bmp(kW, kH, Indices(8), {.bits = 8, .paletteRgb = kPalette});
     Write(dir / "short.bmp", Bytes(good.begin(), good.end() - 1));
     Write(dir / "header.bmp", Bytes(good.begin(), good.begin() + 30));
-    CG::ImageRGBA image;
-    EXPECT_EQ(CG::LoadPicture(image, dir / "short.bmp").message(), "bitmapFrameDecode.CopyPixels");
-    EXPECT_EQ(CG::LoadPicture(image, dir / "header.bmp").message(), "Error reading the file");
-    CG::DIBitmap bitmap;
-    EXPECT_EQ(CG::LoadBitmap(bitmap, dir / "short.bmp").message(), CG::BmpParser::kPixels);
-    EXPECT_EQ(CG::LoadBitmap(bitmap, dir / "missing.bmp").message(),
+    EXPECT_EQ(LoadMessage(dir / "short.bmp"), "bitmapFrameDecode.CopyPixels");
+    EXPECT_EQ(LoadMessage(dir / "header.bmp"), "Error reading the file");
+    EXPECT_EQ(BitmapMessage(dir / "short.bmp"), CG::BmpParser::kPixels);
+    EXPECT_EQ(BitmapMessage(dir / "missing.bmp"),
               "Unable to open file, the file does not exist or it is being used by another "
               "process");
 }

@@ -5,6 +5,8 @@
 #include <iterator>
 #include <map>
 
+#include "panelwick/CG/BitmapLoader.h"
+#include "panelwick/CG/DIBitmap.h"
 #include "panelwick/CG/PictureLoader.h"
 #include "support/RunCommand.h"
 
@@ -127,9 +129,21 @@ bool FfmpegPng(const std::string& path, const Bytes& pixels, int width, int heig
 }
 
 Bytes FfmpegRgba(const std::string& path) {
-    const std::string raw = path + ".rgba";
-    if (!Ffmpeg({"-i", path, "-f", "rawvideo", "-pix_fmt", "rgba", raw})) return {};
-    return Read(raw);
+    const std::vector<Bytes> pictures = FfmpegRgba(std::vector<std::string>{path});
+    return pictures.empty() ? Bytes() : pictures[0];
+}
+
+std::vector<Bytes> FfmpegRgba(const std::vector<std::string>& paths) {
+    std::vector<std::string> args;
+    for (const std::string& path : paths) args.insert(args.end(), {"-i", path});
+    for (size_t i = 0; i < paths.size(); ++i) {
+        args.insert(args.end(), {"-map", std::to_string(i), "-f", "rawvideo", "-pix_fmt", "rgba",
+                                 paths[i] + ".rgba"});
+    }
+    std::vector<Bytes> pictures;
+    if (!Ffmpeg(args)) return pictures;
+    for (const std::string& path : paths) pictures.push_back(Read(path + ".rgba"));
+    return pictures;
 }
 
 Bytes Pixels(const CG::ImageRGBA& image) {
@@ -140,6 +154,16 @@ Bytes Loaded(const std::string& path) {
     CG::ImageRGBA image;
     if (CG::LoadPicture(image, path).failed()) return {};
     return Pixels(image);
+}
+
+std::string LoadMessage(const std::string& path) {
+    CG::ImageRGBA image;
+    return CG::LoadPicture(image, path).message();
+}
+
+std::string BitmapMessage(const std::string& path) {
+    CG::DIBitmap bitmap;
+    return CG::LoadBitmap(bitmap, path).message();
 }
 
 Bytes Lzw(const Bytes& indices, int codeSize) {
@@ -248,21 +272,13 @@ Bytes Bmp(int width, int height, const Bytes& pixels, const BmpOptions& o) {
     U32(b, uint32_t(14 + headerSize + tableBytes));
     U32(b, uint32_t(headerSize));
     if (o.core) {
-        U16(b, uint32_t(width));
-        U16(b, uint32_t(height));
-        U16(b, 1);
-        U16(b, uint32_t(o.bits));
+        for (int v : {width, height, 1, o.bits}) U16(b, uint32_t(v));
     } else {
         U32(b, uint32_t(width));
         U32(b, uint32_t(o.topDown ? -height : height));
         U16(b, 1);
         U16(b, uint32_t(o.bits));
-        U32(b, o.compression);
-        U32(b, uint32_t(data.size()));
-        U32(b, 2835);
-        U32(b, 2835);
-        U32(b, 0);
-        U32(b, 0);
+        for (uint32_t v : {o.compression, uint32_t(data.size()), 2835u, 2835u, 0u, 0u}) U32(b, v);
     }
     if (bitFields) {
         for (uint32_t m : o.masks) U32(b, m);

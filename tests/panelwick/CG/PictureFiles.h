@@ -17,11 +17,32 @@ Bytes Read(const std::string& path);
 bool Ffmpeg(const std::vector<std::string>& args);
 // RGB or RGBA bytes written as a PNG by ffmpeg.
 bool FfmpegPng(const std::string& path, const Bytes& pixels, int width, int height, bool alpha);
-// What ffmpeg decodes a file to, as RGBA.
+// What ffmpeg decodes a file to, as RGBA; several files in one run (nothing when it fails).
 Bytes FfmpegRgba(const std::string& path);
+std::vector<Bytes> FfmpegRgba(const std::vector<std::string>& paths);
 // The picture loader's pixels of a file; empty when it fails.
 Bytes Loaded(const std::string& path);
 Bytes Pixels(const CG::ImageRGBA& image);
+// What the picture loader and the bitmap loader say about a file.
+std::string LoadMessage(const std::string& path);
+std::string BitmapMessage(const std::string& path);
+
+// The signature and header chunk of an 8-bit grey PNG, with the chunk's check sum; inline for
+// the allocation test, which is a program of its own.
+inline Bytes PngHeader(uint32_t width, uint32_t height) {
+    Bytes b = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R'};
+    for (uint32_t v : {width, height}) {
+        for (int shift = 24; shift >= 0; shift -= 8) b.push_back(uint8_t(v >> shift));
+    }
+    b.insert(b.end(), {8, 0, 0, 0, 0});
+    uint32_t c = 0xFFFFFFFF;
+    for (size_t i = 12; i < b.size(); ++i) {
+        c ^= b[i];
+        for (int k = 0; k < 8; ++k) c = (c >> 1) ^ (0xEDB88320 & (0 - (c & 1)));
+    }
+    for (int shift = 24; shift >= 0; shift -= 8) b.push_back(uint8_t(~c >> shift));
+    return b;
+}
 
 struct GifOptions {
     bool interlaced = false;

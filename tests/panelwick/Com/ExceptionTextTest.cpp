@@ -8,27 +8,29 @@ using namespace Com;
 
 TEST(ErrorTable, KeepsTheFixedTextsAndNamesEveryOtherCodeUnknown) {
     EXPECT_EQ(ErrorTableSize(), 55u);
-    EXPECT_STREQ(ErrorTableText(Code(0x80020003)),
-                 "The requested member does not exist, or the call to Invoke tried to set the "
-                 "value of a read-only property. ");
-    EXPECT_STREQ(ErrorTableText(DISP_E_TYPEMISMATCH),
-                 "One or more of the arguments could not be coerced.");
-    EXPECT_STREQ(ErrorTableText(Code(0x8002000F)), "A required parameter was omitted");
-    EXPECT_STREQ(ErrorTableText(Code(0x80020013)), "Buffer too small");
-    EXPECT_STREQ(ErrorTableText(Code(0x80028016)), "Buffer too small.");
-    EXPECT_STREQ(ErrorTableText(Code(0x80028019)), "Old format or invalid type library.");
-    EXPECT_STREQ(ErrorTableText(Code(0x80028CA0)), "Type mismatch.");
-    EXPECT_STREQ(ErrorTableText(Code(0x80028CA1)), "Invalid number of arguments.");
-    EXPECT_STREQ(ErrorTableText(E_INVALIDARG), "One or more arguments are invalid.");
-    EXPECT_STREQ(ErrorTableText(RPC_S_SERVER_UNAVAILABLE),
-                 "The RPC server is unavailable. Terminate all pending specific processes before "
-                 "trying again. When using DCOM: an antivirus software or a firewall may be "
-                 "producing the error.");
-    // Codes without a text of the program's own take the system's description.
-    EXPECT_STREQ(ErrorTableText(Code(0x80029C84)), "Circular dependency between types/modules.");
-    EXPECT_STREQ(ErrorTableText(E_ACCESSDENIED), "Access is denied.");
-    EXPECT_STREQ(ErrorTableText(E_FAIL), "Unknown error");
-    EXPECT_STREQ(ErrorTableText(Code(0x80020002)), "Unknown error");
+    // The program's own texts, then codes that take the system's description.
+    const std::pair<HRESULT, const char*> texts[] = {
+        {Code(0x80020003),
+         "The requested member does not exist, or the call to Invoke tried to set the value of a "
+         "read-only property. "},
+        {DISP_E_TYPEMISMATCH, "One or more of the arguments could not be coerced."},
+        {Code(0x8002000F), "A required parameter was omitted"},
+        {Code(0x80020013), "Buffer too small"},
+        {Code(0x80028016), "Buffer too small."},
+        {Code(0x80028019), "Old format or invalid type library."},
+        {Code(0x80028CA0), "Type mismatch."},
+        {Code(0x80028CA1), "Invalid number of arguments."},
+        {E_INVALIDARG, "One or more arguments are invalid."},
+        {RPC_S_SERVER_UNAVAILABLE,
+         "The RPC server is unavailable. Terminate all pending specific processes before trying "
+         "again. When using DCOM: an antivirus software or a firewall may be producing the error."},
+        {Code(0x80029C84), "Circular dependency between types/modules."},
+        {E_ACCESSDENIED, "Access is denied."},
+        {E_FAIL, "Unknown error"},
+        {Code(0x80020002), "Unknown error"},
+    };
+    for (const auto& [code, text] : texts)
+        EXPECT_STREQ(ErrorTableText(code), text) << std::hex << code;
     // Every listed range is complete: the seventeen codes from member-not-found on.
     for (uint32_t code = 0x80020003; code <= 0x80020013; ++code) {
         EXPECT_STRNE(ErrorTableText(Code(code)), "Unknown error") << std::hex << code;

@@ -93,9 +93,7 @@ TEST(Assistant, NormalizeKeepsTheFrameCountAndRaisesQuietSound) {
     EXPECT_EQ(levelled[0], 31743 / 2);
     EXPECT_EQ(levelled[999], 31743);
 
-    WaveFormat three;
-    three.channels = 3;
-    Sys::WriteWholeFile(dir / "three.wav", WaveBytes(three, std::string(600, '\1')));
+    Sys::WriteWholeFile(dir / "three.wav", WaveBytes({.channels = 3}, std::string(600, '\1')));
     EXPECT_EQ(Assistant::NormalizeVolume(dir / "three.wav", dir / "n.wav").message(),
               "Mm::Assistant::NormalizeVolume the number of channels must be one or two");
     EXPECT_FALSE(Sys::FileExists(dir / "n.wav"));
@@ -126,9 +124,7 @@ TEST(Assistant, MixWaveFileWeighsAAgainstB) {
     EXPECT_EQ(Assistant::MixWaveFile(dir / "a.wav", dir / "mono.wav", 50, dir / "o.wav").message(),
               "Mm::Assistant::MixWaveFile Both file must have the same number of channels");
     EXPECT_FALSE(Sys::FileExists(dir / "o.wav"));  // the old output is gone too
-    WaveFormat fast;
-    fast.rate = 48000;
-    Sys::WriteWholeFile(dir / "48k.wav", WaveBytes(fast, std::string(400, '\1')));
+    Sys::WriteWholeFile(dir / "48k.wav", WaveBytes({.rate = 48000}, std::string(400, '\1')));
     EXPECT_EQ(Assistant::MixWaveFile(dir / "48k.wav", dir / "48k.wav", 50, dir / "o.wav").message(),
               "Mm::Assistant::MixWaveFile The input file A must be 44100 Hz");
     EXPECT_EQ(Assistant::MixWaveFile(dir / "a.wav", dir / "48k.wav", 50, dir / "o.wav").message(),
@@ -152,9 +148,7 @@ TEST(Assistant, MixVoiceMusicRepeatsTheMusicUnderALongerVoice) {
             ASSERT_EQ(out[2 * f + c], 500 + music[2 * (f % 132300) + c] * 50 / 100) << f;
         }
     }
-    WaveFormat bits8;
-    bits8.bits = 8;
-    Sys::WriteWholeFile(dir / "8.wav", WaveBytes(bits8, std::string(400, '\1')));
+    Sys::WriteWholeFile(dir / "8.wav", WaveBytes({.bits = 8}, std::string(400, '\1')));
     EXPECT_EQ(
         Assistant::MixVoiceMusic(dir / "voice.wav", dir / "8.wav", 50, dir / "o.wav").message(),
         "The music file must have a resolution of 16 bits");
@@ -216,9 +210,7 @@ TEST(Assistant, BoostBassKeepsTheBassAndCutsTheHighs) {
     EXPECT_EQ(*std::max_element(clamped.begin(), clamped.end()), 32767);
     EXPECT_EQ(*std::min_element(clamped.begin(), clamped.end()), -32767);
 
-    WaveFormat three;
-    three.channels = 3;
-    Sys::WriteWholeFile(dir / "three.wav", WaveBytes(three, std::string(600, '\1')));
+    Sys::WriteWholeFile(dir / "three.wav", WaveBytes({.channels = 3}, std::string(600, '\1')));
     EXPECT_EQ(Mm::BoostBass(dir / "three.wav", dir / "b.wav", 120, 6).message(),
               "BoostBass the number of channels must be one or two");
 }

@@ -134,7 +134,7 @@ TEST_F(AudioDevice, FullBuffersPlayInOrderAndStopEndsWithoutAnotherFill) {
     EXPECT_EQ(player.calls, (std::vector<std::string>{"start 44100 2 16", "fill 0", "end"}));
 }
 
-TEST_F(AudioDevice, StopBeforeTheDeviceOpenedAndStopInsideAFill) {
+TEST_F(AudioDevice, StopBeforeTheDeviceOpenedStopInsideAFillAndNotifyWithoutACallback) {
     UseAudioDriver("dummy");
     Mm::Dac dac;
     AudioPump pump(dac);
@@ -153,12 +153,8 @@ TEST_F(AudioDevice, StopBeforeTheDeviceOpenedAndStopInsideAFill) {
     ASSERT_TRUE(dac.Start(0, 44100, 2, 16, &player).ok());
     ASSERT_TRUE(pump.RunUntil([&] { return player.Ends() > 0; }));
     EXPECT_EQ(player.calls.size(), 5u);  // start, three fills, end
-}
 
-TEST_F(AudioDevice, WithoutACallbackTheEventsGoToTheNotifyFunction) {
-    UseAudioDriver("dummy");
-    Mm::Dac dac;
-    AudioPump pump(dac);
+    // Without a callback the events go to the notify function.
     std::vector<std::pair<int, intptr_t>> seen;
     dac.SetNotify([&](int code, intptr_t parameter) {
         if (code == Mm::Dac::kNotifyFill) {

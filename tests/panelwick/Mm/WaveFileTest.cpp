@@ -49,16 +49,14 @@ TEST(WaveFile, OpensFilesWithOtherChunksAndLongerFormats) {
     TempDir dir;
     const std::vector<int16_t> samples = Sine(1000, 2, 8000, 440);
     const std::string data = SampleBytes(samples);
-    WaveFormat format;
     // A LIST chunk of odd size between fmt and data, another chunk before fmt, data before
     // fmt, an 18-byte fmt, and a RIFF form after a foreign top-level chunk.
     const std::string list = ChunkBytes("LIST", "INFOISFT\x03\0\0\0ab\0\0");
-    format.fmtSize = 18;
     const std::vector<std::string> files = {
         WaveBytes(WaveFormat{}, data, list),
         RiffBytes(ChunkBytes("junk", "x") + FmtChunk(WaveFormat{}) + ChunkBytes("data", data)),
         RiffBytes(ChunkBytes("data", data) + FmtChunk(WaveFormat{})),
-        WaveBytes(format, data),
+        WaveBytes({.fmtSize = 18}, data),
         ChunkBytes("JUNK", "123") + WaveBytes(WaveFormat{}, data),
     };
     for (size_t i = 0; i < files.size(); ++i) {
@@ -78,20 +76,13 @@ TEST(WaveFile, ReadsWhatFfmpegAndSoxWrite) {
     TempDir dir;
     // ffmpeg adds a LIST chunk; written to a pipe it leaves both sizes at their maximum, so
     // the data chunk claims more than the file holds. sox writes 8-bit data of odd size.
-    const std::string tone = "sine=f=440:d=0.5";
-    ASSERT_EQ(RunCommand({"ffmpeg", "-v", "error", "-f", "lavfi", "-i", tone, "-ac", "2", "-ar",
-                          "44100", "-c:a", "pcm_s16le", dir / "ff.wav"})
-                  .status,
-              0);
-    ASSERT_EQ(RunCommand({"sh", "-c",
-                          "ffmpeg -v error -f lavfi -i " + tone +
-                              " -ar 44100 -c:a pcm_s16le -f wav - > " + dir / "pipe.wav"})
-                  .status,
-              0);
-    ASSERT_EQ(RunCommand({"sox", "-n", "-r", "22050", "-b", "8", "-c", "1", dir / "odd.wav",
-                          "synth", "0.1", "sine", "440"})
-                  .status,
-              0);
+    const std::string ffmpeg =
+        "ffmpeg -v error -f lavfi -i sine=f=440:d=0.5 -ar 44100 -c:a pcm_s16le";
+    for (const std::string& command :
+         {ffmpeg + " -ac 2 " + dir / "ff.wav", ffmpeg + " -f wav - > " + dir / "pipe.wav",
+          "sox -n -r 22050 -b 8 -c 1 " + dir / "odd.wav" + " synth 0.1 sine 440"}) {
+        ASSERT_EQ(RunCommand({"sh", "-c", command}).status, 0) << command;
+    }
     double seconds = 0;
     ASSERT_TRUE(WaveFile::GetDuration(dir / "ff.wav", seconds).ok());
     EXPECT_DOUBLE_EQ(seconds, 0.5);
@@ -107,18 +98,13 @@ TEST(WaveFile, ReadsWhatFfmpegAndSoxWrite) {
 TEST(WaveFile, RefusesWhatItCannotRead) {
     TempDir dir;
     const std::string data = SampleBytes(Sine(100, 2, 1000, 440));
-    WaveFormat floating;
-    floating.tag = 3;
-    floating.bits = 32;
-    WaveFormat shortFormat;
-    shortFormat.fmtSize = 14;
     const std::string good = WaveBytes(WaveFormat{}, data);
     const std::vector<std::pair<std::string, std::string>> cases = {
-        {WaveBytes(floating, data), "Format is not supported"},
+        {WaveBytes({.tag = 3, .bits = 32}, data), "Format is not supported"},
         {RiffBytes(FmtChunk(WaveFormat{})), "The file is corrupted"},
         {WaveBytes(WaveFormat{}, ""), "The file is empty"},
         {RiffBytes(ChunkBytes("data", data)), "Cannot find fmt chunk"},
-        {WaveBytes(shortFormat, data), "Cannot read WAVEFORMAT"},
+        {WaveBytes({.fmtSize = 14}, data), "Cannot read WAVEFORMAT"},
         {std::string("RIFX") + good.substr(4), "Cannot locate WAVE chunk"},
         {good.substr(0, 11), "Cannot locate WAVE chunk"},
         {good.substr(0, 30), "Cannot read WAVEFORMAT"},
@@ -147,13 +133,10 @@ TEST(WaveFile, RefusesWhatItCannotRead) {
 TEST(WaveFile, StrictOpenTestsBitsThenRateThenChannels) {
     TempDir dir;
     auto write = [&](uint16_t channels, uint32_t rate, uint16_t bits) {
-        WaveFormat f;
-        f.channels = channels;
-        f.rate = rate;
-        f.bits = bits;
-        const std::string path = dir / "s.wav";
-        Sys::WriteWholeFile(path, WaveBytes(f, std::string(48, '\1')));
-        return path;
+        Sys::WriteWholeFile(
+            dir / "s.wav",
+            WaveBytes({.channels = channels, .rate = rate, .bits = bits}, std::string(48, '\1')));
+        return dir / "s.wav";
     };
     EXPECT_EQ(StrictMessage(write(2, 48000, 16)), "The number of samples per second must be 44100");
     EXPECT_EQ(StrictMessage(write(1, 22050, 8)), "The resolution must be 16 bits");
@@ -187,10 +170,8 @@ TEST(WaveFile, ReadLoopingRepeatsAShortFile) {
     // Ten samples, then a chunk after the data that must never be read as samples.
     std::vector<int16_t> samples(10);
     for (int i = 0; i < 10; ++i) samples[size_t(i)] = int16_t(i + 1);
-    WaveFormat mono;
-    mono.channels = 1;
-    Sys::WriteWholeFile(dir / "ten.wav",
-                        WaveBytes(mono, SampleBytes(samples), {}, ChunkBytes("LIST", "zz")));
+    Sys::WriteWholeFile(dir / "ten.wav", WaveBytes({.channels = 1}, SampleBytes(samples), {},
+                                                   ChunkBytes("LIST", "zz")));
     WaveFile file;
     ASSERT_TRUE(file.OpenForReading(dir / "ten.wav").ok());
     int16_t got[25] = {};

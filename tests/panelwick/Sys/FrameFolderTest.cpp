@@ -1,8 +1,8 @@
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "panelwick/Sys/FileSystem.h"
 #include "panelwick/Sys/FrameFolder.h"
@@ -37,11 +37,11 @@ TEST(FrameTimeTable, LookupFindsTheFirstEntryNotBeforeTheTarget) {
     Sys::FrameTimeTable table;
     ASSERT_TRUE(table.Load(dir.path().string(), "v"));
     ASSERT_EQ(table.count(), 5u);
-    EXPECT_EQ(table.FrameFor(150), 3u);  // an exact match
-    EXPECT_EQ(table.FrameFor(120), 3u);  // between entries 2 and 3
-    EXPECT_EQ(table.FrameFor(0), 0u);    // before the first
-    EXPECT_EQ(table.FrameFor(49), 0u);
-    EXPECT_EQ(table.FrameFor(201), 5u);  // after the last: one past the end
+    // An exact match, between entries 2 and 3, before the first, after the last (one past).
+    for (auto [target, frame] :
+         {std::pair{150u, 3u}, {120u, 3u}, {0u, 0u}, {49u, 0u}, {201u, 5u}}) {
+        EXPECT_EQ(table.FrameFor(target), frame) << target;
+    }
     const uint32_t equal = table.FrameFor(100);
     EXPECT_TRUE(equal == 1 || equal == 2);
     EXPECT_EQ(Sys::ReadVideoLength(dir.path().string(), "v"), 200u);
@@ -52,7 +52,8 @@ TEST(FrameTimeTable, OddSizesEmptyAndMissingFiles) {
     const std::string project = dir.path().string();
     fs::create_directory(dir / "v");
     // 10 bytes: two entries; the length is the 4 bytes at offset 6.
-    ASSERT_TRUE(Sys::WriteWholeFile(dir / "v/video.bin", Entries({7, 9}) + std::string("\x01\x02", 2)));
+    ASSERT_TRUE(
+        Sys::WriteWholeFile(dir / "v/video.bin", Entries({7, 9}) + std::string("\x01\x02", 2)));
     Sys::FrameTimeTable table;
     ASSERT_TRUE(table.Load(project, "v"));
     EXPECT_EQ(table.entries(), (std::vector<uint32_t>{7, 9}));
@@ -82,10 +83,12 @@ TEST(FrameFolder, MissingPicturesFallBackToTheFirstOne) {
         ASSERT_TRUE(Sys::WriteWholeFile(dir / ("v/" + std::string(name)), "x"));
     }
     EXPECT_EQ(Sys::FramePath(project, "v", 12), project + "/v/00000012.jpg");
-    EXPECT_EQ(Sys::FramePictureToOpen(project, "v", 3), project + "/v/00000003.jpg");
-    EXPECT_EQ(Sys::FramePictureToOpen(project, "v", 2), project + "/v/00000002.JPG");
-    EXPECT_EQ(Sys::FramePictureToOpen(project, "v", 0), project + "/v/00000001.jpg");
-    EXPECT_EQ(Sys::FramePictureToOpen(project, "v", 4), project + "/v/00000001.jpg");
+    for (auto [frame, name] : {std::pair{3, "00000003.jpg"},
+                               {2, "00000002.JPG"},
+                               {0, "00000001.jpg"},
+                               {4, "00000001.jpg"}}) {
+        EXPECT_EQ(Sys::FramePictureToOpen(project, "v", frame), project + "/v/" + name);
+    }
 }
 
 TEST(FrameFolder, ImportWriterGivesFortyMillisecondsPerPicture) {

@@ -1,14 +1,13 @@
-#include <gtest/gtest.h>
-
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstdlib>
-#include <filesystem>
+#include <gtest/gtest.h>
 
 #include "panelwick/Sys/FileSystem.h"
 #include "panelwick/Sys/Process.h"
 #include "panelwick/Sys/ProgramFinder.h"
+#include "support/ScopedEnvironment.h"
 #include "support/TempDir.h"
 
 namespace fs = std::filesystem;
@@ -16,8 +15,8 @@ namespace fs = std::filesystem;
 TEST(Process, RunsInTheWorkingFolderAndHandsBackItsOutput) {
     TempDir dir;
     std::string output;
-    ASSERT_TRUE(Sys::Process::RunAndWait("sh -c \"pwd; echo oops >&2\"", dir.path().string(),
-                                         &output));
+    ASSERT_TRUE(
+        Sys::Process::RunAndWait("sh -c \"pwd; echo oops >&2\"", dir.path().string(), &output));
     EXPECT_EQ(output, fs::canonical(dir.path()).string() + "\noops\n");
     EXPECT_FALSE(Sys::Process::RunAndWait("/no/such/program", ""));
     EXPECT_FALSE(Sys::Process::RunAndWait("", ""));
@@ -32,19 +31,6 @@ TEST(Process, RunsInTheWorkingFolderAndHandsBackItsOutput) {
 }
 
 namespace {
-
-// Sets PATH for one test and puts the old value back.
-class PathSetting {
-public:
-    explicit PathSetting(const std::string& value) {
-        if (const char* old = std::getenv("PATH")) old_ = old;
-        setenv("PATH", value.c_str(), 1);
-    }
-    ~PathSetting() { setenv("PATH", old_.c_str(), 1); }
-
-private:
-    std::string old_;
-};
 
 // A stand-in program file in `folder`, executable or not.
 void Place(const fs::path& folder, const std::string& name, bool executable) {
@@ -64,7 +50,7 @@ TEST(ProgramFinder, NeverRunsAFileFromTheCurrentFolder) {
     const fs::path before = fs::current_path();
     fs::current_path(dir.path());
     // Empty and relative PATH entries would name the current folder.
-    PathSetting path(":.:tools:/nonexistent");
+    ScopedEnvironment path("PATH", ":.:tools:/nonexistent");
     std::string folder = "unchanged";
     EXPECT_FALSE(Sys::FindProgram("tools", kProbe, "", folder));
     EXPECT_FALSE(Sys::FindProgram("tools", kProbe, "relative", folder));
@@ -74,33 +60,24 @@ TEST(ProgramFinder, NeverRunsAFileFromTheCurrentFolder) {
 
 TEST(ProgramFinder, TakesTheFirstExecutableFileAlongPathThenTheFixedFolder) {
     TempDir dir;
-    const std::string a = dir / "a", b = dir / "b", c = dir / "c", fixed = dir / "fixed";
+    const std::string a = dir / "a", b = dir / "b", c = dir / "c", d = dir / "d";
+    const std::string fixed = dir / "fixed";
     Place(a, kProbe, true);
     Place(b, kProbe, true);
     Place(c, kProbe, false);
     Place(fixed, kProbe, true);
+    fs::create_directories(fs::path(d) / kProbe);
+    // PATH and the folder found. Not executable, or a folder of that name: passed over.
+    const std::pair<std::string, std::string> cases[] = {
+        {a + ":" + b, a}, {b + ":" + a, b}, {c + ":" + d + ":" + b, b}, {c, fixed}};
     std::string folder;
-    {
-        PathSetting path(a + ":" + b);
-        EXPECT_TRUE(Sys::FindProgram("tools", kProbe, fixed, folder));
-        EXPECT_EQ(folder, a);
+    for (const auto& [path, expected] : cases) {
+        ScopedEnvironment setting("PATH", path.c_str());
+        EXPECT_TRUE(Sys::FindProgram("tools", kProbe, fixed, folder)) << path;
+        EXPECT_EQ(folder, expected) << path;
     }
     {
-        PathSetting path(b + ":" + a);
-        EXPECT_TRUE(Sys::FindProgram("tools", kProbe, fixed, folder));
-        EXPECT_EQ(folder, b);
-    }
-    {
-        // Not executable, or a folder of that name: passed over.
-        fs::create_directories(fs::path(dir / "d") / kProbe);
-        PathSetting path(c + ":" + dir / "d" + ":" + b);
-        EXPECT_TRUE(Sys::FindProgram("", kProbe, fixed, folder));
-        EXPECT_EQ(folder, b);
-    }
-    {
-        PathSetting path(c);
-        EXPECT_TRUE(Sys::FindProgram("", kProbe, fixed, folder));
-        EXPECT_EQ(folder, fixed);
+        ScopedEnvironment setting("PATH", c.c_str());
         EXPECT_FALSE(Sys::FindProgram("", kProbe, c, folder));
     }
     EXPECT_TRUE(Sys::FindProgram("", "sh", "/nonexistent", folder));  // the real PATH

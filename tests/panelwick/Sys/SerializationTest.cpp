@@ -26,13 +26,13 @@ TEST(Serialization, ValuesAreLittleEndianAndStringsCountUnits) {
     EXPECT_EQ(i8, -1);
     uint8_t extra;
     EXPECT_FALSE(r.ReadU8(extra));
-}
-
-TEST(Serialization, HugeStringCountFailsWithoutAllocating) {
-    const std::string bytes("\xff\xff\xff\x7f" "ab", 6);
-    Sys::BufferReader r(bytes);
-    std::u16string s;
-    EXPECT_FALSE(r.ReadString(s));
+    // A count of more units than the bytes hold fails.
+    const std::string hugeCount(
+        "\xff\xff\xff\x7f"
+        "ab",
+        6);
+    Sys::BufferReader huge(hugeCount);
+    EXPECT_FALSE(huge.ReadString(s));
 }
 
 TEST(Serialization, FileWriterAndReaderCrossTheBufferBoundary) {

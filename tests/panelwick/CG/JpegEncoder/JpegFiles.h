@@ -31,7 +31,8 @@ inline Parts Split(const std::vector<uint8_t>& file) {
     while (at + 4 <= file.size() && file[at] == 0xFF) {
         const size_t length = size_t(file[at + 2]) << 8 | file[at + 3];
         if (at + 2 + length > file.size()) break;
-        parts.segments.push_back({file[at + 1], {file.begin() + at + 4, file.begin() + at + 2 + length}});
+        parts.segments.push_back(
+            {file[at + 1], {file.begin() + at + 4, file.begin() + at + 2 + length}});
         at += 2 + length;
         if (parts.segments.back().marker == 0xDA) break;
     }
@@ -58,13 +59,15 @@ inline std::vector<uint8_t> Encode(CG::JpegEncoder& encoder, const std::vector<u
     return {buffer.data(), buffer.data() + buffer.size()};
 }
 
+// Packed samples of a TJPF_ pixel format (RGB unless named) coded by libjpeg-turbo.
 inline std::vector<uint8_t> TurboEncode(const std::vector<uint8_t>& rgb, int width, int height,
-                                        int quality) {
+                                        int quality, int format = TJPF_RGB,
+                                        int subsampling = TJSAMP_420) {
     tjhandle handle = tjInitCompress();
     unsigned char* jpeg = nullptr;
     unsigned long size = 0;
     std::vector<uint8_t> file;
-    if (tjCompress2(handle, rgb.data(), width, 0, height, TJPF_RGB, &jpeg, &size, TJSAMP_420,
+    if (tjCompress2(handle, rgb.data(), width, 0, height, format, &jpeg, &size, subsampling,
                     quality, 0) == 0) {
         file.assign(jpeg, jpeg + size);
     }
@@ -78,12 +81,11 @@ inline std::vector<uint8_t> TurboDecode(const std::vector<uint8_t>& file, int wi
     tjhandle handle = tjInitDecompress();
     int w = 0, h = 0, subsampling = 0, colourspace = 0;
     std::vector<uint8_t> rgb(size_t(width) * height * 3);
-    const bool ok =
-        tjDecompressHeader3(handle, file.data(), file.size(), &w, &h, &subsampling,
-                            &colourspace) == 0 &&
-        w == width && h == height &&
-        tjDecompress2(handle, file.data(), file.size(), rgb.data(), width, 0, height, TJPF_RGB,
-                      0) == 0;
+    const bool ok = tjDecompressHeader3(handle, file.data(), file.size(), &w, &h, &subsampling,
+                                        &colourspace) == 0 &&
+                    w == width && h == height &&
+                    tjDecompress2(handle, file.data(), file.size(), rgb.data(), width, 0, height,
+                                  TJPF_RGB, 0) == 0;
     tjDestroy(handle);
     return ok ? rgb : std::vector<uint8_t>{};
 }
