@@ -224,25 +224,23 @@ REELWORK_AVX2 void DrawRowAvx2(const DrawSetup& s, uint8_t* row, int32_t y, int3
         const __m256i f = _mm256_and_si256(Div255(_mm256_mullo_epi16(alpha, transparency)), inside);
         if (_mm256_testz_si256(f, f)) continue;
         uint8_t* target = row + 3 * x;
-        if (_mm256_movemask_epi8(_mm256_cmpeq_epi32(f, k255i)) == -1) {
-            // Opaque: the blend with factor 255 gives the picture's colour whatever the frame.
-            StoreFramePixels(
-                target,
-                _mm256_shuffle_epi8(_mm256_or_si256(redBlue, _mm256_slli_epi32(green, 8)), pack));
-            continue;
-        }
-        const __m256i f2 = Twice(f);
-
         const int32_t count = xEnd - x;
-        uint8_t tail[24] = {};
+        uint8_t tail[24];
         if (count < 8) {  // the row ends within these eight pixels
+            std::memset(tail, 0, sizeof tail);
             std::memcpy(tail, target, size_t(3 * count));
             target = tail;
         }
-        const __m256i frame = _mm256_shuffle_epi8(LoadFramePixels(target), unpack);
-        const __m256i outRB = Mix16(redBlue, _mm256_and_si256(frame, pairMask), f2);
-        const __m256i outG = Mix16(
-            green, _mm256_and_si256(_mm256_srli_epi32(frame, 8), _mm256_set1_epi32(0xFF)), f2);
+        // Opaque pixels take the picture's colour whatever the frame (the blend with factor
+        // 255 gives it too), so eight of them need not read the frame.
+        __m256i outRB = redBlue, outG = green;
+        if (_mm256_movemask_epi8(_mm256_cmpeq_epi32(f, k255i)) != -1) {
+            const __m256i f2 = Twice(f);
+            const __m256i frame = _mm256_shuffle_epi8(LoadFramePixels(target), unpack);
+            outRB = Mix16(redBlue, _mm256_and_si256(frame, pairMask), f2);
+            outG = Mix16(
+                green, _mm256_and_si256(_mm256_srli_epi32(frame, 8), _mm256_set1_epi32(0xFF)), f2);
+        }
         StoreFramePixels(
             target, _mm256_shuffle_epi8(_mm256_or_si256(outRB, _mm256_slli_epi32(outG, 8)), pack));
         if (count < 8) std::memcpy(row + 3 * x, tail, size_t(3 * count));

@@ -229,18 +229,16 @@ REELWORK_AVX512 void DrawRowAvx512(const DrawSetup& s, uint8_t* row, int32_t y, 
 
         uint8_t* target = row + 3 * x;
         const __mmask64 bytes = FrameBytes(xEnd - x);
-        if (_mm512_cmpeq_epi32_mask(f, k255i) == 0xFFFF) {
-            // Opaque: the blend with factor 255 gives the picture's colour whatever the frame.
-            StoreFramePixels(
-                target, bytes,
-                _mm512_shuffle_epi8(_mm512_or_si512(redBlue, _mm512_slli_epi32(green, 8)), pack));
-            continue;
+        // Opaque pixels take the picture's colour whatever the frame (the blend with factor
+        // 255 gives it too), so sixteen of them need not read the frame.
+        __m512i outRB = redBlue, outG = green;
+        if (_mm512_cmpeq_epi32_mask(f, k255i) != 0xFFFF) {
+            const __m512i f2 = Twice(f);
+            const __m512i frame = _mm512_shuffle_epi8(LoadFramePixels(target, bytes), unpack);
+            outRB = Mix16(redBlue, _mm512_and_si512(frame, pairMask), f2);
+            outG = Mix16(
+                green, _mm512_and_si512(_mm512_srli_epi32(frame, 8), _mm512_set1_epi32(0xFF)), f2);
         }
-        const __m512i f2 = Twice(f);
-        const __m512i frame = _mm512_shuffle_epi8(LoadFramePixels(target, bytes), unpack);
-        const __m512i outRB = Mix16(redBlue, _mm512_and_si512(frame, pairMask), f2);
-        const __m512i outG = Mix16(
-            green, _mm512_and_si512(_mm512_srli_epi32(frame, 8), _mm512_set1_epi32(0xFF)), f2);
         StoreFramePixels(
             target, bytes,
             _mm512_shuffle_epi8(_mm512_or_si512(outRB, _mm512_slli_epi32(outG, 8)), pack));
