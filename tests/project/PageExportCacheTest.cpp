@@ -32,15 +32,19 @@ std::string Read(const fs::path& path) {
     return text.str();
 }
 
+// A project folder holding the drawing a.cdr, and a cache in its subfolder "cache".
+struct PageExportCacheTest : ::testing::Test {
+    TempDir dir;
+    const PageExportCache cache{dir.path() / "cache"};
+    const std::string project = dir.path().string();
+    PageExportCacheTest() { std::ofstream(dir / "a.cdr") << "drawing"; }
+};
+
 }  // namespace
 
 // One entry per drawing and page, stable while the drawing stays, new once it is edited; none
 // for a drawing that is not there.
-TEST(PageExportCache, EntriesNameTheDrawingItsPageAndItsVersion) {
-    TempDir dir;
-    const PageExportCache cache(dir.path() / "cache");
-    const std::string project = dir.path().string();
-    std::ofstream(dir / "a.cdr") << "drawing";
+TEST_F(PageExportCacheTest, EntriesNameTheDrawingItsPageAndItsVersion) {
     std::ofstream(dir / "b.cdr") << "drawing";
     const fs::path first = cache.Path(project, Page(u"a.cdr", 1));
     ASSERT_FALSE(first.empty());
@@ -56,11 +60,7 @@ TEST(PageExportCache, EntriesNameTheDrawingItsPageAndItsVersion) {
 
 // Keep copies the export under the entry's name, replaces the page's earlier versions only and
 // leaves nothing behind when the export cannot be copied.
-TEST(PageExportCache, KeepCopiesTheExportAndDropsTheEarlierVersion) {
-    TempDir dir;
-    const PageExportCache cache(dir.path() / "cache");
-    const std::string project = dir.path().string();
-    std::ofstream(dir / "a.cdr") << "drawing";
+TEST_F(PageExportCacheTest, KeepCopiesTheExportAndDropsTheEarlierVersion) {
     std::ofstream(dir / "export.png") << "first";
     cache.Keep(dir / "export.png", project, Page(u"a.cdr", 1));
     cache.Keep(dir / "export.png", project, Page(u"a.cdr", 2));
@@ -79,8 +79,7 @@ TEST(PageExportCache, KeepCopiesTheExportAndDropsTheEarlierVersion) {
 
 // The cache lives in the user's cache folder; without XDG_CACHE_HOME and HOME there is none,
 // and keeping an export does nothing.
-TEST(PageExportCache, FolderFollowsTheEnvironmentAndMayBeAbsent) {
-    TempDir dir;
+TEST_F(PageExportCacheTest, FolderFollowsTheEnvironmentAndMayBeAbsent) {
     {
         ScopedEnvironment cache("XDG_CACHE_HOME", dir.path().c_str());
         EXPECT_EQ(UserCacheFolder("pages"), dir.path() / "reelwork/pages");
@@ -93,9 +92,8 @@ TEST(PageExportCache, FolderFollowsTheEnvironmentAndMayBeAbsent) {
     ScopedEnvironment cache("XDG_CACHE_HOME", nullptr);
     ScopedEnvironment home("HOME", nullptr);
     EXPECT_EQ(UserCacheFolder("pages"), fs::path());
-    std::ofstream(dir / "a.cdr") << "drawing";
     std::ofstream(dir / "export.png") << "first";
     const PageExportCache none;
-    none.Keep(dir / "export.png", dir.path().string(), Page(u"a.cdr", 1));
-    EXPECT_EQ(none.Path(dir.path().string(), Page(u"a.cdr", 1)), fs::path());
+    none.Keep(dir / "export.png", project, Page(u"a.cdr", 1));
+    EXPECT_EQ(none.Path(project, Page(u"a.cdr", 1)), fs::path());
 }
