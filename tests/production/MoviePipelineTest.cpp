@@ -1,10 +1,9 @@
 #include <chrono>
 #include <csignal>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <sys/resource.h>
-#include <sys/stat.h>
 #include <thread>
 
 #include <gtest/gtest.h>
@@ -16,6 +15,7 @@
 #include "support/Corpus.h"
 #include "support/RunCommand.h"
 #include "support/ScopedEnvironment.h"
+#include "support/StandInProgram.h"
 #include "support/TempDir.h"
 
 namespace fs = std::filesystem;
@@ -73,23 +73,10 @@ protected:
     }
 
     // A stand-in encoder first in PATH, found before the real one.
-    void UseEncoder(const std::string& body) {
-        const fs::path folder = dir / "bin";
-        fs::create_directories(folder);
-        const std::string script = folder / "ffmpeg";
-        ASSERT_TRUE(Sys::WriteWholeFile(script, "#!/bin/sh\n" + body + "\n"));
-        chmod(script.c_str(), 0755);
-        const char* path = std::getenv("PATH");
-        previousPath = path ? path : "";
-        setenv("PATH", (folder.string() + ":" + previousPath).c_str(), 1);
-    }
+    void UseEncoder(const std::string& body) { encoder.emplace(dir / "bin", "ffmpeg", body); }
     // One that records its arguments and writes nothing.
     void UseRecordingEncoder() {
         UseEncoder("for a in \"$@\"; do echo \"$a\"; done > '" + dir / "args" + "'");
-    }
-
-    void TearDown() override {
-        if (!previousPath.empty()) setenv("PATH", previousPath.c_str(), 1);
     }
 
     // The movie's streams: their types, then the video's size and frame count.
@@ -116,7 +103,7 @@ protected:
     Document doc;
     MoviePipeline pipeline{2};
     int ends = 0;
-    std::string previousPath;
+    std::optional<StandInProgram> encoder;
 };
 
 }  // namespace

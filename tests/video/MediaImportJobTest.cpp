@@ -1,9 +1,7 @@
 #include <chrono>
 #include <csignal>
-#include <cstdlib>
 #include <filesystem>
 #include <sys/resource.h>
-#include <sys/stat.h>
 #include <thread>
 
 #include <gtest/gtest.h>
@@ -15,6 +13,7 @@
 #include "panelwick/Sys/Utf.h"
 #include "project/Document.h"
 #include "support/RunCommand.h"
+#include "support/StandInProgram.h"
 #include "support/TempDir.h"
 #include "support/WaveMaker.h"
 #include "video/MediaImportJob.h"
@@ -210,14 +209,8 @@ TEST_F(ImportFixture, SoundIsConvertedAndVideosBringTheirSound) {
 // A stand-in encoder that starts writing its output and then hangs; cancelling the import
 // removes the partial output and everything imported before it.
 TEST_F(ImportFixture, CancellingLeavesNoFilesAndNoObjects) {
-    const std::string bin = dir / "bin";
-    fs::create_directories(bin);
-    ASSERT_TRUE(Sys::WriteWholeFile(bin + "/ffmpeg",
-                                    "#!/bin/sh\nfor a; do last=$a; done\necho partial > \"$last\"\n"
-                                    "exec sleep 20\n"));
-    chmod((bin + "/ffmpeg").c_str(), 0755);
-    const std::string oldPath = std::getenv("PATH");
-    setenv("PATH", (bin + ":" + oldPath).c_str(), 1);
+    const StandInProgram encoder(dir / "bin", "ffmpeg",
+                                 "for a; do last=$a; done\necho partial > \"$last\"\nexec sleep 20");
     WritePicture(outside + "/a.png", 8, 8);
     ASSERT_TRUE(Sys::WriteWholeFile(outside + "/b.mp3", "x"));
     MediaImportJob job;
@@ -230,7 +223,6 @@ TEST_F(ImportFixture, CancellingLeavesNoFilesAndNoObjects) {
     });
     const Mt::TaskResult result = job.Run(task);
     canceller.join();
-    setenv("PATH", oldPath.c_str(), 1);
     EXPECT_TRUE(result.stopped());
     EXPECT_TRUE(job.objects().empty());
     EXPECT_TRUE(Names(project).empty());
